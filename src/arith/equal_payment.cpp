@@ -1,0 +1,101 @@
+#include "arith/equal_payment.h"
+
+#include <cmath>
+
+#include "arith/number_rules.h"
+#include "arith/number_text.h"
+
+namespace quorvane {
+
+float MonthlyPayment(double principal, double months, double monthlyRate) {
+  const double growth = std::pow(1 + monthlyRate, months);
+  if (growth == 1) {
+    return RoundToCents(principal * 100 / months);
+  }
+  return RoundToCents(principal * 100 * monthlyRate * growth / (growth - 1));
+}
+
+EqualPaymentMonths::EqualPaymentMonths(double principal, double monthlyRate, float payment)
+    : firstBalance_(principal), monthlyRate_(monthlyRate), payment_(payment) {}
+
+EqualPaymentMonths::Month EqualPaymentMonths::Next() {
+  Month month{};
+  if (firstMonth_) {
+    month.interest = RoundToCents(firstBalance_ * 100 * monthlyRate_);
+    month.principal = RoundToCents((payment_ - month.interest) * 100.0F);
+    balance_ = RoundToCents((firstBalance_ - month.principal) * 100);
+    firstMonth_ = false;
+  } else {
+    const float balanceFen = balance_ * 100.0F;
+    month.interest = RoundToCents(balanceFen * monthlyRate_);
+    month.principal = RoundToCents((payment_ - month.interest) * 100.0F);
+    balance_ = RoundToCents((balance_ - month.principal) * 100.0F);
+  }
+  return month;
+}
+
+namespace {
+
+bool AllFinite(std::initializer_list<float> figures) {
+  for (const float figure : figures) {
+    if (!std::isfinite(figure)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string Header(float payment, float total, float interest) {
+  std::string header = "月还款:" + PointNumberText(payment) + "元| 总还款:" +
+                       PointNumberText(total) + "元| 其中利息:" + PointNumberText(interest) +
+                       "元";
+  header += kLineBreak;
+  header.append(56, '-');
+  header += kLineBreak;
+  return header;
+}
+
+void AppendMonthLine(std::string& lines, double number, float payment,
+                     const EqualPaymentMonths::Month& month) {
+  lines += "第";
+  lines += PointNumberText(number);
+  lines += "期:";
+  lines += NumberText(payment);
+  lines += "元 | 其中本金:";
+  lines += NumberText(month.principal);
+  lines += "元 | 利息:";
+  lines += NumberText(month.interest);
+  lines += "元";
+  lines += kLineBreak;
+}
+
+}  // namespace
+
+std::string EqualPaymentReport(const LoanTexts& texts) {
+  const auto loan = ReadRemainingLoan(texts);
+  if (!loan || loan->principal <= 0 || loan->months <= 0 || loan->months > kLongestReport) {
+    return std::string(kDataErrorMessage);
+  }
+  const double n = loan->months;
+  const float payment = MonthlyPayment(loan->principal, n, loan->monthlyRate);
+  const float paymentFen = payment * 100.0F;
+  const float total = RoundToCents(paymentFen * n);
+  const float interestTotal = RoundToCents((payment * n - loan->principal) * 100);
+  if (!AllFinite({payment, total, interestTotal})) {
+    return std::string(kDataErrorMessage);
+  }
+
+  std::string report = Header(payment, total, interestTotal);
+  report.reserve(report.size() + static_cast<std::size_t>(n) * 72);
+  EqualPaymentMonths months(loan->principal, loan->monthlyRate, payment);
+  for (int k = 1; k <= n; ++k) {
+    const auto month = months.Next();
+    if (!AllFinite({month.interest, month.principal})) {
+      return std::string(kDataErrorMessage);
+    }
+    AppendMonthLine(report, k + loan->monthsRepaid, payment, month);
+  }
+  return report;
+}
+
+}  // namespace quorvane

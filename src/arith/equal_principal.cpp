@@ -1,0 +1,77 @@
+#include "arith/equal_principal.h"
+
+#include <cmath>
+
+#include "arith/number_rules.h"
+#include "arith/number_text.h"
+
+namespace quorvane {
+
+float PrincipalShare(double principal, double months) {
+  return RoundToCents(principal * 100 / months);
+}
+
+namespace {
+
+void AppendMonthLine(std::string& lines, double number, float payment, float share,
+                     float interest) {
+  lines += "第";
+  lines += PointNumberText(number);
+  lines += "期：";
+  lines += PointNumberText(payment);
+  lines += "元 | 其中本金:";
+  lines += PointNumberText(share);
+  lines += "元 | 利息:";
+  lines += PointNumberText(interest);
+  lines += "元";
+  lines += kLineBreak;
+}
+
+std::string Totals(float total, float interestTotal) {
+  std::string totals =
+      "总还款:" + PointNumberText(total) + "其中利息:" + PointNumberText(interestTotal) + "元";
+  totals += kLineBreak;
+  totals.append(40, '-');
+  totals += kLineBreak;
+  return totals;
+}
+
+}  // namespace
+
+std::string EqualPrincipalReport(const LoanTexts& texts) {
+  const auto loan = ReadRemainingLoan(texts);
+  if (!loan || loan->principal <= 0 || loan->months <= 0 || loan->months > kLongestReport) {
+    return std::string(kDataErrorMessage);
+  }
+  const double n = loan->months;
+  const double r = loan->monthlyRate;
+  const float share = PrincipalShare(loan->principal, n);
+  if (!std::isfinite(share)) {
+    return std::string(kDataErrorMessage);
+  }
+
+  std::string lines;
+  lines.reserve(static_cast<std::size_t>(n) * 72);
+  double balance = loan->principal;  // never rounded
+  float interestTotal = 0;
+  for (int k = 1; k <= n; ++k) {
+    const float interest = RoundToCents(balance * 100 * r);
+    const float payment = RoundToCents((interest + share) * 100.0F);
+    if (!std::isfinite(interest) || !std::isfinite(payment)) {
+      return std::string(kDataErrorMessage);
+    }
+    balance = balance - share;
+    AppendMonthLine(lines, k + loan->monthsRepaid, payment, share, interest);
+    interestTotal = interestTotal + interest;
+  }
+
+  // The total is the whole amount lent plus the interest of the months
+  // reported, whatever was repaid before them.
+  const float total = RoundToCents((loan->amount + interestTotal) * 100);
+  if (!std::isfinite(total) || !std::isfinite(interestTotal)) {
+    return std::string(kDataErrorMessage);
+  }
+  return Totals(total, interestTotal) + lines;
+}
+
+}  // namespace quorvane

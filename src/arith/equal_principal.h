@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "arith/loan_fields.h"
+
+// The equal-principal method (等额本金): the principal still owed is repaid in
+// equal monthly shares and each month's interest is charged on what is left,
+// so the payment falls month by month.
+namespace quorvane {
+
+// The principal share of every remaining month, rounded to the fen.
+float PrincipalShare(double principal, double months);
+
+// The whole report: the totals first, then one line a month, numbered on from
+// the months already repaid. The data error message instead when nothing is
+// owed, no month is left or a field is not a number.
+std::string EqualPrincipalReport(const LoanTexts& texts);
+
+}  // namespace quorvane

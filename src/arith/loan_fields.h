@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// The loan as the left-hand fields describe it, and what is still owed on it.
+namespace quorvane {
+
+inline constexpr std::string_view kDataErrorMessage = "数据逻辑错误！请检查填写的数据！";
+
+// A report of more months than this is refused: a thousand years is no loan,
+// and a mistyped term of millions of months would bury the window in text.
+inline constexpr double kLongestReport = 12000;
+
+// The texts of the loan fields, as the user left them.
+struct LoanTexts {
+  std::string_view amount;           // 万元
+  std::string_view rate;             // benchmark rate, % per year
+  std::string_view discount;         // 折: 8.5 is 85 % of the benchmark
+  std::string_view term;             // months
+  std::string_view principalRepaid;  // yuan, accumulated over rate changes
+  std::string_view monthsRepaid;     // months, accumulated over rate changes
+};
+
+// What is still owed when the report or the stretch starts. All double.
+struct RemainingLoan {
+  double amount = 0;       // the whole amount lent, amount x 10000, yuan
+  double principal = 0;    // amount x 10000 less the principal repaid, yuan
+  double months = 0;       // term less the months repaid
+  double monthlyRate = 0;  // rate x discount / 12000
+  double monthsRepaid = 0; // for numbering the months on
+};
+
+// Nothing when a field is not a number or a figure is out of range.
+std::optional<RemainingLoan> ReadRemainingLoan(const LoanTexts& texts);
+
+// A new line in the reports and the log: carriage return, line feed.
+inline constexpr std::string_view kLineBreak = "\r\n";
+
+}  // namespace quorvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Numbers written as the reports and fields show them: a single-precision value
+// to 7 significant digits, a double to 15, in plain positional form, trailing
+// zeros after the point dropped and no point when nothing follows it. From
+// 10^7 (single) or 10^15 (double) on the digits cannot stand positionally and
+// the exponent form "1.234568E+07" is used. The point is always ".".
+namespace quorvane {
+
+// The general form: 1310.7 gives "1310.7", 0.5 gives "0.5".
+std::string NumberText(float x);
+std::string NumberText(double x);
+
+// With a blank in the sign position and no "0" before the point:
+// 1310.7 gives " 1310.7", 0.5 gives " .5", -0.5 gives "-.5".
+std::string StrText(float x);
+std::string StrText(double x);
+
+// StrText without its leading blank: 0.5 gives ".5".
+std::string PointNumberText(float x);
+std::string PointNumberText(double x);
+
+}  // namespace quorvane

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The window as designed: every control's place and size in twips (1/1440
+// inch, 15 to a pixel at 96 dpi), its caption, text colour and font, listed in
+// tab order.
+namespace quorvane {
+
+inline constexpr std::string_view kWindowCaption = "Quorvane 1.0";
+inline constexpr int kClientWidth = 6915;
+inline constexpr int kClientHeight = 5925;
+inline constexpr int kTwipsPerPixel = 15;
+
+enum class ControlKind { Label, TextBox, MultiLineBox, ListBox, OptionButton, CommandButton };
+
+struct TextColour {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  bool isSet = false;
+};
+
+inline constexpr TextColour kDefaultColour{};
+inline constexpr TextColour kDarkRed{128, 0, 0, true};
+inline constexpr TextColour kPurple{192, 0, 192, true};
+inline constexpr TextColour kGreen{0, 128, 0, true};
+
+// Captions that carry a font of their own: 宋体, bold.
+enum class CaptionFont { Default, Bold9, Bold12 };
+
+struct ControlDesign {
+  std::string_view name;
+  ControlKind kind;
+  int left;
+  int top;
+  int width;
+  int height;
+  std::string_view caption;  // the text at design, for boxes
+  TextColour colour;
+  CaptionFont font;
+};
+
+inline constexpr std::size_t kControlCount = 42;
+
+// In tab order: the tab index of a control is its place in this table.
+extern const std::array<ControlDesign, kControlCount> kFormDesign;
+
+struct LineDesign {
+  std::string_view name;
+  int x1;
+  int y1;
+  int x2;
+  int y2;
+};
+
+extern const std::array<LineDesign, 3> kSeparatorLines;
+
+}  // namespace quorvane

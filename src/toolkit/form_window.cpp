@@ -1,0 +1,184 @@
+#include "toolkit/form_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "form/form_design.h"
+
+namespace quorvane {
+
+int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The form's texts break lines with CR LF; the boxes hold a plain line feed.
+QString ToBoxText(std::string_view text) {
+  QString boxText = FromUtf8(text);
+  boxText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return boxText;
+}
+
+std::string FromBoxText(QString boxText) {
+  boxText.replace(QChar('\n'), QStringLiteral("\r\n"));
+  return boxText.toStdString();
+}
+
+QPlainTextEdit* CreateMultiLineBox(QWidget* parent) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setTabChangesFocus(true);
+  return box;
+}
+
+QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
+  const QString caption = FromUtf8(design.caption);
+  switch (design.kind) {
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setWordWrap(true);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::TextBox:
+      return new QLineEdit(caption, parent);
+    case ControlKind::MultiLineBox:
+      return CreateMultiLineBox(parent);
+    case ControlKind::ListBox:
+      return new QListWidget(parent);
+    case ControlKind::OptionButton:
+      return new QRadioButton(caption, parent);
+    case ControlKind::CommandButton:
+      return new QPushButton(caption, parent);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
+  setWindowTitle(FromUtf8(kWindowCaption));
+  setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+  CreateControls();
+  FindControls();
+  ConnectEvents();
+}
+
+void FormWindow::CreateControls() {
+  // Created in tab order, so the focus chain follows the design.
+  for (const ControlDesign& design : kFormDesign) {
+    QWidget* control = CreateControl(design, this);
+    control->setObjectName(FromUtf8(design.name));
+    control->setGeometry(Pixels(design.left), Pixels(design.top), Pixels(design.width),
+                         Pixels(design.height));
+    if (design.kind == ControlKind::Label) {
+      control->lower();  // labels lie beneath the boxes they reach under
+    }
+  }
+}
+
+void FormWindow::FindControls() {
+  for (std::int16_t index = 0; index <= 8; ++index) {
+    if (IsText1Index(index)) {
+      text1_.at(index) = findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(index));
+    }
+  }
+  text2_ = findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+  text3_ = findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+  for (int index = 0; index < 2; ++index) {
+    option1_.at(index) = findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(index));
+    list1_.at(index) = findChild<QListWidget*>(QStringLiteral("List1(%1)").arg(index));
+  }
+  for (int number = 1; number <= 4; ++number) {
+    command_.at(number - 1) = findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
+  }
+  option1_[0]->setChecked(true);
+}
+
+void FormWindow::ConnectEvents() {
+  connect(CommandButton(Button::Command1), &QPushButton::clicked, this,
+          [this] { form_.Command1_Click(); });
+}
+
+QWidget* FormWindow::Box(TextBox box) const {
+  switch (box) {
+    case TextBox::Text2:
+      return text2_;
+    case TextBox::Text3:
+      return text3_;
+    default: {
+      const auto index = static_cast<std::int16_t>(box);
+      return IsText1Index(index) ? text1_.at(index) : nullptr;
+    }
+  }
+}
+
+QPushButton* FormWindow::CommandButton(Button button) const {
+  return command_.at(static_cast<std::size_t>(button) - 1);
+}
+
+std::string FormWindow::Text(TextBox box) const {
+  const QWidget* widget = Box(box);
+  if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
+    return field->text().toStdString();
+  }
+  if (const auto* multiLine = qobject_cast<const QPlainTextEdit*>(widget)) {
+    return FromBoxText(multiLine->toPlainText());
+  }
+  return {};
+}
+
+void FormWindow::SetText(TextBox box, std::string_view text) {
+  QWidget* widget = Box(box);
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    field->setText(FromUtf8(text));
+  } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget)) {
+    multiLine->setPlainText(ToBoxText(text));
+  }
+}
+
+void FormWindow::SetEnabled(TextBox box, bool enabled) {
+  if (QWidget* widget = Box(box)) {
+    widget->setEnabled(enabled);
+  }
+}
+
+void FormWindow::SetEnabled(Button button, bool enabled) {
+  CommandButton(button)->setEnabled(enabled);
+}
+
+bool FormWindow::OptionValue(std::int16_t index) const {
+  return index >= 0 && index < 2 && option1_.at(index)->isChecked();
+}
+
+void FormWindow::AddItem(ListIndex list, std::string_view item) {
+  list1_.at(list)->addItem(FromUtf8(item));
+}
+
+std::int16_t FormWindow::SelectedRow(ListIndex list) const {
+  return static_cast<std::int16_t>(list1_.at(list)->currentRow());
+}
+
+void FormWindow::SelectRow(ListIndex list, std::int16_t row) {
+  list1_.at(list)->setCurrentRow(row);
+}
+
+void FormWindow::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Dark));
+  for (const LineDesign& line : kSeparatorLines) {
+    painter.drawLine(Pixels(line.x1), Pixels(line.y1), Pixels(line.x2), Pixels(line.y2));
+  }
+}
+
+}  // namespace quorvane

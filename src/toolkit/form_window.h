@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "form/form1.h"
+#include "form/window.h"
+
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvane {
+
+// The calculator's window in Qt Widgets: builds the controls from the form's
+// design, carries out the form's operations on them and hands their events to
+// the form's handlers.
+class FormWindow : public QWidget, public Window {
+  Q_OBJECT
+
+ public:
+  explicit FormWindow(QWidget* parent = nullptr);
+
+  [[nodiscard]] std::string Text(TextBox box) const override;
+  void SetText(TextBox box, std::string_view text) override;
+  void SetEnabled(TextBox box, bool enabled) override;
+  void SetEnabled(Button button, bool enabled) override;
+  [[nodiscard]] bool OptionValue(std::int16_t index) const override;
+  void AddItem(ListIndex list, std::string_view item) override;
+  [[nodiscard]] std::int16_t SelectedRow(ListIndex list) const override;
+  void SelectRow(ListIndex list, std::int16_t row) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void CreateControls();
+  void FindControls();
+  void ConnectEvents();
+  [[nodiscard]] QWidget* Box(TextBox box) const;
+  [[nodiscard]] QPushButton* CommandButton(Button button) const;
+
+  std::array<QLineEdit*, 9> text1_{};  // Text1(7) does not exist
+  QPlainTextEdit* text2_ = nullptr;
+  QPlainTextEdit* text3_ = nullptr;
+  std::array<QRadioButton*, 2> option1_{};
+  std::array<QListWidget*, 2> list1_{};
+  std::array<QPushButton*, 4> command_{};  // Command1 to Command4
+  Form1 form_;
+};
+
+// Twips of the design to the window's logical pixels.
+int Pixels(int twips);
+
+}  // namespace quorvane

@@ -1,0 +1,147 @@
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+#include "arith/number_rules.h"
+#include "arith/number_text.h"
+
+using namespace quorvane;
+
+Q_DECLARE_METATYPE(std::string)
+
+class NumberRulesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void roundHalfUp_data() {
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("expected");
+    QTest::newRow("whole number") << 131070.0F << 131070.0F;
+    QTest::newRow("fraction above a half") << 156072.98F << 156073.0F;
+    QTest::newRow("half goes up") << 2.5F << 3.0F;
+    QTest::newRow("just under a half") << 2.4999F << 2.0F;
+    QTest::newRow("negative half goes up") << -2.5F << -2.0F;
+    QTest::newRow("negative below a half") << -2.6F << -3.0F;
+    QTest::newRow("zero") << 0.0F << 0.0F;
+    QTest::newRow("beyond 2^23 unchanged") << 16777216.0F << 16777216.0F;
+  }
+  void roundHalfUp() {
+    QFETCH(float, x);
+    QFETCH(float, expected);
+    const float before = x;
+    QCOMPARE(RoundHalfUp(x), expected);
+    QCOMPARE(x, before);
+  }
+
+  void roundToCents_data() {
+    QTest::addColumn<double>("fen");
+    QTest::addColumn<float>("expected");
+    QTest::newRow("nearest single of the fen value") << 25003.0029296875 << 250.03F;
+    QTest::newRow("half a fen goes up") << 12.5 << 0.13F;
+    // Rounded to single first: just above 25674997.5 becomes 25674998.
+    QTest::newRow("single before rounding") << 25674997.51 << 256749.98F;
+  }
+  void roundToCents() {
+    QFETCH(double, fen);
+    QFETCH(float, expected);
+    QCOMPARE(RoundToCents(fen), expected);
+  }
+
+  void fieldNumber_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<double>("value");
+    QTest::newRow("whole") << "5" << true << 5.0;
+    QTest::newRow("point at the end") << "5." << true << 5.0;
+    QTest::newRow("point first") << ".5" << true << 0.5;
+    QTest::newRow("blanks and sign") << " -3 " << true << -3.0;
+    QTest::newRow("plus sign") << "+7.2" << true << 7.2;
+    QTest::newRow("decimal") << "25.7" << true << 25.7;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("blanks only") << "   " << false << 0.0;
+    QTest::newRow("lone point") << "." << false << 0.0;
+    QTest::newRow("two points") << "1.2.3" << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("trailing letter") << "12a" << false << 0.0;
+    QTest::newRow("exponent") << "1e5" << false << 0.0;
+    QTest::newRow("comma") << "1,5" << false << 0.0;
+    QTest::newRow("thousands") << "1 000" << false << 0.0;
+    QTest::newRow("sign alone") << "-" << false << 0.0;
+    QTest::newRow("two signs") << "--1" << false << 0.0;
+    QTest::newRow("blank after sign") << "- 1" << false << 0.0;
+    QTest::newRow("full-width digits") << "２５" << false << 0.0;
+    QTest::newRow("inf") << "inf" << false << 0.0;
+    QTest::newRow("beyond double") << QString(400, '9') << false << 0.0;
+  }
+  void fieldNumber() {
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(double, value);
+    const auto number = FieldNumber(text.toStdString());
+    QCOMPARE(number.has_value(), isNumber);
+    if (isNumber) {
+      QCOMPARE(*number, value);
+    }
+  }
+
+  void fieldNumberOfAMegabyteOfDigits() {
+    const std::string digits(1 << 20, '7');
+    QVERIFY(!FieldNumber(digits).has_value());
+    QCOMPARE(*FieldNumber("0." + digits), 0.7777777777777778);
+  }
+
+  void singleText_data() {
+    QTest::addColumn<float>("x");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("str");
+    QTest::addColumn<QString>("point");
+    QTest::newRow("two decimals") << 1560.73F << "1560.73" << " 1560.73" << "1560.73";
+    QTest::newRow("trailing zero dropped") << 1310.70F << "1310.7" << " 1310.7" << "1310.7";
+    QTest::newRow("six integer digits") << 561862.80F << "561862.8" << " 561862.8" << "561862.8";
+    QTest::newRow("seventh digit rounds") << 628123.45F << "628123.4" << " 628123.4" << "628123.4";
+    QTest::newRow("seven integer digits") << 1041655.2F << "1041655" << " 1041655" << "1041655";
+    QTest::newRow("exact hundred thousand") << 100000.0F << "100000" << " 100000" << "100000";
+    QTest::newRow("zero") << 0.0F << "0" << " 0" << "0";
+    QTest::newRow("negative zero") << -0.0F << "0" << " 0" << "0";
+    QTest::newRow("half") << 0.5F << "0.5" << " .5" << ".5";
+    QTest::newRow("negative half") << -0.5F << "-0.5" << "-.5" << "-.5";
+    QTest::newRow("negative") << -1262.97F << "-1262.97" << "-1262.97" << "-1262.97";
+    QTest::newRow("small") << 0.03F << "0.03" << " .03" << ".03";
+    QTest::newRow("exponent form") << 12345678.0F << "1.234568E+07" << " 1.234568E+07"
+                                   << "1.234568E+07";
+    QTest::newRow("rounds up into exponent") << 9999999.6F << "1E+07" << " 1E+07" << "1E+07";
+    QTest::newRow("largest positional") << 9999999.0F << "9999999" << " 9999999" << "9999999";
+    QTest::newRow("negative exponent form") << -2.5e9F << "-2.5E+09" << "-2.5E+09" << "-2.5E+09";
+  }
+  void singleText() {
+    QFETCH(float, x);
+    QFETCH(QString, number);
+    QFETCH(QString, str);
+    QFETCH(QString, point);
+    QCOMPARE(QString::fromStdString(NumberText(x)), number);
+    QCOMPARE(QString::fromStdString(StrText(x)), str);
+    QCOMPARE(QString::fromStdString(PointNumberText(x)), point);
+  }
+
+  void doubleText_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("point");
+    QTest::newRow("month number") << 25.0 << "25" << "25";
+    QTest::newRow("fraction") << 12.5 << "12.5" << "12.5";
+    QTest::newRow("fifteen digits") << 0.1 + 0.2 << "0.3" << ".3";
+    QTest::newRow("large positional") << 123456789012345.0 << "123456789012345"
+                                      << "123456789012345";
+    QTest::newRow("exponent form") << 1e15 << "1E+15" << "1E+15";
+  }
+  void doubleText() {
+    QFETCH(double, x);
+    QFETCH(QString, number);
+    QFETCH(QString, point);
+    QCOMPARE(QString::fromStdString(NumberText(x)), number);
+    QCOMPARE(QString::fromStdString(PointNumberText(x)), point);
+  }
+};
+
+QTEST_APPLESS_MAIN(NumberRulesTest)
+#include "test_number_rules.moc"
