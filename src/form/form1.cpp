@@ -4,6 +4,8 @@
 
 #include "arith/equal_payment.h"
 #include "arith/equal_principal.h"
+#include "form/help_text.h"
+#include "rates/rate_selection.h"
 
 namespace quorvane {
 
@@ -31,9 +33,52 @@ struct LoanFieldTexts {
   }
 };
 
+// "08.12.23后下限", selected at start-up.
+constexpr std::int16_t kNewestLowerLimitRow = 30;
+
 }  // namespace
 
 Form1::Form1(Window& window) : window_(window) {}
+
+void Form1::Form_Load() {
+  Command2_Click();
+  FillRateList(0);
+  // Selecting the row runs the rate selection at once: the rate and discount
+  // of the newest lower limit replace the reset's 7.2 and 8.5.
+  window_.SelectRow(0, kNewestLowerLimitRow);
+  FillRateList(1);
+}
+
+void Form1::FillRateList(ListIndex list) {
+  for (const RateRow& row : RateTable(list)) {
+    window_.AddItem(list, row.item);
+  }
+}
+
+void Form1::Command2_Click() {
+  window_.SetEnabled(Text1(0), true);
+  window_.SetEnabled(Text1(3), true);
+  window_.SetEnabled(Button::Command1, true);
+  window_.SetText(Text1(0), "25.7");
+  window_.SetText(Text1(1), "7.2");
+  window_.SetText(Text1(2), "8.5");
+  window_.SetText(Text1(3), "360");
+  window_.SetText(Text1(4), "0");
+  window_.SetText(Text1(5), "0");
+  window_.SetText(TextBox::Text2, HelpText());
+}
+
+void Form1::List1_Click(std::int16_t Index) {
+  lastRateList_ = Index;
+  const ListIndex list = Index == 0 ? 0 : 1;
+  const auto texts =
+      SelectRate(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
+  if (!texts) {
+    return;
+  }
+  window_.SetText(Text1(1), texts->rate);
+  window_.SetText(Text1(2), texts->discount);
+}
 
 void Form1::Command1_Click() {
   if (window_.OptionValue(0)) {

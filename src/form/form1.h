@@ -12,14 +12,30 @@ class Form1 {
  public:
   explicit Form1(Window& window);
 
+  // Start-up: the full reset, both rate lists filled and the newest lower
+  // limit of the commercial list selected.
+  void Form_Load();
+
   // Calculate: the report of the method Option1(0) selects, into Text2.
   void Command1_Click();
+
+  // Full reset of the loan fields, with the help text in Text2.
+  void Command2_Click();
+
+  // A row of rate list Index chosen: its rate for the current term and its
+  // discount go into the rate fields.
+  void List1_Click(std::int16_t Index);
+
+  // The rate list whose row was chosen last: 0 commercial, 1 provident fund.
+  [[nodiscard]] float LastRateList() const { return lastRateList_; }
 
  private:
   void CalcEqualPayment();
   void CalcEqualPrincipal();
+  void FillRateList(ListIndex list);
 
   Window& window_;
+  float lastRateList_ = 0;
 };
 
 }  // namespace quorvane

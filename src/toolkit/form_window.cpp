@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "form/form_design.h"
+#include "toolkit/rate_list.h"
 
 namespace quorvane {
 
@@ -55,7 +56,7 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
     case ControlKind::MultiLineBox:
       return CreateMultiLineBox(parent);
     case ControlKind::ListBox:
-      return new QListWidget(parent);
+      return new RateList(parent);
     case ControlKind::OptionButton:
       return new QRadioButton(caption, parent);
     case ControlKind::CommandButton:
@@ -72,6 +73,7 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
   CreateControls();
   FindControls();
   ConnectEvents();
+  form_.Form_Load();
 }
 
 void FormWindow::CreateControls() {
@@ -97,7 +99,7 @@ void FormWindow::FindControls() {
   text3_ = findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
   for (int index = 0; index < 2; ++index) {
     option1_.at(index) = findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(index));
-    list1_.at(index) = findChild<QListWidget*>(QStringLiteral("List1(%1)").arg(index));
+    list1_.at(index) = findChild<RateList*>(QStringLiteral("List1(%1)").arg(index));
   }
   for (int number = 1; number <= 4; ++number) {
     command_.at(number - 1) = findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
@@ -108,6 +110,12 @@ void FormWindow::FindControls() {
 void FormWindow::ConnectEvents() {
   connect(CommandButton(Button::Command1), &QPushButton::clicked, this,
           [this] { form_.Command1_Click(); });
+  connect(CommandButton(Button::Command2), &QPushButton::clicked, this,
+          [this] { form_.Command2_Click(); });
+  for (std::int16_t index = 0; index < 2; ++index) {
+    connect(list1_.at(index), &RateList::rowChosen, this,
+            [this, index] { form_.List1_Click(index); });
+  }
 }
 
 QWidget* FormWindow::Box(TextBox box) const {
@@ -166,11 +174,14 @@ void FormWindow::AddItem(ListIndex list, std::string_view item) {
 }
 
 std::int16_t FormWindow::SelectedRow(ListIndex list) const {
-  return static_cast<std::int16_t>(list1_.at(list)->currentRow());
+  return static_cast<std::int16_t>(list1_.at(list)->SelectedRow());
 }
 
 void FormWindow::SelectRow(ListIndex list, std::int16_t row) {
-  list1_.at(list)->setCurrentRow(row);
+  RateList* rates = list1_.at(list);
+  if (row >= 0 && row < rates->count()) {
+    rates->setCurrentRow(row);
+  }
 }
 
 void FormWindow::paintEvent(QPaintEvent* /*event*/) {

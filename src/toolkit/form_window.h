@@ -7,12 +7,13 @@
 #include "form/window.h"
 
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace quorvane {
+
+class RateList;
 
 // The calculator's window in Qt Widgets: builds the controls from the form's
 // design, carries out the form's operations on them and hands their events to
@@ -32,6 +33,8 @@ class FormWindow : public QWidget, public Window {
   [[nodiscard]] std::int16_t SelectedRow(ListIndex list) const override;
   void SelectRow(ListIndex list, std::int16_t row) override;
 
+  [[nodiscard]] const Form1& Form() const { return form_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -46,7 +49,7 @@ class FormWindow : public QWidget, public Window {
   QPlainTextEdit* text2_ = nullptr;
   QPlainTextEdit* text3_ = nullptr;
   std::array<QRadioButton*, 2> option1_{};
-  std::array<QListWidget*, 2> list1_{};
+  std::array<RateList*, 2> list1_{};
   std::array<QPushButton*, 4> command_{};  // Command1 to Command4
   Form1 form_;
 };

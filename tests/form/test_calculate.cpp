@@ -1,111 +1,87 @@
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
-#include <memory>
 
-#include "toolkit/form_window.h"
+#include "window_fixture.h"
 
-using namespace quorvane;
+using quorvane::testing::WindowFixture;
+
+namespace {
+const QString kDataError = QStringLiteral("数据逻辑错误！请检查填写的数据！");
+const QString kEqualPaymentHeader =
+    QStringLiteral("月还款:1560.73元| 总还款:561862.8元| 其中利息:304862.8元");
+}  // namespace
 
 // Calculate through the real window: the fields are typed into, the method
 // button and "计 算" are clicked with the mouse, and Text2 is read back.
-class CalculateTest : public QObject {
+class CalculateTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  std::unique_ptr<FormWindow> window_;
-
-  template <typename Widget>
-  Widget* Control(const char* name) {
-    auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-      qFatal("no control %s", name);
-    }
-    return widget;
+  void ResetAndCalculate() {
+    Click(Command(2));  // 25.7 万元, 7.2 %, 8.5 折, 360 months
+    Click(Command(1));
   }
-
-  void Type(const char* field, const QString& text) {
-    auto* box = Control<QLineEdit>(field);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-  }
-
-  void FillDefaults() {
-    Type("Text1(0)", "25.7");
-    Type("Text1(1)", "7.2");
-    Type("Text1(2)", "8.5");
-    Type("Text1(3)", "360");
-    Type("Text1(4)", "0");
-    Type("Text1(5)", "0");
-  }
-
-  QStringList ReportLines() {
-    return Control<QPlainTextEdit>("Text2")->toPlainText().split('\n');
-  }
-
-  void ClickCalculate() { QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton); }
 
  private slots:
-  void init() {
-    window_ = std::make_unique<FormWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  void cleanup() { window_.reset(); }
+  void init() { Open(); }
+  void cleanup() { Close(); }
 
   void equalPaymentIsTheMethodAtStart() {
-    QVERIFY(Control<QRadioButton>("Option1(0)")->isChecked());
-    QVERIFY(!Control<QRadioButton>("Option1(1)")->isChecked());
+    QVERIFY(Option(0)->isChecked());
+    QVERIFY(!Option(1)->isChecked());
   }
 
   void calculateUnderEachMethod() {
-    FillDefaults();
-    ClickCalculate();
+    ResetAndCalculate();
     QStringList lines = ReportLines();
-    QCOMPARE(lines[0], QString("月还款:1560.73元| 总还款:561862.8元| 其中利息:304862.8元"));
+    QCOMPARE(lines[0], kEqualPaymentHeader);
     QCOMPARE(lines[2], QString("第1期:1560.73元 | 其中本金:250.03元 | 利息:1310.7元"));
     QCOMPARE(lines.size(), 363);  // the last line break leaves an empty last line
 
-    QTest::mouseClick(Control<QRadioButton>("Option1(1)"), Qt::LeftButton);
-    QVERIFY(!Control<QRadioButton>("Option1(0)")->isChecked());
-    ClickCalculate();
+    Click(Option(1));
+    QVERIFY(!Option(0)->isChecked());
+    Click(Command(1));
     lines = ReportLines();
     QCOMPARE(lines[0], QString("总还款:493581其中利息:236581元"));
     QCOMPARE(lines[361], QString("第360期：717.53元 | 其中本金:713.89元 | 利息:3.64元"));
 
-    QTest::mouseClick(Control<QRadioButton>("Option1(0)"), Qt::LeftButton);
-    ClickCalculate();
-    QCOMPARE(ReportLines()[0], QString("月还款:1560.73元| 总还款:561862.8元| 其中利息:304862.8元"));
+    Click(Option(0));
+    Click(Command(1));
+    QCOMPARE(ReportLines()[0], kEqualPaymentHeader);
+  }
+
+  void typedFieldsAreRead() {
+    Type(0, "60");
+    Type(1, "7.2");
+    Type(2, "8.5");
+    Type(3, "240");
+    Click(Command(1));
+    QCOMPARE(ReportLines()[0],
+             QString("月还款:4340.23元| 总还款:1041655元| 其中利息:441655.2元"));
   }
 
   void calculateChangesNoOtherField() {
-    FillDefaults();
-    Type("Text1(5)", "24");
+    Click(Command(2));
+    Type(5, "24");
     Control<QPlainTextEdit>("Text3")->setPlainText(" = 3085.97\n");
-    ClickCalculate();
+    const QStringList before = {FieldText(0), FieldText(1), FieldText(2), FieldText(3),
+                                FieldText(4), FieldText(5), FieldText(6), FieldText(8)};
+    Click(Command(1));
     QCOMPARE(ReportLines()[2].left(5), QString("第25期:"));
-    QCOMPARE(Control<QLineEdit>("Text1(5)")->text(), QString("24"));
-    QCOMPARE(Control<QLineEdit>("Text1(4)")->text(), QString("0"));
-    QCOMPARE(Control<QLineEdit>("Text1(6)")->text(), QString("12"));
-    QCOMPARE(Control<QLineEdit>("Text1(8)")->text(), QString("0"));
-    QCOMPARE(Control<QPlainTextEdit>("Text3")->toPlainText(), QString(" = 3085.97\n"));
+    const QStringList after = {FieldText(0), FieldText(1), FieldText(2), FieldText(3),
+                               FieldText(4), FieldText(5), FieldText(6), FieldText(8)};
+    QCOMPARE(after, before);
+    QCOMPARE(Text3(), QString(" = 3085.97\n"));
   }
 
   void dataErrorInTheWindow() {
-    FillDefaults();
-    Type("Text1(5)", "360");
-    ClickCalculate();
-    QCOMPARE(Control<QPlainTextEdit>("Text2")->toPlainText(),
-             QString("数据逻辑错误！请检查填写的数据！"));
-    Type("Text1(5)", "0");
-    Type("Text1(0)", "");
-    QTest::mouseClick(Control<QRadioButton>("Option1(1)"), Qt::LeftButton);
-    ClickCalculate();
-    QCOMPARE(Control<QPlainTextEdit>("Text2")->toPlainText(),
-             QString("数据逻辑错误！请检查填写的数据！"));
+    Click(Command(2));
+    Type(5, "360");
+    Click(Command(1));
+    QCOMPARE(Text2(), kDataError);
+    Type(5, "0");
+    Type(0, "");
+    Click(Option(1));
+    Click(Command(1));
+    QCOMPARE(Text2(), kDataError);
   }
 };
 

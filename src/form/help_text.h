@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace quorvane {
+
+// What the report box shows after start-up and the full reset: why the
+// calculator exists, how to use the rate-change section, and a contact.
+std::string HelpText();
+
+}  // namespace quorvane

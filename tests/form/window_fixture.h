@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "toolkit/form_window.h"
+
+// A fresh calculator window for each test, shown on the offscreen platform,
+// and the ways a user reaches its controls: typing, clicking, choosing rows.
+namespace quorvane::testing {
+
+class WindowFixture {
+ public:
+  void Open() {
+    window_ = std::make_unique<FormWindow>();
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void Close() { window_.reset(); }
+
+  [[nodiscard]] FormWindow& Window() const { return *window_; }
+
+  template <typename Widget>
+  Widget* Control(const QString& name) const {
+    auto* widget = window_->findChild<Widget*>(name);
+    if (widget == nullptr) {
+      qFatal("no control %s", qPrintable(name));
+    }
+    return widget;
+  }
+
+  [[nodiscard]] QLineEdit* Field(int index) const {
+    return Control<QLineEdit>(QStringLiteral("Text1(%1)").arg(index));
+  }
+  [[nodiscard]] QString FieldText(int index) const { return Field(index)->text(); }
+  [[nodiscard]] QPushButton* Command(int number) const {
+    return Control<QPushButton>(QStringLiteral("Command%1").arg(number));
+  }
+  [[nodiscard]] QListWidget* List(int index) const {
+    return Control<QListWidget>(QStringLiteral("List1(%1)").arg(index));
+  }
+  [[nodiscard]] QRadioButton* Option(int index) const {
+    return Control<QRadioButton>(QStringLiteral("Option1(%1)").arg(index));
+  }
+  [[nodiscard]] QString Text2() const {
+    return Control<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText();
+  }
+  [[nodiscard]] QString Text3() const {
+    return Control<QPlainTextEdit>(QStringLiteral("Text3"))->toPlainText();
+  }
+
+  // Replaces a field's text the way a user does: select all, type over it.
+  void Type(int index, const QString& text) const {
+    QLineEdit* field = Field(index);
+    field->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+  }
+
+  void Click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+
+  // A mouse click on a row of a rate list.
+  void ClickRow(int list, int row) const {
+    QListWidget* rates = List(list);
+    QListWidgetItem* item = rates->item(row);
+    rates->scrollToItem(item);
+    const QPoint centre = rates->visualItemRect(item).center();
+    QTest::mouseClick(rates->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+  }
+
+  [[nodiscard]] QStringList ReportLines() const { return Text2().split('\n'); }
+
+ private:
+  std::unique_ptr<FormWindow> window_;
+};
+
+}  // namespace quorvane::testing

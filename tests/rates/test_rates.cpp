@@ -1,0 +1,117 @@
+#include <QTest>
+
+#include "arith/number_text.h"
+#include "rates/rate_selection.h"
+#include "rates/rate_tables.h"
+
+using namespace quorvane;
+
+namespace {
+
+// One row as a person reads it: item text and the three values as a field shows them.
+QString Shown(const RateRow& row) {
+  return QStringLiteral("%1 %2 %3 %4")
+      .arg(QString::fromUtf8(row.item.data(), static_cast<qsizetype>(row.item.size())),
+           QString::fromStdString(NumberText(row.shortTermRate)),
+           QString::fromStdString(NumberText(row.longTermRate)),
+           QString::fromStdString(NumberText(row.discount)));
+}
+
+QStringList Shown(std::span<const RateRow> table) {
+  QStringList rows;
+  for (const RateRow& row : table) {
+    rows << Shown(row);
+  }
+  return rows;
+}
+
+}  // namespace
+
+class RatesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void commercialTable() {
+    const QStringList expected = {
+        "06.4.28后上限 6.12 6.39 10",  "06.4.28后下限 5.51 5.75 10",
+        "06.8.19后上限 6.48 6.84 10",  "06.8.19后下限 5.51 5.81 10",
+        "07.3.18后上限 6.75 7.11 10",  "07.3.18后下限 5.74 6.04 10",
+        "07.5.19后 6.93 7.2 10",       "07.7.21后 7.2 7.38 10",
+        "07.8.22后 7.38 7.56 10",      "07.9.15后 7.56 7.83 10",
+        "07.12.21后基准 7.74 7.83 10", "07.12.21后上限 7.74 7.83 11",
+        "07.12.21后下限 7.74 7.83 8.5", "08.9.16后基准 7.56 7.74 10",
+        "08.9.16后上限 7.56 7.74 11",  "08.9.16后下限 7.56 7.74 8.5",
+        "08.10.9后基准 7.29 7.47 10",  "08.10.9后上限 7.29 7.47 11",
+        "08.10.9后下限 7.29 7.47 8.5", "08.10.27后基准 7.29 7.47 10",
+        "08.10.27后上限 7.29 7.47 11", "08.10.27后下限 7.29 7.47 7",
+        "08.10.30后基准 7.02 7.2 10",  "08.10.30后上限 7.02 7.2 11",
+        "08.10.30后下限 7.02 7.2 7",   "08.11.27后基准 5.94 6.12 10",
+        "08.11.27后上限 5.94 6.12 11", "08.11.27后下限 5.94 6.12 7",
+        "08.12.23后基准 5.76 5.94 10", "08.12.23后上限 5.76 5.94 11",
+        "08.12.23后下限 5.76 5.94 7",
+    };
+    QCOMPARE(Shown(CommercialRates), expected);
+  }
+
+  void fundTable() {
+    const QStringList expected = {
+        "05.1.1前 3.6 4.05 10",   "05.1.1后 3.78 4.23 10",  "05.3.17后 3.96 4.41 10",
+        "06.5.8后 4.14 4.59 10",  "07.3.18后 4.32 4.77 10", "07.5.19后 4.41 4.86 10",
+        "07.7.21后 4.5 4.95 10",  "07.8.22后 4.59 5.04 10", "07.9.15后 5.04 5.22 10",
+        "07.9.16后 4.59 5.13 10", "08.10.9后 4.32 4.86 10", "08.11.27后 3.51 4.05 10",
+        "08.12.23后 3.33 3.87 10",
+    };
+    QCOMPARE(Shown(FundRates), expected);
+  }
+
+  void selection_data() {
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("term");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("discount");
+    QTest::newRow("long term, newest lower limit") << 0 << 30 << "360" << "5.94" << "7";
+    QTest::newRow("60 months is short") << 0 << 11 << "60" << "7.74" << "11";
+    QTest::newRow("61 months is long") << 0 << 11 << "61" << "7.83" << "11";
+    QTest::newRow("60.5 months is long") << 0 << 11 << "60.5" << "7.83" << "11";
+    QTest::newRow("lower limit of 07.12.21") << 0 << 12 << "360" << "7.83" << "8.5";
+    QTest::newRow("fund, short term") << 1 << 12 << "24" << "3.33" << "10";
+    QTest::newRow("fund, oldest row") << 1 << 0 << "360" << "4.05" << "10";
+    QTest::newRow("zero term is short") << 0 << 0 << "0" << "6.12" << "10";
+    QTest::newRow("negative term is short") << 0 << 0 << "-5" << "6.12" << "10";
+    QTest::newRow("any list but 0 is the fund list") << 7 << 12 << "60" << "3.33" << "10";
+  }
+  void selection() {
+    QFETCH(int, list);
+    QFETCH(int, row);
+    QFETCH(QString, term);
+    QFETCH(QString, rate);
+    QFETCH(QString, discount);
+    const auto texts = SelectRate(RateTable(list), row, term.toStdString());
+    QVERIFY(texts.has_value());
+    QCOMPARE(QString::fromStdString(texts->rate), rate);
+    QCOMPARE(QString::fromStdString(texts->discount), discount);
+  }
+
+  void refusedSelection_data() {
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("term");
+    QTest::newRow("no row selected") << 0 << -1 << "360";
+    QTest::newRow("row past the commercial table") << 0 << 31 << "360";
+    QTest::newRow("row past the fund table") << 1 << 13 << "360";
+    QTest::newRow("far outside") << 1 << 32767 << "360";
+    QTest::newRow("term not a number") << 0 << 30 << "abc";
+    QTest::newRow("empty term") << 0 << 30 << "";
+  }
+  void refusedSelection() {
+    QFETCH(int, list);
+    QFETCH(int, row);
+    QFETCH(QString, term);
+    QVERIFY(!SelectRate(RateTable(list), row, term.toStdString()).has_value());
+    QVERIFY(!RateForTerm(RateTable(list), row, term.toStdString()).has_value());
+  }
+};
+
+QTEST_APPLESS_MAIN(RatesTest)
+#include "test_rates.moc"
