@@ -26,6 +26,9 @@ class EqualPaymentMonths {
   };
   Month Next();
 
+  // What is still owed after the months so far.
+  [[nodiscard]] double Balance() const { return firstMonth_ ? firstBalance_ : balance_; }
+
  private:
   double firstBalance_;
   float balance_ = 0;

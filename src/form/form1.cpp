@@ -4,6 +4,7 @@
 
 #include "arith/equal_payment.h"
 #include "arith/equal_principal.h"
+#include "arith/loan_end.h"
 #include "form/help_text.h"
 #include "rates/rate_selection.h"
 
@@ -31,6 +32,22 @@ struct LoanFieldTexts {
   [[nodiscard]] LoanTexts View() const {
     return {amount, rate, discount, term, principalRepaid, monthsRepaid};
   }
+};
+
+// The fields a stretch of the rate-change section reads.
+struct StretchFieldTexts {
+  LoanFieldTexts loan;
+  std::string months;
+  std::string prepayment;
+  std::string log;
+
+  explicit StretchFieldTexts(const Window& window)
+      : loan(window),
+        months(window.Text(Text1(6))),
+        prepayment(window.Text(Text1(8))),
+        log(window.Text(TextBox::Text3)) {}
+
+  [[nodiscard]] StretchTexts View() const { return {loan.View(), months, prepayment, log}; }
 };
 
 // "08.12.23后下限", selected at start-up.
@@ -66,6 +83,54 @@ void Form1::Command2_Click() {
   window_.SetText(Text1(4), "0");
   window_.SetText(Text1(5), "0");
   window_.SetText(TextBox::Text2, HelpText());
+}
+
+void Form1::Command3_Click() {
+  window_.SetEnabled(Text1(0), false);
+  window_.SetEnabled(Text1(3), false);
+  const bool accrued = window_.OptionValue(0) ? AccrueEqualPayment() : AccrueEqualPrincipal();
+  if (accrued) {
+    EndOfLoanTest();
+  }
+}
+
+void Form1::Command4_Click() {
+  window_.SetEnabled(Button::Command3, true);
+  window_.SetText(Text1(4), "0");
+  window_.SetText(Text1(5), "0");
+  window_.SetText(Text1(6), "12");
+  window_.SetText(Text1(8), "0");
+  window_.SetText(TextBox::Text3, "");
+}
+
+bool Form1::AccrueEqualPayment() {
+  const StretchFieldTexts fields(window_);
+  return WriteAccrual(quorvane::AccrueEqualPayment(fields.View()));
+}
+
+bool Form1::AccrueEqualPrincipal() {
+  const StretchFieldTexts fields(window_);
+  return WriteAccrual(quorvane::AccrueEqualPrincipal(fields.View()));
+}
+
+bool Form1::WriteAccrual(const std::optional<AccrualTexts>& accrued) {
+  if (!accrued) {
+    // Nothing accumulated so far is touched; the user is told why nothing moved.
+    window_.SetText(TextBox::Text2, kDataErrorMessage);
+    return false;
+  }
+  window_.SetText(Text1(4), accrued->principalRepaid);
+  window_.SetText(Text1(5), accrued->monthsRepaid);
+  window_.SetText(TextBox::Text3, accrued->log);
+  return true;
+}
+
+void Form1::EndOfLoanTest() {
+  if (LoanRepaid(window_.Text(Text1(5)), window_.Text(Text1(3)), window_.Text(Text1(4)),
+                 window_.Text(Text1(0)))) {
+    window_.SetEnabled(Button::Command1, false);
+    window_.SetEnabled(Button::Command3, false);
+  }
 }
 
 void Form1::List1_Click(std::int16_t Index) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "arith/accrual.h"
 #include "form/window.h"
 
 // The calculator's one window: its handlers and the order of their steps. All
@@ -22,6 +24,13 @@ class Form1 {
   // Full reset of the loan fields, with the help text in Text2.
   void Command2_Click();
 
+  // Accrue one stretch of the rate-change section with the selected method,
+  // with amount and term locked, then close the section if the loan is repaid.
+  void Command3_Click();
+
+  // Reset of the rate-change section.
+  void Command4_Click();
+
   // A row of rate list Index chosen: its rate for the current term and its
   // discount go into the rate fields.
   void List1_Click(std::int16_t Index);
@@ -32,6 +41,11 @@ class Form1 {
  private:
   void CalcEqualPayment();
   void CalcEqualPrincipal();
+  bool AccrueEqualPayment();
+  bool AccrueEqualPrincipal();
+  // Writes a stretch's three texts, or the data error message when it failed.
+  bool WriteAccrual(const std::optional<AccrualTexts>& accrued);
+  void EndOfLoanTest();
   void FillRateList(ListIndex list);
 
   Window& window_;

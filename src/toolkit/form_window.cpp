@@ -108,10 +108,13 @@ void FormWindow::FindControls() {
 }
 
 void FormWindow::ConnectEvents() {
-  connect(CommandButton(Button::Command1), &QPushButton::clicked, this,
-          [this] { form_.Command1_Click(); });
-  connect(CommandButton(Button::Command2), &QPushButton::clicked, this,
-          [this] { form_.Command2_Click(); });
+  using Handler = void (Form1::*)();
+  const std::array<Handler, 4> commandHandlers{&Form1::Command1_Click, &Form1::Command2_Click,
+                                               &Form1::Command3_Click, &Form1::Command4_Click};
+  for (std::size_t i = 0; i < command_.size(); ++i) {
+    const Handler handler = commandHandlers.at(i);
+    connect(command_.at(i), &QPushButton::clicked, this, [this, handler] { (form_.*handler)(); });
+  }
   for (std::int16_t index = 0; index < 2; ++index) {
     connect(list1_.at(index), &RateList::rowChosen, this,
             [this, index] { form_.List1_Click(index); });

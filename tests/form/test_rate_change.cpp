@@ -1,0 +1,171 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "window_fixture.h"
+
+using quorvane::testing::WindowFixture;
+
+namespace {
+const QString kDataError = QStringLiteral("数据逻辑错误！请检查填写的数据！");
+}
+
+// The rate-change section through its real buttons: " 已还本金为:" (Command3)
+// and its "重 置" (Command4), with the full reset (Command2) beside them.
+class RateChangeTest : public QObject, WindowFixture {
+  Q_OBJECT
+
+  void Accrue() { Click(Command(3)); }
+
+  // The enabled states of amount, term, Calculate and the accrue button.
+  [[nodiscard]] QList<bool> EnabledStates() const {
+    return {Field(0)->isEnabled(), Field(3)->isEnabled(), Command(1)->isEnabled(),
+            Command(3)->isEnabled()};
+  }
+
+  [[nodiscard]] QStringList SectionTexts() const {
+    return {FieldText(4), FieldText(5), FieldText(6), FieldText(8), Text3()};
+  }
+
+ private slots:
+  void init() {
+    Open();
+    Click(Command(2));  // the full reset's loan: 25.7 万元, 7.2 %, 8.5 折, 360 months
+  }
+  void cleanup() { Close(); }
+
+  void oneStretch() {
+    Accrue();
+    QCOMPARE(SectionTexts(), QStringList({"3085.97", "12", "12", "0", " = 3085.97\n"}));
+    QCOMPARE(EnabledStates(), QList<bool>({false, false, true, true}));
+    QVERIFY(Text2().startsWith("使用说明："));  // the accrual writes no report
+  }
+
+  void twoStretchesAcrossARateChange() {
+    Type(6, "5");
+    Accrue();
+    Type(1, "7.83");
+    Type(6, "12");
+    Accrue();
+    QCOMPARE(SectionTexts(),
+             QStringList({"4128.63", "17", "12", "0", " = 1262.97\n + 2865.66\n"}));
+    Click(Command(1));
+    QVERIFY(ReportLines()[2].startsWith("第18期:"));
+  }
+
+  void methodSwitchedBetweenStretches() {
+    Accrue();
+    Click(Option(1));
+    Accrue();
+    QCOMPARE(Text3(), QString(" = 3085.97\n + 8755.68\n"));
+  }
+
+  void stretchReachingTheTerm() {
+    Type(5, "348");
+    Accrue();
+    QCOMPARE(FieldText(5), QString("360"));
+    QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
+  }
+
+  void shortLoanEndsByMonths() {
+    Type(0, "1");
+    Type(3, "7");
+    Type(6, "7");
+    Accrue();
+    QCOMPARE(FieldText(4), QString("9999.97"));
+    QCOMPARE(FieldText(5), QString("7"));
+    QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
+  }
+
+  void stretchPastTheEnd() {
+    Type(5, "350");
+    Accrue();
+    QCOMPARE(FieldText(4), QString("309987.6"));
+    QCOMPARE(FieldText(5), QString("362"));
+    QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
+  }
+
+  void prepaymentCoveringTheLoan() {
+    Type(8, "25.7");
+    Accrue();
+    QVERIFY(FieldText(4).toDouble() >= 257000);
+    QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
+  }
+
+  void sectionResetAfterTheEnd() {
+    Type(8, "25.7");
+    Type(6, "3");
+    Accrue();
+    Click(Command(4));
+    QCOMPARE(SectionTexts(), QStringList({"0", "0", "12", "0", ""}));
+    QCOMPARE(EnabledStates(), QList<bool>({false, false, false, true}));
+  }
+
+  void sectionResetBeforeAnyStretch() {
+    Type(6, "5");
+    Type(8, "2");
+    Click(Command(4));
+    QCOMPARE(SectionTexts(), QStringList({"0", "0", "12", "0", ""}));
+    QCOMPARE(EnabledStates(), QList<bool>({true, true, true, true}));
+  }
+
+  void fullResetAfterStretches() {
+    Accrue();
+    Type(6, "6");
+    Click(Command(2));
+    QCOMPARE(SectionTexts(), QStringList({"0", "0", "6", "0", " = 3085.97\n"}));
+    QCOMPARE(EnabledStates(), QList<bool>({true, true, true, true}));
+    Type(6, "12");
+    Accrue();
+    QCOMPARE(Text3(), QString(" = 3085.97\n + 3085.97\n"));
+  }
+
+  void fullResetAfterTheEnd() {
+    Type(5, "348");
+    Accrue();
+    Click(Command(2));
+    QCOMPARE(EnabledStates(), QList<bool>({true, true, true, false}));
+  }
+
+  void typedLogStaysInFront() {
+    QPlainTextEdit* log = Control<QPlainTextEdit>("Text3");
+    log->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(log, "note 1");
+    QTest::keyClick(log, Qt::Key_Return);
+    Accrue();
+    QCOMPARE(Text3(), QString("note 1\n + 3085.97\n"));
+  }
+
+  // A stretch that cannot be computed changes nothing accumulated, says so
+  // in the report box and leaves the buttons as they were.
+  void refusedStretch_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters pasted into the months") << 6 << "abc";
+    QTest::newRow("empty prepayment") << 8 << "";
+    QTest::newRow("no month left") << 5 << "360";
+    QTest::newRow("forty-digit prepayment") << 8 << "1234567890123456789012345678901234567890";
+  }
+  void refusedStretch() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    Type(6, "5");
+    Accrue();
+    const QStringList before = {FieldText(4), FieldText(5), Text3()};
+    QApplication::clipboard()->setText(text);
+    Field(field)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Field(field), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Field(field), Qt::Key_V, Qt::ControlModifier);
+    Accrue();
+    QCOMPARE(Text2(), kDataError);
+    if (field == 5) {
+      QCOMPARE((QStringList{FieldText(4), Text3()}), (QStringList{before[0], before[2]}));
+    } else {
+      QCOMPARE((QStringList{FieldText(4), FieldText(5), Text3()}), before);
+    }
+    QCOMPARE(EnabledStates(), QList<bool>({false, false, true, true}));
+  }
+};
+
+QTEST_MAIN(RateChangeTest)
+#include "test_rate_change.moc"
