@@ -1,10 +1,13 @@
 #include "form/form1.h"
 
+#include <cmath>
 #include <string>
 
 #include "arith/equal_payment.h"
 #include "arith/equal_principal.h"
 #include "arith/loan_end.h"
+#include "arith/number_rules.h"
+#include "form/field_checks.h"
 #include "form/help_text.h"
 #include "rates/rate_selection.h"
 
@@ -161,6 +164,52 @@ void Form1::CalcEqualPayment() {
 void Form1::CalcEqualPrincipal() {
   const LoanFieldTexts fields(window_);
   window_.SetText(TextBox::Text2, EqualPrincipalReport(fields.View()));
+}
+
+void Form1::Text1_KeyPress(std::int16_t /*Index*/, std::int16_t& KeyAscii) {
+  const bool enter = KeyAscii == kEnterKey;
+  if (!IsAcceptedKey(KeyAscii)) {
+    KeyAscii = 0;
+  }
+  if (enter) {
+    Command1_Click();
+  }
+}
+
+void Form1::Text1_LostFocus(std::int16_t Index) {
+  if (NeedsRepair(window_.Text(Text1(Index)))) {
+    window_.SetText(Text1(Index), kRepairedNumber);
+  }
+  if (Index == 3) {
+    RateForNewTerm();
+  }
+  RemarkOnRepaidLoan();
+  EndOfLoanTest();
+}
+
+// The rate of the row chosen last, for the term now entered; the discount
+// stays as it is.
+void Form1::RateForNewTerm() {
+  const ListIndex list = std::lround(lastRateList_) == 0 ? 0 : 1;
+  const auto rate =
+      RateForTerm(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
+  if (rate) {
+    window_.SetText(Text1(1), *rate);
+  }
+}
+
+void Form1::RemarkOnRepaidLoan() {
+  const auto amount = FieldNumber(window_.Text(Text1(0)));
+  const auto principalRepaid = FieldNumber(window_.Text(Text1(4)));
+  if (!amount || !principalRepaid) {
+    return;
+  }
+  const double stillOwed = *amount * 10000 - *principalRepaid;
+  if (stillOwed == 0) {
+    window_.SetText(TextBox::Text2, kRepaidExactlyRemark);
+  } else if (stillOwed < 0) {
+    window_.SetText(TextBox::Text2, kRepaidTooMuchRemark);
+  }
 }
 
 }  // namespace quorvane

@@ -35,6 +35,15 @@ class Form1 {
   // discount go into the rate fields.
   void List1_Click(std::int16_t Index);
 
+  // A character typed into Text1(Index). A refused character is cancelled by
+  // setting KeyAscii to 0; Enter runs Calculate, enabled or not.
+  void Text1_KeyPress(std::int16_t Index, std::int16_t& KeyAscii);
+
+  // Text1(Index) was left for another control: repair a malformed number,
+  // take the rate for a new term, remark on a loan repaid, close a loan that
+  // has ended.
+  void Text1_LostFocus(std::int16_t Index);
+
   // The rate list whose row was chosen last: 0 commercial, 1 provident fund.
   [[nodiscard]] float LastRateList() const { return lastRateList_; }
 
@@ -46,6 +55,8 @@ class Form1 {
   // Writes a stretch's three texts, or the data error message when it failed.
   bool WriteAccrual(const std::optional<AccrualTexts>& accrued);
   void EndOfLoanTest();
+  void RateForNewTerm();
+  void RemarkOnRepaidLoan();
   void FillRateList(ListIndex list);
 
   Window& window_;

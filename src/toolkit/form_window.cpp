@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "form/form_design.h"
+#include "toolkit/numeric_field.h"
 #include "toolkit/rate_list.h"
 
 namespace quorvane {
@@ -52,7 +53,7 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
       return label;
     }
     case ControlKind::TextBox:
-      return new QLineEdit(caption, parent);
+      return new NumericField(caption, parent);
     case ControlKind::MultiLineBox:
       return CreateMultiLineBox(parent);
     case ControlKind::ListBox:
@@ -92,7 +93,7 @@ void FormWindow::CreateControls() {
 void FormWindow::FindControls() {
   for (std::int16_t index = 0; index <= 8; ++index) {
     if (IsText1Index(index)) {
-      text1_.at(index) = findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(index));
+      text1_.at(index) = findChild<NumericField*>(QStringLiteral("Text1(%1)").arg(index));
     }
   }
   text2_ = findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
@@ -119,6 +120,22 @@ void FormWindow::ConnectEvents() {
     connect(list1_.at(index), &RateList::rowChosen, this,
             [this, index] { form_.List1_Click(index); });
   }
+  for (std::int16_t index = 0; index <= 8; ++index) {
+    if (IsText1Index(index)) {
+      text1_.at(index)->SetHandlers(
+          [this, index](std::int16_t& keyAscii) { form_.Text1_KeyPress(index, keyAscii); },
+          [this, index] { form_.Text1_LostFocus(index); });
+    }
+  }
+}
+
+FormWindow::~FormWindow() {
+  // The fields outlive the form while the window is taken down.
+  for (NumericField* field : text1_) {
+    if (field != nullptr) {
+      field->SetHandlers({}, {});
+    }
+  }
 }
 
 QWidget* FormWindow::Box(TextBox box) const {
@@ -140,7 +157,7 @@ QPushButton* FormWindow::CommandButton(Button button) const {
 
 std::string FormWindow::Text(TextBox box) const {
   const QWidget* widget = Box(box);
-  if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
+  if (const auto* field = qobject_cast<const NumericField*>(widget)) {
     return field->text().toStdString();
   }
   if (const auto* multiLine = qobject_cast<const QPlainTextEdit*>(widget)) {
@@ -151,7 +168,7 @@ std::string FormWindow::Text(TextBox box) const {
 
 void FormWindow::SetText(TextBox box, std::string_view text) {
   QWidget* widget = Box(box);
-  if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+  if (auto* field = qobject_cast<NumericField*>(widget)) {
     field->setText(FromUtf8(text));
   } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget)) {
     multiLine->setPlainText(ToBoxText(text));

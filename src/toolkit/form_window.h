@@ -6,13 +6,13 @@
 #include "form/form1.h"
 #include "form/window.h"
 
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace quorvane {
 
+class NumericField;
 class RateList;
 
 // The calculator's window in Qt Widgets: builds the controls from the form's
@@ -23,6 +23,9 @@ class FormWindow : public QWidget, public Window {
 
  public:
   explicit FormWindow(QWidget* parent = nullptr);
+  ~FormWindow() override;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
 
   [[nodiscard]] std::string Text(TextBox box) const override;
   void SetText(TextBox box, std::string_view text) override;
@@ -45,7 +48,7 @@ class FormWindow : public QWidget, public Window {
   [[nodiscard]] QWidget* Box(TextBox box) const;
   [[nodiscard]] QPushButton* CommandButton(Button button) const;
 
-  std::array<QLineEdit*, 9> text1_{};  // Text1(7) does not exist
+  std::array<NumericField*, 9> text1_{};  // Text1(7) does not exist
   QPlainTextEdit* text2_ = nullptr;
   QPlainTextEdit* text3_ = nullptr;
   std::array<QRadioButton*, 2> option1_{};

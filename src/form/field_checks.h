@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// What the numeric fields admit while the user types, and what is checked
+// when a field is left.
+namespace quorvane {
+
+// Digits, the point, Backspace, Enter and Esc; every other character code,
+// "/" among them, is refused.
+bool IsAcceptedKey(std::int16_t keyAscii);
+
+inline constexpr std::int16_t kEnterKey = 13;
+
+// An empty text, a text ending in "." or with more than one "." is repaired
+// to this when the field is left.
+inline constexpr std::string_view kRepairedNumber = "10";
+bool NeedsRepair(std::string_view text);
+
+inline constexpr std::string_view kRepaidExactlyRemark = "还完款了还想干嘛？钱太多了送我一点！^_^";
+inline constexpr std::string_view kRepaidTooMuchRemark = "给银行还这么多钱了？，钱多没地方花啊？^_^";
+
+}  // namespace quorvane

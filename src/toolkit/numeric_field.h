@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLineEdit>
+#include <cstdint>
+#include <functional>
+
+namespace quorvane {
+
+// A numeric field: every character typed is first shown to the form, which
+// may refuse it, and leaving the field for another control of the window is
+// reported. Editing shortcuts keep their usual job; input-method text is not
+// taken, so nothing reaches the field around the form's filter but a paste.
+class NumericField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit NumericField(const QString& text, QWidget* parent = nullptr);
+
+  // The character code of a typed character; set to 0 to refuse it.
+  using KeyPressHandler = std::function<void(std::int16_t& keyAscii)>;
+  using LostFocusHandler = std::function<void()>;
+  void SetHandlers(KeyPressHandler keyPress, LostFocusHandler lostFocus);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+
+ private:
+  // Whether every character of a typed text is accepted.
+  bool Accepted(const QString& typed);
+
+  KeyPressHandler keyPress_;
+  LostFocusHandler lostFocus_;
+};
+
+}  // namespace quorvane
