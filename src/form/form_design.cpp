@@ -59,4 +59,68 @@ const std::array<LineDesign, 3> kSeparatorLines{{
     {"Line1(2)", 4320, 405, 4320, 3240},
 }};
 
+const std::array<AccessibleNameSource, 12> kAccessibleNameSources{{
+    {"Text1(0)", "Label1(0)", "Label1(4)"},
+    {"Text1(1)", "Label1(1)", "Label1(5)"},
+    {"Text1(2)", "Label1(6)", "Label1(7)"},
+    {"Text1(3)", "Label1(2)", "Label1(3)"},
+    {"Text1(4)", "Label1(15)", "Label1(16)"},
+    {"Text1(5)", "Label1(17)", "Label1(18)"},
+    {"Text1(6)", "Label1(13)", "Label1(14)"},
+    {"Text1(8)", "Label1(22)", "Label1(23)"},
+    {"List1(0)", "Label1(11)", ""},
+    {"List1(1)", "Label1(21)", ""},
+    {"Text2", "Label1(9)", ""},
+    {"Text3", "Command3", "Label1(20)"},
+}};
+
+const ControlDesign* FindDesign(std::string_view name) {
+  for (const ControlDesign& design : kFormDesign) {
+    if (design.name == name) {
+      return &design;
+    }
+  }
+  return nullptr;
+}
+
+namespace {
+
+// A caption as it is spoken: without blanks around it and without the colon
+// or comma that joins it to its field.
+std::string_view SpokenCaption(std::string_view caption) {
+  constexpr std::array<std::string_view, 4> kClosings{"：", ":", ",", " "};
+  bool trimmed = true;
+  while (trimmed) {
+    trimmed = false;
+    for (const std::string_view closing : kClosings) {
+      if (caption.ends_with(closing)) {
+        caption.remove_suffix(closing.size());
+        trimmed = true;
+      }
+    }
+  }
+  while (caption.starts_with(' ')) {
+    caption.remove_prefix(1);
+  }
+  return caption;
+}
+
+std::string_view CaptionOf(std::string_view controlName) {
+  const ControlDesign* design = FindDesign(controlName);
+  return design != nullptr ? design->caption : std::string_view{};
+}
+
+}  // namespace
+
+std::string AccessibleName(const AccessibleNameSource& source) {
+  std::string name(SpokenCaption(CaptionOf(source.captionLabel)));
+  const std::string_view unit = SpokenCaption(CaptionOf(source.unitLabel));
+  if (!unit.empty()) {
+    name += "（";
+    name += unit;
+    name += "）";
+  }
+  return name;
+}
+
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The window as designed: every control's place and size in twips (1/1440
@@ -57,5 +58,22 @@ struct LineDesign {
 };
 
 extern const std::array<LineDesign, 3> kSeparatorLines;
+
+// Where a box's spoken name comes from: the label of its caption and the
+// label of its unit, by name (the unit may be none).
+struct AccessibleNameSource {
+  std::string_view control;
+  std::string_view captionLabel;
+  std::string_view unitLabel;
+};
+
+extern const std::array<AccessibleNameSource, 12> kAccessibleNameSources;
+
+// The caption without its closing colon or comma, the unit in brackets after
+// it: "贷款金额（万元）".
+std::string AccessibleName(const AccessibleNameSource& source);
+
+// The design row of a control, by name.
+const ControlDesign* FindDesign(std::string_view name);
 
 }  // namespace quorvane

@@ -7,8 +7,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "form/form_design.h"
+#include "toolkit/appearance.h"
 #include "toolkit/numeric_field.h"
 #include "toolkit/rate_list.h"
 
@@ -70,11 +72,20 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
   setWindowTitle(FromUtf8(kWindowCaption));
+  setWindowIcon(WindowIcon());
+  setFont(WindowFont());
   setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
   CreateControls();
   FindControls();
   ConnectEvents();
   form_.Form_Load();
+  text2_->setFocus(Qt::OtherFocusReason);  // the focusable control first in tab order
+  CentreOnScreen();
+}
+
+void FormWindow::CentreOnScreen() {
+  const QRect available = screen()->availableGeometry();
+  move(available.center() - rect().center());
 }
 
 void FormWindow::CreateControls() {
@@ -82,6 +93,7 @@ void FormWindow::CreateControls() {
   for (const ControlDesign& design : kFormDesign) {
     QWidget* control = CreateControl(design, this);
     control->setObjectName(FromUtf8(design.name));
+    ApplyAppearance(design, control);
     control->setGeometry(Pixels(design.left), Pixels(design.top), Pixels(design.width),
                          Pixels(design.height));
     if (design.kind == ControlKind::Label) {
@@ -106,6 +118,10 @@ void FormWindow::FindControls() {
     command_.at(number - 1) = findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
   }
   option1_[0]->setChecked(true);
+  for (const AccessibleNameSource& source : kAccessibleNameSources) {
+    findChild<QWidget*>(FromUtf8(source.control))
+        ->setAccessibleName(QString::fromStdString(AccessibleName(source)));
+  }
 }
 
 void FormWindow::ConnectEvents() {
@@ -206,7 +222,7 @@ void FormWindow::SelectRow(ListIndex list, std::int16_t row) {
 
 void FormWindow::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.setPen(palette().color(QPalette::Dark));
+  painter.setPen(SeparatorColour());
   for (const LineDesign& line : kSeparatorLines) {
     painter.drawLine(Pixels(line.x1), Pixels(line.y1), Pixels(line.x2), Pixels(line.y2));
   }

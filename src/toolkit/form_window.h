@@ -42,6 +42,7 @@ class FormWindow : public QWidget, public Window {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void CentreOnScreen();
   void CreateControls();
   void FindControls();
   void ConnectEvents();

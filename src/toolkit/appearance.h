@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+
+#include "form/form_design.h"
+
+class QWidget;
+
+namespace quorvane {
+
+// The window's font: 宋体 where the system has it, else the Ming (song) and
+// then the other Chinese fonts that Debian ships, at 9 points.
+QFont WindowFont();
+
+// The font of a caption that carries one of its own.
+QFont CaptionQFont(CaptionFont font);
+
+// The colour of the separator lines: the application workspace's grey.
+QColor SeparatorColour();
+
+// Sets a control's text colour and font as designed.
+void ApplyAppearance(const ControlDesign& design, QWidget* control);
+
+// The window icon: a white house on a purple ground, drawn at 32 x 32.
+QIcon WindowIcon();
+QImage WindowIconImage();
+
+}  // namespace quorvane

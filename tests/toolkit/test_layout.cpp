@@ -1,0 +1,229 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QRawFont>
+#include <QScreen>
+#include <QTest>
+
+#include "form/form_design.h"
+#include "toolkit/appearance.h"
+#include "window_fixture.h"
+
+using namespace quorvane;
+using quorvane::testing::WindowFixture;
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect DesignRect(const ControlDesign& design) {
+  return {Pixels(design.left), Pixels(design.top), Pixels(design.width), Pixels(design.height)};
+}
+
+// The text a control shows as its caption or design text.
+QString ShownCaption(const QWidget* control) {
+  if (const auto* label = qobject_cast<const QLabel*>(control)) {
+    return label->text();
+  }
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+    return button->text();
+  }
+  if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
+    return field->text();
+  }
+  return {};
+}
+
+bool IsChinese(QChar character) { return character.unicode() >= 0x2E80; }
+
+}  // namespace
+
+// The window as designed, on the real offscreen window. Run once at the
+// normal scale and once at a scale factor of 2.
+class LayoutTest : public QObject, WindowFixture {
+  Q_OBJECT
+
+  [[nodiscard]] QWidget* Designed(const ControlDesign& design) const {
+    return Control<QWidget>(FromUtf8(design.name));
+  }
+
+  [[nodiscard]] QStringList TabRound() const {
+    QStringList visited;
+    QWidget* start = QApplication::focusWidget();
+    QWidget* current = start;
+    do {
+      QTest::keyClick(current, Qt::Key_Tab);
+      current = QApplication::focusWidget();
+      visited << (current != nullptr ? current->objectName() : QStringLiteral("(none)"));
+    } while (current != nullptr && current != start && visited.size() < 50);
+    return visited;
+  }
+
+ private slots:
+  void init() {
+    Open();
+    QApplication::setActiveWindow(&Window());
+    QTRY_VERIFY(Window().isActiveWindow());
+  }
+  void cleanup() { Close(); }
+
+  void window() {
+    QCOMPARE(Window().windowTitle(), QString("Quorvane 1.0"));
+    QCOMPARE(Window().size(), QSize(461, 395));
+    QCOMPARE(Window().minimumSize(), Window().maximumSize());
+    const QPoint screenCentre = Window().screen()->availableGeometry().center();
+    // Within the few pixels a window frame shifts it.
+    QVERIFY2((Window().geometry().center() - screenCentre).manhattanLength() <= 6,
+             qPrintable(QStringLiteral("window at %1,%2, screen centre %3,%4")
+                            .arg(Window().geometry().center().x())
+                            .arg(Window().geometry().center().y())
+                            .arg(screenCentre.x())
+                            .arg(screenCentre.y())));
+    QVERIFY(!Window().windowIcon().isNull());
+    QVERIFY(Window().windowIcon().availableSizes().contains(QSize(32, 32)));
+  }
+
+  void controls_data() {
+    QTest::addColumn<int>("row");
+    for (std::size_t row = 0; row < kFormDesign.size(); ++row) {
+      QTest::newRow(kFormDesign.at(row).name.data()) << static_cast<int>(row);
+    }
+  }
+  void controls() {
+    QFETCH(int, row);
+    const ControlDesign& design = kFormDesign.at(row);
+    QWidget* control = Designed(design);
+    QCOMPARE(control->geometry(), DesignRect(design));
+    if (design.kind != ControlKind::TextBox || !design.caption.empty()) {
+      QCOMPARE(ShownCaption(control), FromUtf8(design.caption));
+    }
+    QVERIFY(control->isVisible());
+    QVERIFY(control->isEnabled());
+    if (design.colour.isSet) {
+      const QColor expected(design.colour.red, design.colour.green, design.colour.blue);
+      const auto role =
+          qobject_cast<QLineEdit*>(control) != nullptr ? QPalette::Text : QPalette::WindowText;
+      QCOMPARE(control->palette().color(role), expected);
+    }
+    const QFont font = control->font();
+    QCOMPARE(font.bold(), design.font != CaptionFont::Default);
+    QCOMPARE(font.pointSize(), design.font == CaptionFont::Bold12 ? 12 : 9);
+  }
+
+  void initialFocusAndTabOrder() {
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>("Text2"));
+    QCOMPARE(TabRound(), QStringList({"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "List1(0)",
+                                      "Text1(4)", "Command3", "Text1(5)", "Text1(6)", "Text1(8)",
+                                      "Command2", "Command4", "Option1(0)", "Command1", "Text3",
+                                      "List1(1)", "Text2"}));
+  }
+
+  void tabSkipsDisabledControlsAndTheUnselectedMethod() {
+    Click(Command(3));  // locks amount and term
+    Click(Option(1));
+    Control<QWidget>("Text2")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(TabRound(), QStringList({"Text1(1)", "Text1(2)", "List1(0)", "Text1(4)", "Command3",
+                                      "Text1(5)", "Text1(6)", "Text1(8)", "Command2", "Command4",
+                                      "Option1(1)", "Command1", "Text3", "List1(1)", "Text2"}));
+  }
+
+  void accessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("amount") << "Text1(0)" << "贷款金额（万元）";
+    QTest::newRow("rate") << "Text1(1)" << "基准利率（%）";
+    QTest::newRow("discount") << "Text1(2)" << "利息折扣（折）";
+    QTest::newRow("term") << "Text1(3)" << "还款期限（月）";
+    QTest::newRow("principal repaid") << "Text1(4)" << "已还本金（元）";
+    QTest::newRow("months repaid") << "Text1(5)" << "已还月数（月）";
+    QTest::newRow("months of the stretch") << "Text1(6)" << "按左边贷款信息还款（月后）";
+    QTest::newRow("prepayment") << "Text1(8)" << "提前还款（万元）";
+    QTest::newRow("commercial rates") << "List1(0)" << "国家标准利率";
+    QTest::newRow("fund rates") << "List1(1)" << "公积金贷款利率";
+    QTest::newRow("report") << "Text2" << "还款方法";
+    QTest::newRow("stretch log") << "Text3" << "已还本金为（元）";
+  }
+  void accessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QCOMPARE(Control<QWidget>(control)->accessibleName(), name);
+  }
+
+  // Every caption fits its control at the font in use, wrapped as a label
+  // wraps it; the purple hint takes two lines.
+  void captionsFit_data() { controls_data(); }
+  void captionsFit() {
+    QFETCH(int, row);
+    const ControlDesign& design = kFormDesign.at(row);
+    QWidget* control = Designed(design);
+    const QString caption = ShownCaption(control);
+    if (caption.isEmpty()) {
+      return;
+    }
+    const QFontMetrics metrics(control->font());
+    const int available = design.name == "Label1(20)"  // reaches past the window's edge
+                              ? Window().width() - control->x()
+                              : control->width();
+    const QRect needed = metrics.boundingRect(QRect(0, 0, available, 1000),
+                                              Qt::TextWordWrap | Qt::AlignLeft, caption);
+    QVERIFY2(needed.width() <= available,
+             qPrintable(QStringLiteral("%1 needs %2 of %3").arg(caption).arg(needed.width()).arg(available)));
+    QVERIFY2(needed.height() <= control->height(),
+             qPrintable(QStringLiteral("%1 needs height %2 of %3")
+                            .arg(caption)
+                            .arg(needed.height())
+                            .arg(control->height())));
+    if (design.name == "Label1(19)") {
+      QCOMPARE(needed.height(), 2 * metrics.lineSpacing());
+    }
+  }
+
+  // The font in use holds every Chinese character of every caption itself,
+  // so none is drawn as a missing-glyph box.
+  void chineseGlyphsAreInTheFont() {
+    for (const ControlDesign& design : kFormDesign) {
+      QWidget* control = Designed(design);
+      const QRawFont font = QRawFont::fromFont(control->font());
+      for (const QChar character : ShownCaption(control)) {
+        if (IsChinese(character)) {
+          QVERIFY2(font.supportsCharacter(character),
+                   qPrintable(QStringLiteral("%1 in %2 lacks %3")
+                                  .arg(FromUtf8(design.name), font.familyName(), character)));
+        }
+      }
+    }
+  }
+
+  // Drawn captions show in their colours, and the separator lines in grey.
+  void renderedWindow() {
+    const QImage image = Window().grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    QCOMPARE(image.width(), qRound(Window().width() * scale));
+    for (const ControlDesign& design : kFormDesign) {
+      if (!design.colour.isSet || design.kind != ControlKind::Label) {
+        continue;
+      }
+      const QColor colour(design.colour.red, design.colour.green, design.colour.blue);
+      const QRect area = Designed(design)->geometry();
+      int inColour = 0;
+      for (int y = qRound(area.top() * scale); y < qRound(area.bottom() * scale); ++y) {
+        for (int x = qRound(area.left() * scale); x < qRound(area.right() * scale); ++x) {
+          // Antialiased strokes are lighter: a coloured pixel of the same hue counts.
+          const QColor pixel = image.pixelColor(x, y);
+          const int chroma = qMax(pixel.red(), qMax(pixel.green(), pixel.blue())) -
+                             qMin(pixel.red(), qMin(pixel.green(), pixel.blue()));
+          const int hueApart = qAbs(pixel.hue() - colour.hue()) % 360;
+          inColour += chroma > 50 && qMin(hueApart, 360 - hueApart) < 30 ? 1 : 0;
+        }
+      }
+      QVERIFY2(inColour >= 10, design.name.data());
+    }
+    const QColor lineColour = image.pixelColor(qRound(100 * scale), qRound(Pixels(400) * scale));
+    QCOMPARE(lineColour, SeparatorColour());
+  }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "test_layout.moc"
