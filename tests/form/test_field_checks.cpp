@@ -19,20 +19,6 @@ const QString kDataError = QStringLiteral("数据逻辑错误！请检查填写�
 class FieldChecksTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  // Leaves a field the way a user does, with Tab to the next control.
-  void Leave(int index) const {
-    Field(index)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(index), Qt::Key_Tab);
-    QVERIFY(!Field(index)->hasFocus());
-  }
-
-  void Paste(int index, const QString& text) const {
-    QApplication::clipboard()->setText(text);
-    Field(index)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(index), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(Field(index), Qt::Key_V, Qt::ControlModifier);
-  }
-
   static void SendText(QWidget* widget, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
     QApplication::sendEvent(widget, &press);

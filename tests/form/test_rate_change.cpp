@@ -152,10 +152,7 @@ class RateChangeTest : public QObject, WindowFixture {
     Type(6, "5");
     Accrue();
     const QStringList before = {FieldText(4), FieldText(5), Text3()};
-    QApplication::clipboard()->setText(text);
-    Field(field)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(field), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(Field(field), Qt::Key_V, Qt::ControlModifier);
+    Paste(field, text);
     Accrue();
     QCOMPARE(Text2(), kDataError);
     QCOMPARE((QStringList{FieldText(4), FieldText(5), Text3()}), before);

@@ -30,13 +30,6 @@ class StartupTest : public QObject, WindowFixture {
     return selected.isEmpty() ? -1 : List(list)->row(selected.front());
   }
 
-  void Paste(int field, const QString& text) const {
-    QApplication::clipboard()->setText(text);
-    Field(field)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(field), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(Field(field), Qt::Key_V, Qt::ControlModifier);
-  }
-
  private slots:
   void init() { Open(); }
   void cleanup() { Close(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -62,6 +64,22 @@ class WindowFixture {
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
+  }
+
+  // Replaces a field's text with a paste, which the keyboard filter lets through.
+  void Paste(int index, const QString& text) const {
+    QApplication::clipboard()->setText(text);
+    QLineEdit* field = Field(index);
+    field->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  }
+
+  // Leaves a field the way a user does, with Tab to the next control.
+  void Leave(int index) const {
+    Field(index)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Field(index), Qt::Key_Tab);
+    QVERIFY(!Field(index)->hasFocus());
   }
 
   void Click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
