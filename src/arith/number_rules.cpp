@@ -53,6 +53,27 @@ bool IsPlainDecimal(std::string_view text) {
   return digits > 0 && points <= 1;
 }
 
+// "E", a sign and at least one digit: the exponent as number texts write it.
+bool IsWrittenExponent(std::string_view text) {
+  if (text.size() < 3 || text[0] != 'E' || (text[1] != '+' && text[1] != '-')) {
+    return false;
+  }
+  for (const char c : text.substr(2)) {
+    if (!IsDigit(c)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool IsFieldNumberText(std::string_view text) {
+  const auto exponent = text.find('E');
+  if (exponent == std::string_view::npos) {
+    return IsPlainDecimal(text);
+  }
+  return IsPlainDecimal(text.substr(0, exponent)) && IsWrittenExponent(text.substr(exponent));
+}
+
 }  // namespace
 
 std::optional<double> FieldNumber(std::string_view text) {
@@ -62,12 +83,12 @@ std::optional<double> FieldNumber(std::string_view text) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  if (!IsPlainDecimal(text)) {
+  if (!IsFieldNumberText(text)) {
     return std::nullopt;
   }
   double value = 0.0;
   const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }

@@ -20,9 +20,10 @@ float ToSingle(double v);
 float RoundToCents(double fen);
 
 // The text of a numeric field as a number: optional blanks around it, an
-// optional sign, digits with at most one "." and at least one digit. Anything
-// else (empty, letters, exponents, a number too large for a double) is not a
-// number.
+// optional sign, digits with at most one "." and at least one digit. The
+// exponent form this program itself writes for large numbers ("1.234568E+07")
+// reads back too. Anything else (empty, letters, other exponent spellings such
+// as "1e5", a number too large for a double) is not a number.
 std::optional<double> FieldNumber(std::string_view text);
 
 }  // namespace quorvane

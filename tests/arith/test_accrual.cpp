@@ -143,6 +143,17 @@ class AccrualTest : public QObject {
     QCOMPARE(QString::fromStdString(fields.monthsRepaid), QString("24"));
   }
 
+  // Ten million yuan or more repaid is written in exponent form; the next
+  // stretch and the report still read it.
+  void largePrincipalRepaidReadsBack() {
+    Fields fields = With({"amount=5000", "prepayment=1000"});
+    QVERIFY(fields.Accrue(true));
+    QVERIFY(fields.principalRepaid.find("E+07") != std::string::npos);
+    QVERIFY(fields.Accrue(true));
+    const auto report = EqualPaymentReport(fields.Texts().loan);
+    QVERIFY(report.starts_with("月还款:"));
+  }
+
   void typedTextStaysInFrontOfTheLog() {
     Fields fields;
     fields.log = "我的记录";

@@ -64,6 +64,11 @@ class NumberRulesTest : public QObject {
     QTest::newRow("letters") << "abc" << false << 0.0;
     QTest::newRow("trailing letter") << "12a" << false << 0.0;
     QTest::newRow("exponent") << "1e5" << false << 0.0;
+    QTest::newRow("exponent without sign") << "1E5" << false << 0.0;
+    QTest::newRow("exponent without digits") << "1E+" << false << 0.0;
+    QTest::newRow("exponent alone") << "E+07" << false << 0.0;
+    QTest::newRow("written exponent form") << "1.234568E+07" << true << 12345680.0;
+    QTest::newRow("written small exponent form") << "-2.5E-03" << true << -0.0025;
     QTest::newRow("comma") << "1,5" << false << 0.0;
     QTest::newRow("thousands") << "1 000" << false << 0.0;
     QTest::newRow("sign alone") << "-" << false << 0.0;
@@ -82,6 +87,26 @@ class NumberRulesTest : public QObject {
     if (isNumber) {
       QCOMPARE(*number, value);
     }
+  }
+
+  // Every text written into a field reads back as the number it shows.
+  void writtenTextsReadBack_data() {
+    QTest::addColumn<double>("x");
+    for (const double x : {0.0, 0.5, -0.5, 1560.73, 309987.6, 12345678.0, 1e7, 9.5e37, 1e15,
+                           123456789012345.0, 1e300}) {
+      QTest::addRow("%g", x) << x;
+    }
+  }
+  void writtenTextsReadBack() {
+    QFETCH(double, x);
+    if (x < 1e38) {
+      const auto single = FieldNumber(NumberText(static_cast<float>(x)));
+      QVERIFY(single.has_value());
+      QCOMPARE(static_cast<float>(*single), static_cast<float>(x));
+    }
+    const auto precise = FieldNumber(NumberText(x));
+    QVERIFY(precise.has_value());
+    QCOMPARE(*precise, x);
   }
 
   void fieldNumberOfAMegabyteOfDigits() {
