@@ -37,7 +37,7 @@ inline QString FirstDifference(const QStringList& actual, const QStringList& exp
 }  // namespace quorvane::testing
 
 #define QUORVANE_COMPARE_LINES(actual, expected)                                     \
-  do {                                                                              \
+  do {                                                                               \
     const QString difference = quorvane::testing::FirstDifference(actual, expected); \
     QVERIFY2(difference.isEmpty(), qPrintable(difference));                          \
   } while (false)

@@ -38,12 +38,11 @@ std::optional<Stretch> ReadStretch(const StretchTexts& texts) {
 // appended to the log: " =" on an empty log, " +" after earlier lines.
 std::optional<AccrualTexts> Accrued(const Stretch& stretch, double stretchPrincipal,
                                     std::string_view log) {
-  const float principalRepaid = RoundToCents(
-      (stretch.principalRepaid + stretchPrincipal + stretch.prepaymentYuan) * 100);
+  const float principalRepaid =
+      RoundToCents((stretch.principalRepaid + stretchPrincipal + stretch.prepaymentYuan) * 100);
   const double monthsRepaid = stretch.loan.monthsRepaid + stretch.months;
   const float logged = RoundToCents((stretchPrincipal + stretch.prepaymentYuan) * 100);
-  if (!std::isfinite(principalRepaid) || !std::isfinite(monthsRepaid) ||
-      !std::isfinite(logged)) {
+  if (!std::isfinite(principalRepaid) || !std::isfinite(monthsRepaid) || !std::isfinite(logged)) {
     return std::nullopt;
   }
   AccrualTexts texts{NumberText(principalRepaid), NumberText(monthsRepaid), std::string(log)};

@@ -46,9 +46,9 @@ bool AllFinite(std::initializer_list<float> figures) {
 }
 
 std::string Header(float payment, float total, float interest) {
-  std::string header = "月还款:" + PointNumberText(payment) + "元| 总还款:" +
-                       PointNumberText(total) + "元| 其中利息:" + PointNumberText(interest) +
-                       "元";
+  std::string header = "月还款:" + PointNumberText(payment) +
+                       "元| 总还款:" + PointNumberText(total) +
+                       "元| 其中利息:" + PointNumberText(interest) + "元";
   header += kLineBreak;
   header.append(56, '-');
   header += kLineBreak;

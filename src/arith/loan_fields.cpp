@@ -23,8 +23,8 @@ std::optional<RemainingLoan> ReadRemainingLoan(const LoanTexts& texts) {
   // The product of rate and discount first, then the division.
   loan.monthlyRate = *rate * *discount / 12000;
   loan.monthsRepaid = *monthsRepaid;
-  if (!std::isfinite(loan.amount) || !std::isfinite(loan.principal) || !std::isfinite(loan.months) ||
-      !std::isfinite(loan.monthlyRate)) {
+  if (!std::isfinite(loan.amount) || !std::isfinite(loan.principal) ||
+      !std::isfinite(loan.months) || !std::isfinite(loan.monthlyRate)) {
     return std::nullopt;
   }
   return loan;

@@ -24,11 +24,11 @@ struct LoanTexts {
 
 // What is still owed when the report or the stretch starts. All double.
 struct RemainingLoan {
-  double amount = 0;       // the whole amount lent, amount x 10000, yuan
-  double principal = 0;    // amount x 10000 less the principal repaid, yuan
-  double months = 0;       // term less the months repaid
-  double monthlyRate = 0;  // rate x discount / 12000
-  double monthsRepaid = 0; // for numbering the months on
+  double amount = 0;        // the whole amount lent, amount x 10000, yuan
+  double principal = 0;     // amount x 10000 less the principal repaid, yuan
+  double months = 0;        // term less the months repaid
+  double monthlyRate = 0;   // rate x discount / 12000
+  double monthsRepaid = 0;  // for numbering the months on
 };
 
 // Nothing when a field is not a number or a figure is out of range.

@@ -27,8 +27,7 @@ struct Rounded {
 Rounded RoundToDigits(double magnitude, Precision precision) {
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific,
-                                    precision.significantDigits - 1);
+                                    std::chars_format::scientific, precision.significantDigits - 1);
   const std::string_view scientific(buffer.data(), result.ptr - buffer.data());
   const auto e = scientific.find('e');
   Rounded rounded;

@@ -139,8 +139,7 @@ void Form1::EndOfLoanTest() {
 void Form1::List1_Click(std::int16_t Index) {
   lastRateList_ = Index;
   const ListIndex list = Index == 0 ? 0 : 1;
-  const auto texts =
-      SelectRate(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
+  const auto texts = SelectRate(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
   if (!texts) {
     return;
   }
@@ -191,8 +190,7 @@ void Form1::Text1_LostFocus(std::int16_t Index) {
 // stays as it is.
 void Form1::RateForNewTerm() {
   const ListIndex list = std::lround(lastRateList_) == 0 ? 0 : 1;
-  const auto rate =
-      RateForTerm(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
+  const auto rate = RateForTerm(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
   if (rate) {
     window_.SetText(Text1(1), *rate);
   }

@@ -1,5 +1,7 @@
 #include "form/form_design.h"
 
+#include "form/version.h"
+
 namespace quorvane {
 
 namespace {
@@ -7,6 +9,8 @@ using enum ControlKind;
 using enum CaptionFont;
 }  // namespace
 
+// One row a line, as the table reads.
+// clang-format off
 const std::array<ControlDesign, kControlCount> kFormDesign{{
     {"Label1(9)", Label, 120, 3360, 1095, 255, "还款方法：", kDarkRed, Bold9},
     {"Label1(3)", Label, 1680, 1860, 375, 255, "月", kDefaultColour, Default},
@@ -52,13 +56,19 @@ const std::array<ControlDesign, kControlCount> kFormDesign{{
     {"Text3", MultiLineBox, 4500, 1920, 2175, 735, "", kDefaultColour, Default},
     {"List1(1)", ListBox, 2520, 1920, 1695, 780, "", kDefaultColour, Default},
 }};
+// clang-format on
 
+// One row a line, as the table reads.
+// clang-format off
 const std::array<LineDesign, 3> kSeparatorLines{{
     {"Line1(0)", 0, 400, 7000, 400},
     {"Line1(1)", 0, 3240, 7000, 3240},
     {"Line1(2)", 4320, 405, 4320, 3240},
 }};
+// clang-format on
 
+// One row a line, as the table reads.
+// clang-format off
 const std::array<AccessibleNameSource, 12> kAccessibleNameSources{{
     {"Text1(0)", "Label1(0)", "Label1(4)"},
     {"Text1(1)", "Label1(1)", "Label1(5)"},
@@ -73,6 +83,14 @@ const std::array<AccessibleNameSource, 12> kAccessibleNameSources{{
     {"Text2", "Label1(9)", ""},
     {"Text3", "Command3", "Label1(20)"},
 }};
+// clang-format on
+
+std::string WindowCaption() {
+  std::string caption(kProgramName);
+  caption += ' ';
+  caption += kVersion;
+  return caption;
+}
 
 const ControlDesign* FindDesign(std::string_view name) {
   for (const ControlDesign& design : kFormDesign) {

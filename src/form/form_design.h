@@ -10,7 +10,8 @@
 // tab order.
 namespace quorvane {
 
-inline constexpr std::string_view kWindowCaption = "Quorvane 1.0";
+// The program's name and version: "Quorvane 1.0".
+std::string WindowCaption();
 inline constexpr int kClientWidth = 6915;
 inline constexpr int kClientHeight = 5925;
 inline constexpr int kTwipsPerPixel = 15;

@@ -25,9 +25,7 @@ enum class TextBox : std::int16_t {
 
 constexpr TextBox Text1(std::int16_t index) { return static_cast<TextBox>(index); }
 
-constexpr bool IsText1Index(std::int16_t index) {
-  return index >= 0 && index <= 8 && index != 7;
-}
+constexpr bool IsText1Index(std::int16_t index) { return index >= 0 && index <= 8 && index != 7; }
 
 enum class Button : std::int16_t { Command1 = 1, Command2, Command3, Command4 };
 

@@ -2,6 +2,8 @@
 
 namespace quorvane {
 
+// One row a line, as the table reads.
+// clang-format off
 const std::array<RateRow, 31> CommercialRates{{
     {"06.4.28后上限", 6.12F, 6.39F, 10.0F},
     {"06.4.28后下限", 5.51F, 5.75F, 10.0F},
@@ -35,7 +37,10 @@ const std::array<RateRow, 31> CommercialRates{{
     {"08.12.23后上限", 5.76F, 5.94F, 11.0F},
     {"08.12.23后下限", 5.76F, 5.94F, 7.0F},
 }};
+// clang-format on
 
+// One row a line, as the table reads.
+// clang-format off
 const std::array<RateRow, 13> FundRates{{
     {"05.1.1前", 3.6F, 4.05F, 10.0F},
     {"05.1.1后", 3.78F, 4.23F, 10.0F},
@@ -51,6 +56,7 @@ const std::array<RateRow, 13> FundRates{{
     {"08.11.27后", 3.51F, 4.05F, 10.0F},
     {"08.12.23后", 3.33F, 3.87F, 10.0F},
 }};
+// clang-format on
 
 std::span<const RateRow> RateTable(int list) {
   if (list == 0) {

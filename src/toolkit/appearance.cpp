@@ -12,9 +12,12 @@ namespace {
 
 const QStringList& ChineseFontFamilies() {
   static const QStringList families = {
-      QStringLiteral("宋体"),           QStringLiteral("SimSun"),
-      QStringLiteral("NSimSun"),        QStringLiteral("AR PL UMing CN"),
-      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+      QStringLiteral("宋体"),
+      QStringLiteral("SimSun"),
+      QStringLiteral("NSimSun"),
+      QStringLiteral("AR PL UMing CN"),
+      QStringLiteral("Noto Serif CJK SC"),
+      QStringLiteral("Noto Sans CJK SC"),
       QStringLiteral("WenQuanYi Zen Hei"),
   };
   return families;
@@ -23,9 +26,7 @@ const QStringList& ChineseFontFamilies() {
 constexpr int kCaptionPoints = 9;
 constexpr int kTitlePoints = 12;
 
-QColor ToQColor(const TextColour& colour) {
-  return {colour.red, colour.green, colour.blue};
-}
+QColor ToQColor(const TextColour& colour) { return {colour.red, colour.green, colour.blue}; }
 
 }  // namespace
 

@@ -71,7 +71,7 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
 }  // namespace
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
-  setWindowTitle(FromUtf8(kWindowCaption));
+  setWindowTitle(QString::fromStdString(WindowCaption()));
   setWindowIcon(WindowIcon());
   setFont(WindowFont());
   setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));

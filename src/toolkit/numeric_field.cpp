@@ -14,11 +14,16 @@ namespace {
 // no typed characters and go to the field untouched.
 bool IsEditingShortcut(const QKeyEvent* event) {
   constexpr std::array kShortcuts{
-      QKeySequence::Copy,           QKeySequence::Cut,
-      QKeySequence::Paste,          QKeySequence::SelectAll,
-      QKeySequence::Undo,           QKeySequence::Redo,
-      QKeySequence::Delete,         QKeySequence::DeleteEndOfWord,
-      QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfLine,
+      QKeySequence::Copy,
+      QKeySequence::Cut,
+      QKeySequence::Paste,
+      QKeySequence::SelectAll,
+      QKeySequence::Undo,
+      QKeySequence::Redo,
+      QKeySequence::Delete,
+      QKeySequence::DeleteEndOfWord,
+      QKeySequence::DeleteStartOfWord,
+      QKeySequence::DeleteEndOfLine,
       QKeySequence::DeleteCompleteLine,
   };
   for (const auto shortcut : kShortcuts) {

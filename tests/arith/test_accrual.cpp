@@ -21,16 +21,12 @@ struct Fields {
   std::string log;
 
   [[nodiscard]] StretchTexts Texts() const {
-    return {{amount, rate, discount, term, principalRepaid, monthsRepaid},
-            months,
-            prepayment,
-            log};
+    return {{amount, rate, discount, term, principalRepaid, monthsRepaid}, months, prepayment, log};
   }
 
   // Writes a stretch's texts back as the form does; false when it failed.
   bool Accrue(bool equalPayment) {
-    const auto accrued =
-        equalPayment ? AccrueEqualPayment(Texts()) : AccrueEqualPrincipal(Texts());
+    const auto accrued = equalPayment ? AccrueEqualPayment(Texts()) : AccrueEqualPrincipal(Texts());
     if (!accrued) {
       return false;
     }
@@ -97,8 +93,8 @@ class AccrualTest : public QObject {
     row("payment, interest-free", true, {"rate=0"}, "8566.68", "12", " = 8566.68");
     row("principal, 12 months", false, {}, "8566.68", "12", " = 8566.68");
     row("principal, 12.5 months", false, {"months=12.5"}, "8923.63", "12.5", " = 8923.63");
-    row("principal, a short loan to its end", false, {"amount=1", "term=7", "months=7"},
-        "9999.99", "7", " = 9999.99");
+    row("principal, a short loan to its end", false, {"amount=1", "term=7", "months=7"}, "9999.99",
+        "7", " = 9999.99");
     row("principal, prepayment 1", false, {"prepayment=1"}, "18566.68", "12", " = 18566.68");
     row("principal, rate plays no part", false, {"rate=0", "discount=0"}, "8566.68", "12",
         " = 8566.68");
@@ -120,8 +116,7 @@ class AccrualTest : public QObject {
     fields.months = "12";
     QCOMPARE(MonthlyPayment(255737.03, 355, 7.83 * 8.5 / 12000), 1649.99F);
     QVERIFY(fields.Accrue(true));
-    QCOMPARE(fields.Results(),
-             QStringList({"4128.63", "17", " = 1262.97\r\n + 2865.66\r\n"}));
+    QCOMPARE(fields.Results(), QStringList({"4128.63", "17", " = 1262.97\r\n + 2865.66\r\n"}));
   }
 
   void twoStretchesOfEqualPrincipal() {
@@ -130,8 +125,7 @@ class AccrualTest : public QObject {
     QCOMPARE(fields.Results(), QStringList({"3569.45", "5", " = 3569.45\r\n"}));
     fields.months = "12";
     QVERIFY(fields.Accrue(false));
-    QCOMPARE(fields.Results(),
-             QStringList({"12136.13", "17", " = 3569.45\r\n + 8566.68\r\n"}));
+    QCOMPARE(fields.Results(), QStringList({"12136.13", "17", " = 3569.45\r\n + 8566.68\r\n"}));
   }
 
   void methodsSwitchedBetweenStretches() {
@@ -190,8 +184,8 @@ class AccrualTest : public QObject {
       row("forty-digit amount", {"amount=1234567890123456789012345678901234567890"});
       row("forty-digit prepayment", {"prepayment=1234567890123456789012345678901234567890"});
     }
-    QTest::newRow("payment: a stretch of a billion months") << true
-                                                          << QStringList{"months=1000000000"};
+    QTest::newRow("payment: a stretch of a billion months")
+        << true << QStringList{"months=1000000000"};
   }
   void refusedStretch() {
     QFETCH(bool, equalPayment);
@@ -205,16 +199,26 @@ class AccrualTest : public QObject {
     QTest::addColumn<QString>("monthsRepaid");
     QTest::addColumn<QString>("principalRepaid");
     QTest::addColumn<bool>("repaid");
-    QTest::newRow("nothing repaid") << "0" << "0" << false;
-    QTest::newRow("months reach the term") << "360" << "256999.97" << true;
-    QTest::newRow("months past the term") << "362" << "0" << true;
-    QTest::newRow("one month short") << "359" << "0" << false;
-    QTest::newRow("principal reaches the amount") << "12" << "257000" << true;
-    QTest::newRow("principal past the amount") << "12" << "309987.6" << true;
-    QTest::newRow("one fen short") << "12" << "256999.99" << false;
-    QTest::newRow("months not a number") << "" << "257000" << true;
-    QTest::newRow("principal not a number") << "360" << "abc" << true;
-    QTest::newRow("neither a number") << "." << "abc" << false;
+    QTest::newRow("nothing repaid") << "0"
+                                    << "0" << false;
+    QTest::newRow("months reach the term") << "360"
+                                           << "256999.97" << true;
+    QTest::newRow("months past the term") << "362"
+                                          << "0" << true;
+    QTest::newRow("one month short") << "359"
+                                     << "0" << false;
+    QTest::newRow("principal reaches the amount") << "12"
+                                                  << "257000" << true;
+    QTest::newRow("principal past the amount") << "12"
+                                               << "309987.6" << true;
+    QTest::newRow("one fen short") << "12"
+                                   << "256999.99" << false;
+    QTest::newRow("months not a number") << ""
+                                         << "257000" << true;
+    QTest::newRow("principal not a number") << "360"
+                                            << "abc" << true;
+    QTest::newRow("neither a number") << "."
+                                      << "abc" << false;
   }
   void loanRepaid() {
     QFETCH(QString, monthsRepaid);

@@ -120,23 +120,54 @@ class NumberRulesTest : public QObject {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("str");
     QTest::addColumn<QString>("point");
-    QTest::newRow("two decimals") << 1560.73F << "1560.73" << " 1560.73" << "1560.73";
-    QTest::newRow("trailing zero dropped") << 1310.70F << "1310.7" << " 1310.7" << "1310.7";
-    QTest::newRow("six integer digits") << 561862.80F << "561862.8" << " 561862.8" << "561862.8";
-    QTest::newRow("seventh digit rounds") << 628123.45F << "628123.4" << " 628123.4" << "628123.4";
-    QTest::newRow("seven integer digits") << 1041655.2F << "1041655" << " 1041655" << "1041655";
-    QTest::newRow("exact hundred thousand") << 100000.0F << "100000" << " 100000" << "100000";
-    QTest::newRow("zero") << 0.0F << "0" << " 0" << "0";
-    QTest::newRow("negative zero") << -0.0F << "0" << " 0" << "0";
-    QTest::newRow("half") << 0.5F << "0.5" << " .5" << ".5";
-    QTest::newRow("negative half") << -0.5F << "-0.5" << "-.5" << "-.5";
-    QTest::newRow("negative") << -1262.97F << "-1262.97" << "-1262.97" << "-1262.97";
-    QTest::newRow("small") << 0.03F << "0.03" << " .03" << ".03";
-    QTest::newRow("exponent form") << 12345678.0F << "1.234568E+07" << " 1.234568E+07"
+    QTest::newRow("two decimals") << 1560.73F << "1560.73"
+                                  << " 1560.73"
+                                  << "1560.73";
+    QTest::newRow("trailing zero dropped") << 1310.70F << "1310.7"
+                                           << " 1310.7"
+                                           << "1310.7";
+    QTest::newRow("six integer digits") << 561862.80F << "561862.8"
+                                        << " 561862.8"
+                                        << "561862.8";
+    QTest::newRow("seventh digit rounds") << 628123.45F << "628123.4"
+                                          << " 628123.4"
+                                          << "628123.4";
+    QTest::newRow("seven integer digits") << 1041655.2F << "1041655"
+                                          << " 1041655"
+                                          << "1041655";
+    QTest::newRow("exact hundred thousand") << 100000.0F << "100000"
+                                            << " 100000"
+                                            << "100000";
+    QTest::newRow("zero") << 0.0F << "0"
+                          << " 0"
+                          << "0";
+    QTest::newRow("negative zero") << -0.0F << "0"
+                                   << " 0"
+                                   << "0";
+    QTest::newRow("half") << 0.5F << "0.5"
+                          << " .5"
+                          << ".5";
+    QTest::newRow("negative half") << -0.5F << "-0.5"
+                                   << "-.5"
+                                   << "-.5";
+    QTest::newRow("negative") << -1262.97F << "-1262.97"
+                              << "-1262.97"
+                              << "-1262.97";
+    QTest::newRow("small") << 0.03F << "0.03"
+                           << " .03"
+                           << ".03";
+    QTest::newRow("exponent form") << 12345678.0F << "1.234568E+07"
+                                   << " 1.234568E+07"
                                    << "1.234568E+07";
-    QTest::newRow("rounds up into exponent") << 9999999.6F << "1E+07" << " 1E+07" << "1E+07";
-    QTest::newRow("largest positional") << 9999999.0F << "9999999" << " 9999999" << "9999999";
-    QTest::newRow("negative exponent form") << -2.5e9F << "-2.5E+09" << "-2.5E+09" << "-2.5E+09";
+    QTest::newRow("rounds up into exponent") << 9999999.6F << "1E+07"
+                                             << " 1E+07"
+                                             << "1E+07";
+    QTest::newRow("largest positional") << 9999999.0F << "9999999"
+                                        << " 9999999"
+                                        << "9999999";
+    QTest::newRow("negative exponent form") << -2.5e9F << "-2.5E+09"
+                                            << "-2.5E+09"
+                                            << "-2.5E+09";
   }
   void singleText() {
     QFETCH(float, x);
@@ -152,12 +183,16 @@ class NumberRulesTest : public QObject {
     QTest::addColumn<double>("x");
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("point");
-    QTest::newRow("month number") << 25.0 << "25" << "25";
-    QTest::newRow("fraction") << 12.5 << "12.5" << "12.5";
-    QTest::newRow("fifteen digits") << 0.1 + 0.2 << "0.3" << ".3";
+    QTest::newRow("month number") << 25.0 << "25"
+                                  << "25";
+    QTest::newRow("fraction") << 12.5 << "12.5"
+                              << "12.5";
+    QTest::newRow("fifteen digits") << 0.1 + 0.2 << "0.3"
+                                    << ".3";
     QTest::newRow("large positional") << 123456789012345.0 << "123456789012345"
                                       << "123456789012345";
-    QTest::newRow("exponent form") << 1e15 << "1E+15" << "1E+15";
+    QTest::newRow("exponent form") << 1e15 << "1E+15"
+                                   << "1E+15";
   }
   void doubleText() {
     QFETCH(double, x);

@@ -134,13 +134,16 @@ class SchedulesTest : public QObject {
     QTest::addColumn<int>("lineCount");
     QTest::addColumn<QString>("firstLine");
     QTest::addColumn<QString>("lastLineStart");
-    QTest::newRow("equal payment after 24 months")
-        << Method::EqualPayment << "0" << "24" << 336 << "第25期:" << "第360期:";
+    QTest::newRow("equal payment after 24 months") << Method::EqualPayment << "0"
+                                                   << "24" << 336 << "第25期:"
+                                                   << "第360期:";
     QTest::newRow("equal principal after 60 months")
-        << Method::EqualPrincipal << "50000" << "60" << 300
-        << "第61期：1745.7元 | 其中本金:690元 | 利息:1055.7元" << "第360期：";
-    QTest::newRow("fractional months repaid")
-        << Method::EqualPrincipal << "0" << "0.5" << 359 << "第1.5期：" << "第359.5期：";
+        << Method::EqualPrincipal << "50000"
+        << "60" << 300 << "第61期：1745.7元 | 其中本金:690元 | 利息:1055.7元"
+        << "第360期：";
+    QTest::newRow("fractional months repaid") << Method::EqualPrincipal << "0"
+                                              << "0.5" << 359 << "第1.5期："
+                                              << "第359.5期：";
   }
   void continuation() {
     QFETCH(Method, method);
@@ -186,8 +189,10 @@ class SchedulesTest : public QObject {
   void interestFreeLoan_data() {
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("discount");
-    QTest::newRow("rate zero") << "0" << "8.5";
-    QTest::newRow("discount zero") << "7.2" << "0";
+    QTest::newRow("rate zero") << "0"
+                               << "8.5";
+    QTest::newRow("discount zero") << "7.2"
+                                   << "0";
   }
   void interestFreeLoan() {
     QFETCH(QString, rate);
@@ -238,8 +243,8 @@ class SchedulesTest : public QObject {
     QFETCH(int, field);
     QFETCH(QString, text);
     Loan loan;
-    std::string* fields[] = {&loan.amount,         &loan.rate,           &loan.discount,
-                             &loan.term,           &loan.principalRepaid, &loan.monthsRepaid};
+    std::string* fields[] = {&loan.amount,          &loan.rate,        &loan.discount, &loan.term,
+                             &loan.principalRepaid, &loan.monthsRepaid};
     *fields[field] = text.toStdString();
     QCOMPARE(QString::fromStdString(Report(method, loan)), kDataError);
   }

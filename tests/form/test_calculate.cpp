@@ -55,8 +55,7 @@ class CalculateTest : public QObject, WindowFixture {
     Type(1, "7.2");
     Type(2, "8.5");
     Click(Command(1));
-    QCOMPARE(ReportLines()[0],
-             QString("月还款:4340.23元| 总还款:1041655元| 其中利息:441655.2元"));
+    QCOMPARE(ReportLines()[0], QString("月还款:4340.23元| 总还款:1041655元| 其中利息:441655.2元"));
   }
 
   void calculateChangesNoOtherField() {

@@ -104,13 +104,20 @@ class FieldChecksTest : public QObject, WindowFixture {
   void repairOnLeaving_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");
-    QTest::newRow("empty") << "" << "10";
-    QTest::newRow("lone point") << "." << "10";
-    QTest::newRow("two points") << "1.." << "10";
-    QTest::newRow("points apart") << "1.2.3" << "10";
-    QTest::newRow("point at the end") << "25." << "10";
-    QTest::newRow("point first") << ".5" << ".5";
-    QTest::newRow("plain decimal") << "3.5" << "3.5";
+    QTest::newRow("empty") << ""
+                           << "10";
+    QTest::newRow("lone point") << "."
+                                << "10";
+    QTest::newRow("two points") << "1.."
+                                << "10";
+    QTest::newRow("points apart") << "1.2.3"
+                                  << "10";
+    QTest::newRow("point at the end") << "25."
+                                      << "10";
+    QTest::newRow("point first") << ".5"
+                                 << ".5";
+    QTest::newRow("plain decimal") << "3.5"
+                                   << "3.5";
   }
   void repairOnLeaving() {
     QFETCH(QString, typed);
@@ -136,11 +143,16 @@ class FieldChecksTest : public QObject, WindowFixture {
     QTest::addColumn<int>("fundRow");
     QTest::addColumn<QString>("term");
     QTest::addColumn<QString>("rate");
-    QTest::newRow("commercial row 30, 60 months") << -1 << "60" << "5.76";
-    QTest::newRow("commercial row 30, 61 months") << -1 << "61" << "5.94";
-    QTest::newRow("commercial row 30, empty term repaired to 10") << -1 << "" << "5.76";
-    QTest::newRow("fund row 12, 60 months") << 12 << "60" << "3.33";
-    QTest::newRow("fund row 12, 360 months") << 12 << "360" << "3.87";
+    QTest::newRow("commercial row 30, 60 months") << -1 << "60"
+                                                  << "5.76";
+    QTest::newRow("commercial row 30, 61 months") << -1 << "61"
+                                                  << "5.94";
+    QTest::newRow("commercial row 30, empty term repaired to 10") << -1 << ""
+                                                                  << "5.76";
+    QTest::newRow("fund row 12, 60 months") << 12 << "60"
+                                            << "3.33";
+    QTest::newRow("fund row 12, 360 months") << 12 << "360"
+                                             << "3.87";
   }
   void rateForANewTerm() {
     QFETCH(int, fundRow);
@@ -198,7 +210,8 @@ class FieldChecksTest : public QObject, WindowFixture {
   void enterCalculates_data() {
     QTest::addColumn<int>("method");
     QTest::addColumn<QString>("header");
-    QTest::newRow("equal payment") << 0 << "月还款:1560.73元| 总还款:561862.8元| 其中利息:304862.8元";
+    QTest::newRow("equal payment")
+        << 0 << "月还款:1560.73元| 总还款:561862.8元| 其中利息:304862.8元";
     QTest::newRow("equal principal") << 1 << "总还款:493581其中利息:236581元";
   }
   void enterCalculates() {

@@ -15,21 +15,21 @@ namespace {
 // One thing a user does to the window.
 struct MonkeyEvent {
   enum Kind { Key, WideText, Paste, ClickButton, ClickOption, ClickRow, ClickBox, Tab, Shortcut };
-  Kind kind;
+  Kind kind = Key;
   int target = 0;  // key, button, option, list, box or shortcut, by kind
   int value = 0;   // the row of a list
-  QString text;    // pasted or wide text
+  QString text{};  // pasted or wide text
 };
 
 const std::vector<Qt::Key> kKeys = {
-    Qt::Key_0,      Qt::Key_1,      Qt::Key_2,     Qt::Key_5,         Qt::Key_9,
-    Qt::Key_Period, Qt::Key_Period, Qt::Key_A,     Qt::Key_Slash,     Qt::Key_Minus,
-    Qt::Key_Space,  Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,    Qt::Key_Backspace,
-    Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Home,  Qt::Key_End,       Qt::Key_Up,
+    Qt::Key_0,      Qt::Key_1,      Qt::Key_2,     Qt::Key_5,      Qt::Key_9,
+    Qt::Key_Period, Qt::Key_Period, Qt::Key_A,     Qt::Key_Slash,  Qt::Key_Minus,
+    Qt::Key_Space,  Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace,
+    Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Home,  Qt::Key_End,    Qt::Key_Up,
     Qt::Key_Down};
-const std::vector<QKeySequence::StandardKey> kShortcuts = {
-    QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo,
-    QKeySequence::Redo};
+const std::vector<QKeySequence::StandardKey> kShortcuts = {QKeySequence::SelectAll,
+                                                           QKeySequence::Copy, QKeySequence::Cut,
+                                                           QKeySequence::Undo, QKeySequence::Redo};
 const QStringList kBoxes = {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
                             "Text1(5)", "Text1(6)", "Text1(8)", "Text2",    "Text3"};
 
@@ -71,7 +71,8 @@ std::vector<MonkeyEvent> RandomEvents(std::uint32_t seed, int count) {
     if (roll < 40) {
       event = {MonkeyEvent::Key, pick(static_cast<int>(kKeys.size()))};
     } else if (roll < 43) {
-      event = {MonkeyEvent::WideText, 0, 0, pick(2) == 0 ? QStringLiteral("５") : QStringLiteral("元")};
+      event = {MonkeyEvent::WideText, 0, 0,
+               pick(2) == 0 ? QStringLiteral("５") : QStringLiteral("元")};
     } else if (roll < 50) {
       event = {MonkeyEvent::Paste, 0, 0, RandomPaste(random)};
     } else if (roll < 64) {
@@ -195,9 +196,9 @@ class MonkeyTest : public QObject, WindowFixture {
 
   // Empty when the window is in a state the field model allows.
   [[nodiscard]] QString Broken(const Locks& before) const {
-    const QStringList texts = {Text2(), Text3(), FieldText(0), FieldText(1), FieldText(2),
-                               FieldText(3), FieldText(4), FieldText(5), FieldText(6),
-                               FieldText(8)};
+    const QStringList texts = {Text2(),      Text3(),      FieldText(0), FieldText(1),
+                               FieldText(2), FieldText(3), FieldText(4), FieldText(5),
+                               FieldText(6), FieldText(8)};
     for (const QString& text : texts) {
       if (text.contains("inf", Qt::CaseInsensitive) || text.contains("nan", Qt::CaseInsensitive)) {
         return "inf or nan shown: " + text.left(80);
@@ -208,9 +209,9 @@ class MonkeyTest : public QObject, WindowFixture {
         return QStringLiteral("Text1(%1) left as \"%2\"").arg(index).arg(FieldText(index));
       }
     }
-    for (const char* always : {"Text1(1)", "Text1(2)", "Text1(4)", "Text1(5)", "Text1(6)",
-                               "Text1(8)", "Text2", "Text3", "List1(0)", "List1(1)",
-                               "Option1(0)", "Option1(1)", "Command2", "Command4"}) {
+    for (const char* always :
+         {"Text1(1)", "Text1(2)", "Text1(4)", "Text1(5)", "Text1(6)", "Text1(8)", "Text2", "Text3",
+          "List1(0)", "List1(1)", "Option1(0)", "Option1(1)", "Command2", "Command4"}) {
       if (!Control<QWidget>(always)->isEnabled()) {
         return QStringLiteral("%1 disabled").arg(always);
       }
@@ -303,8 +304,8 @@ class MonkeyTest : public QObject, WindowFixture {
     auto events = RandomEvents(seed, count);
     const Failure failure = Run(events);
     if (failure.index < 0) {
-      qInfo("%d events from seed %u, nothing broken; the loan stood closed after %d of them",
-            count, seed, eventsWithTheLoanClosed_);
+      qInfo("%d events from seed %u, nothing broken; the loan stood closed after %d of them", count,
+            seed, eventsWithTheLoanClosed_);
       return;
     }
     events.resize(static_cast<std::size_t>(failure.index) + 1);

@@ -47,8 +47,7 @@ class RateChangeTest : public QObject, WindowFixture {
     Type(1, "7.83");
     Type(6, "12");
     Accrue();
-    QCOMPARE(SectionTexts(),
-             QStringList({"4128.63", "17", "12", "0", " = 1262.97\n + 2865.66\n"}));
+    QCOMPARE(SectionTexts(), QStringList({"4128.63", "17", "12", "0", " = 1262.97\n + 2865.66\n"}));
     Click(Command(1));
     QVERIFY(ReportLines()[2].startsWith("第18期:"));
   }

@@ -121,10 +121,14 @@ class StartupTest : public QObject, WindowFixture {
   void clickOnCommercialRowAfterTermChange_data() {
     QTest::addColumn<QString>("term");
     QTest::addColumn<QString>("rate");
-    QTest::newRow("60 months") << "60" << "7.74";
-    QTest::newRow("61 months") << "61" << "7.83";
-    QTest::newRow("60.5 months") << "60.5" << "7.83";
-    QTest::newRow("360 months") << "360" << "7.83";
+    QTest::newRow("60 months") << "60"
+                               << "7.74";
+    QTest::newRow("61 months") << "61"
+                               << "7.83";
+    QTest::newRow("60.5 months") << "60.5"
+                                 << "7.83";
+    QTest::newRow("360 months") << "360"
+                                << "7.83";
   }
   void clickOnCommercialRowAfterTermChange() {
     QFETCH(QString, term);

@@ -114,10 +114,10 @@ class LayoutTest : public QObject, WindowFixture {
 
   void initialFocusAndTabOrder() {
     QCOMPARE(QApplication::focusWidget(), Control<QWidget>("Text2"));
-    QCOMPARE(TabRound(), QStringList({"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "List1(0)",
-                                      "Text1(4)", "Command3", "Text1(5)", "Text1(6)", "Text1(8)",
-                                      "Command2", "Command4", "Option1(0)", "Command1", "Text3",
-                                      "List1(1)", "Text2"}));
+    QCOMPARE(TabRound(),
+             QStringList({"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "List1(0)", "Text1(4)",
+                          "Command3", "Text1(5)", "Text1(6)", "Text1(8)", "Command2", "Command4",
+                          "Option1(0)", "Command1", "Text3", "List1(1)", "Text2"}));
   }
 
   void tabSkipsDisabledControlsAndTheUnselectedMethod() {
@@ -132,18 +132,30 @@ class LayoutTest : public QObject, WindowFixture {
   void accessibleNames_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("amount") << "Text1(0)" << "贷款金额（万元）";
-    QTest::newRow("rate") << "Text1(1)" << "基准利率（%）";
-    QTest::newRow("discount") << "Text1(2)" << "利息折扣（折）";
-    QTest::newRow("term") << "Text1(3)" << "还款期限（月）";
-    QTest::newRow("principal repaid") << "Text1(4)" << "已还本金（元）";
-    QTest::newRow("months repaid") << "Text1(5)" << "已还月数（月）";
-    QTest::newRow("months of the stretch") << "Text1(6)" << "按左边贷款信息还款（月后）";
-    QTest::newRow("prepayment") << "Text1(8)" << "提前还款（万元）";
-    QTest::newRow("commercial rates") << "List1(0)" << "国家标准利率";
-    QTest::newRow("fund rates") << "List1(1)" << "公积金贷款利率";
-    QTest::newRow("report") << "Text2" << "还款方法";
-    QTest::newRow("stretch log") << "Text3" << "已还本金为（元）";
+    QTest::newRow("amount") << "Text1(0)"
+                            << "贷款金额（万元）";
+    QTest::newRow("rate") << "Text1(1)"
+                          << "基准利率（%）";
+    QTest::newRow("discount") << "Text1(2)"
+                              << "利息折扣（折）";
+    QTest::newRow("term") << "Text1(3)"
+                          << "还款期限（月）";
+    QTest::newRow("principal repaid") << "Text1(4)"
+                                      << "已还本金（元）";
+    QTest::newRow("months repaid") << "Text1(5)"
+                                   << "已还月数（月）";
+    QTest::newRow("months of the stretch") << "Text1(6)"
+                                           << "按左边贷款信息还款（月后）";
+    QTest::newRow("prepayment") << "Text1(8)"
+                                << "提前还款（万元）";
+    QTest::newRow("commercial rates") << "List1(0)"
+                                      << "国家标准利率";
+    QTest::newRow("fund rates") << "List1(1)"
+                                << "公积金贷款利率";
+    QTest::newRow("report") << "Text2"
+                            << "还款方法";
+    QTest::newRow("stretch log") << "Text3"
+                                 << "已还本金为（元）";
   }
   void accessibleNames() {
     QFETCH(QString, control);
@@ -168,8 +180,10 @@ class LayoutTest : public QObject, WindowFixture {
                               : control->width();
     const QRect needed = metrics.boundingRect(QRect(0, 0, available, 1000),
                                               Qt::TextWordWrap | Qt::AlignLeft, caption);
-    QVERIFY2(needed.width() <= available,
-             qPrintable(QStringLiteral("%1 needs %2 of %3").arg(caption).arg(needed.width()).arg(available)));
+    QVERIFY2(
+        needed.width() <= available,
+        qPrintable(
+            QStringLiteral("%1 needs %2 of %3").arg(caption).arg(needed.width()).arg(available)));
     QVERIFY2(needed.height() <= control->height(),
              qPrintable(QStringLiteral("%1 needs height %2 of %3")
                             .arg(caption)

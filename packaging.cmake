@@ -1,0 +1,41 @@
+# Installs the program as a desktop application and packages it for Debian.
+include(GNUInstallDirs)
+
+set(QUORVANE_APP_ID org.example.Quorvane)
+
+install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/${QUORVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${QUORVANE_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The 32 x 32 icon is drawn by the program's own icon code.
+qt_add_executable(quorvane_icon tools/icon.cpp)
+target_link_libraries(quorvane_icon PRIVATE quorvane_toolkit)
+set(QUORVANE_ICON_PNG ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.png)
+add_custom_command(
+  OUTPUT ${QUORVANE_ICON_PNG}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:quorvane_icon>
+          ${QUORVANE_ICON_PNG}
+  DEPENDS quorvane_icon
+  COMMENT "Drawing the 32 x 32 icon")
+add_custom_target(quorvane_icon_png ALL DEPENDS ${QUORVANE_ICON_PNG})
+install(FILES ${QUORVANE_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+
+configure_file(data/${QUORVANE_APP_ID}.metainfo.xml.in
+               ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quorvane)
+set(CPACK_PACKAGE_VENDOR "The Quorvane developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Repayment reports of Chinese home-purchase loans")
+set(CPACK_PACKAGE_CONTACT "The Quorvane developers <quorvane@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Qt and C++ runtime libraries come from what the program links; Qt's platform
+# plugins and a Chinese font are named, since nothing links them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-arphic-uming | fonts-noto-cjk")
+include(CPack)
