@@ -58,13 +58,13 @@ std::string Header(float payment, float total, float interest) {
 void AppendMonthLine(std::string& lines, double number, float payment,
                      const EqualPaymentMonths::Month& month) {
   lines += "第";
-  lines += PointNumberText(number);
+  AppendPointNumberText(lines, number);
   lines += "期:";
-  lines += NumberText(payment);
+  AppendNumberText(lines, payment);
   lines += "元 | 其中本金:";
-  lines += NumberText(month.principal);
+  AppendNumberText(lines, month.principal);
   lines += "元 | 利息:";
-  lines += NumberText(month.interest);
+  AppendNumberText(lines, month.interest);
   lines += "元";
   lines += kLineBreak;
 }

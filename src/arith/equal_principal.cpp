@@ -16,13 +16,13 @@ namespace {
 void AppendMonthLine(std::string& lines, double number, float payment, float share,
                      float interest) {
   lines += "第";
-  lines += PointNumberText(number);
+  AppendPointNumberText(lines, number);
   lines += "期：";
-  lines += PointNumberText(payment);
+  AppendPointNumberText(lines, payment);
   lines += "元 | 其中本金:";
-  lines += PointNumberText(share);
+  AppendPointNumberText(lines, share);
   lines += "元 | 利息:";
-  lines += PointNumberText(interest);
+  AppendPointNumberText(lines, interest);
   lines += "元";
   lines += kLineBreak;
 }

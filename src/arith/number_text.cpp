@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace quorvane {
@@ -17,104 +18,206 @@ struct Precision {
 constexpr Precision kSingle{7, 7};
 constexpr Precision kDouble{15, 15};
 
-// The value rounded to the precision's significant digits: its digits without
-// trailing zeros and the power of ten of the first digit.
+// A magnitude rounded to the precision's significant digits: its digits
+// without trailing zeros, and the power of ten of the first digit.
 struct Rounded {
-  std::string digits;
+  std::array<char, 24> digits{};
+  int count = 0;
   int exponent = 0;
+
+  void TrimZeros() {
+    while (count > 1 && digits.at(count - 1) == '0') {
+      --count;
+    }
+  }
+  [[nodiscard]] std::string_view View() const { return {digits.data(), std::size_t(count)}; }
 };
 
-Rounded RoundToDigits(double magnitude, Precision precision) {
+// Any magnitude: the digits as the C++ library rounds them, to nearest, ties
+// to even, on the exact binary value.
+Rounded RoundAnyMagnitude(double magnitude, Precision precision) {
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, precision.significantDigits - 1);
-  const std::string_view scientific(buffer.data(), result.ptr - buffer.data());
+  const std::string_view scientific(buffer.data(), std::size_t(result.ptr - buffer.data()));
   const auto e = scientific.find('e');
   Rounded rounded;
   for (const char c : scientific.substr(0, e)) {
     if (c != '.') {
-      rounded.digits += c;
+      rounded.digits.at(rounded.count++) = c;
     }
   }
-  while (rounded.digits.size() > 1 && rounded.digits.back() == '0') {
-    rounded.digits.pop_back();
-  }
   const std::string_view exponentText = scientific.substr(e + 1);
-  const bool negativeExponent = exponentText.front() == '-';
   std::from_chars(exponentText.data() + 1, exponentText.data() + exponentText.size(),
                   rounded.exponent);
-  if (negativeExponent) {
+  if (exponentText.front() == '-') {
     rounded.exponent = -rounded.exponent;
   }
+  rounded.TrimZeros();
   return rounded;
 }
 
-std::string ExponentForm(const Rounded& rounded) {
-  std::string text(1, rounded.digits.front());
-  if (rounded.digits.size() > 1) {
-    text += '.';
-    text.append(rounded.digits, 1);
+// The digits of a whole number, its first digit's power of ten the count of
+// its digits less one.
+Rounded FromInteger(std::uint64_t integer) {
+  Rounded rounded;
+  const auto result =
+      std::to_chars(rounded.digits.data(), rounded.digits.data() + rounded.digits.size(), integer);
+  rounded.count = int(result.ptr - rounded.digits.data());
+  rounded.exponent = rounded.count - 1;
+  rounded.TrimZeros();
+  return rounded;
+}
+
+constexpr std::array<double, 13> kPowersOfTen{1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                              1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+
+// A single-precision magnitude from 10^-6 to below 10^7, the figures of every
+// report, in integer arithmetic: scaled by an exact power of ten to seven
+// integer digits, the product is exact in double, so rounding it to an
+// integer (to nearest, ties to even) rounds exactly as the library does.
+bool RoundSingleQuickly(double magnitude, Rounded& rounded) {
+  if (!(magnitude >= 1e-6 && magnitude < 1e7)) {
+    return false;
   }
-  text += rounded.exponent < 0 ? "E-" : "E+";
+  int exponent = int(std::floor(std::log10(magnitude)));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int scale = 6 - exponent;
+    if (scale < 0 || scale > 12) {
+      return false;
+    }
+    const double scaled = magnitude * kPowersOfTen.at(std::size_t(scale));
+    if (scaled < 1e6) {
+      --exponent;
+    } else if (scaled >= 1e7) {
+      ++exponent;
+    } else {
+      auto integer = std::uint64_t(std::nearbyint(scaled));
+      if (integer == 10'000'000) {
+        integer = 1'000'000;
+        ++exponent;
+      }
+      rounded = FromInteger(integer);
+      rounded.exponent = exponent;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Whole numbers below 10^15, such as month numbers, need no rounding.
+bool RoundWholeQuickly(double magnitude, Rounded& rounded) {
+  if (!(magnitude >= 1 && magnitude < 1e15) || std::floor(magnitude) != magnitude) {
+    return false;
+  }
+  rounded = FromInteger(std::uint64_t(magnitude));
+  return true;
+}
+
+Rounded RoundToDigits(double magnitude, Precision precision) {
+  Rounded rounded;
+  const bool quick = precision.significantDigits == kSingle.significantDigits
+                         ? RoundSingleQuickly(magnitude, rounded)
+                         : RoundWholeQuickly(magnitude, rounded);
+  return quick ? rounded : RoundAnyMagnitude(magnitude, precision);
+}
+
+void AppendExponentForm(std::string& out, const Rounded& rounded) {
+  const std::string_view digits = rounded.View();
+  out += digits.front();
+  if (digits.size() > 1) {
+    out += '.';
+    out += digits.substr(1);
+  }
+  out += rounded.exponent < 0 ? "E-" : "E+";
   const int power = std::abs(rounded.exponent);
   if (power < 10) {
-    text += '0';
+    out += '0';
   }
-  text += std::to_string(power);
-  return text;
+  std::array<char, 8> powerText{};
+  const auto end = std::to_chars(powerText.data(), powerText.data() + powerText.size(), power);
+  out.append(powerText.data(), end.ptr);
 }
 
-std::string PositionalForm(const Rounded& rounded, bool zeroBeforePoint) {
-  const auto& digits = rounded.digits;
+void AppendPositionalForm(std::string& out, const Rounded& rounded, bool zeroBeforePoint) {
+  const std::string_view digits = rounded.View();
   const int exponent = rounded.exponent;
   if (exponent < 0) {
-    std::string text = zeroBeforePoint ? "0." : ".";
-    text.append(static_cast<std::size_t>(-exponent - 1), '0');
-    return text + digits;
+    out += zeroBeforePoint ? "0." : ".";
+    out.append(std::size_t(-exponent - 1), '0');
+    out += digits;
+    return;
   }
-  const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+  const auto wholeDigits = std::size_t(exponent) + 1;
   if (digits.size() <= wholeDigits) {
-    return digits + std::string(wholeDigits - digits.size(), '0');
+    out += digits;
+    out.append(wholeDigits - digits.size(), '0');
+    return;
   }
-  return digits.substr(0, wholeDigits) + '.' + digits.substr(wholeDigits);
+  out += digits.substr(0, wholeDigits);
+  out += '.';
+  out += digits.substr(wholeDigits);
 }
 
-enum class Form { General, Str };
+enum class Form { General, Str, Point };
 
-std::string Write(double x, Precision precision, Form form) {
+void Append(std::string& out, double x, Precision precision, Form form) {
   if (x == 0.0) {
-    return form == Form::Str ? " 0" : "0";
+    out += form == Form::Str ? " 0" : "0";
+    return;
   }
   if (!std::isfinite(x)) {
-    return std::isnan(x) ? "NaN" : (x < 0 ? "-Infinity" : "Infinity");
+    out += std::isnan(x) ? "NaN" : (x < 0 ? "-Infinity" : "Infinity");
+    return;
+  }
+  if (x < 0) {
+    out += '-';
+  } else if (form == Form::Str) {
+    out += ' ';
   }
   const Rounded rounded = RoundToDigits(std::fabs(x), precision);
-  std::string text;
-  if (x < 0) {
-    text = "-";
-  } else if (form == Form::Str) {
-    text = " ";
-  }
   if (rounded.exponent >= precision.firstExponentWritten) {
-    return text + ExponentForm(rounded);
+    AppendExponentForm(out, rounded);
+  } else {
+    AppendPositionalForm(out, rounded, form == Form::General);
   }
-  return text + PositionalForm(rounded, form == Form::General);
 }
 
-std::string WithoutLeadingBlank(std::string text) {
-  if (!text.empty() && text.front() == ' ') {
-    text.erase(0, 1);
-  }
+std::string Written(double x, Precision precision, Form form) {
+  std::string text;
+  Append(text, x, precision, form);
   return text;
 }
 
 }  // namespace
 
-std::string NumberText(float x) { return Write(x, kSingle, Form::General); }
-std::string NumberText(double x) { return Write(x, kDouble, Form::General); }
-std::string StrText(float x) { return Write(x, kSingle, Form::Str); }
-std::string StrText(double x) { return Write(x, kDouble, Form::Str); }
-std::string PointNumberText(float x) { return WithoutLeadingBlank(StrText(x)); }
-std::string PointNumberText(double x) { return WithoutLeadingBlank(StrText(x)); }
+std::string NumberText(float x) { return Written(x, kSingle, Form::General); }
+std::string NumberText(double x) { return Written(x, kDouble, Form::General); }
+std::string StrText(float x) { return Written(x, kSingle, Form::Str); }
+std::string StrText(double x) { return Written(x, kDouble, Form::Str); }
+std::string PointNumberText(float x) { return Written(x, kSingle, Form::Point); }
+std::string PointNumberText(double x) { return Written(x, kDouble, Form::Point); }
+
+void AppendNumberText(std::string& out, float x) { Append(out, x, kSingle, Form::General); }
+void AppendPointNumberText(std::string& out, float x) { Append(out, x, kSingle, Form::Point); }
+void AppendPointNumberText(std::string& out, double x) { Append(out, x, kDouble, Form::Point); }
+
+namespace reference {
+
+std::string NumberText(float x) {
+  if (x == 0 || !std::isfinite(x)) {
+    return quorvane::NumberText(x);
+  }
+  std::string text = x < 0 ? "-" : "";
+  const Rounded rounded = RoundAnyMagnitude(std::fabs(double(x)), kSingle);
+  if (rounded.exponent >= kSingle.firstExponentWritten) {
+    AppendExponentForm(text, rounded);
+  } else {
+    AppendPositionalForm(text, rounded, true);
+  }
+  return text;
+}
+
+}  // namespace reference
 
 }  // namespace quorvane

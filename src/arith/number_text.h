@@ -22,4 +22,15 @@ std::string StrText(double x);
 std::string PointNumberText(float x);
 std::string PointNumberText(double x);
 
+// The same texts appended to a text being built, as the reports are.
+void AppendNumberText(std::string& out, float x);
+void AppendPointNumberText(std::string& out, float x);
+void AppendPointNumberText(std::string& out, double x);
+
+// The general form of a single-precision value worked out the slow way
+// through the C++ library alone; the quick way must agree with it.
+namespace reference {
+std::string NumberText(float x);
+}
+
 }  // namespace quorvane

@@ -1,6 +1,8 @@
 #include <QTest>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 #include "arith/number_rules.h"
 #include "arith/number_text.h"
@@ -177,6 +179,43 @@ class NumberRulesTest : public QObject {
     QCOMPARE(QString::fromStdString(NumberText(x)), number);
     QCOMPARE(QString::fromStdString(StrText(x)), str);
     QCOMPARE(QString::fromStdString(PointNumberText(x)), point);
+  }
+
+  // The quick way of writing report figures agrees with the library's
+  // rounding on every fen amount up to 20000 yuan, around every power of ten
+  // and on a spread of other single-precision values.
+  void quickDigitsAgreeWithTheLibrary() {
+    std::vector<float> values;
+    for (int fen = 1; fen <= 2'000'000; ++fen) {
+      values.push_back(static_cast<float>(fen) / 100.0F);
+    }
+    for (float power = 1e-7F; power < 1e8F; power *= 10) {
+      float below = power;
+      float above = power;
+      for (int step = 0; step < 64; ++step) {
+        below = std::nextafter(below, 0.0F);
+        above = std::nextafter(above, 1e9F);
+        values.push_back(below);
+        values.push_back(above);
+      }
+    }
+    std::uint32_t bits = 0x2F000000;  // about 1e-10, up to about 1e9
+    while (bits < 0x4E800000) {
+      float value = 0;
+      std::memcpy(&value, &bits, sizeof value);
+      values.push_back(value);
+      values.push_back(-value);
+      bits += 997;
+    }
+    for (const float value : values) {
+      const std::string quick = NumberText(value);
+      if (quick != reference::NumberText(value)) {
+        QFAIL(qPrintable(QStringLiteral("%1 written %2, the library says %3")
+                             .arg(double(value), 0, 'g', 12)
+                             .arg(QString::fromStdString(quick),
+                                  QString::fromStdString(reference::NumberText(value)))));
+      }
+    }
   }
 
   void doubleText_data() {
