@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <array>
+#include <limits>
 
 namespace quorvane {
 
@@ -38,6 +39,8 @@ bool IsEditingShortcut(const QKeyEvent* event) {
 
 NumericField::NumericField(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  // No limit of its own: a long paste is kept whole, not cut at 32767 characters.
+  setMaxLength(std::numeric_limits<int>::max());
 }
 
 void NumericField::SetHandlers(KeyPressHandler keyPress, LostFocusHandler lostFocus) {

@@ -139,6 +139,16 @@ class FieldChecksTest : public QObject, WindowFixture {
     QCOMPARE(Text2(), kDataError);
   }
 
+  void pastedMegabyteIsKeptWhole() {
+    const QString digits(1 << 20, '7');
+    Paste(0, digits);
+    QCOMPARE(FieldText(0).size(), digits.size());
+    QTest::keyClick(Field(0), Qt::Key_Return);
+    QCOMPARE(Text2(), kDataError);
+    Leave(0);
+    QCOMPARE(FieldText(0).size(), digits.size());
+  }
+
   void rateForANewTerm_data() {
     QTest::addColumn<int>("fundRow");
     QTest::addColumn<QString>("term");
