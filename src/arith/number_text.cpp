@@ -80,7 +80,9 @@ bool RoundSingleQuickly(double magnitude, Rounded& rounded) {
   if (!(magnitude >= 1e-6 && magnitude < 1e7)) {
     return false;
   }
-  int exponent = int(std::floor(std::log10(magnitude)));
+  // A first guess of the decade from the binary exponent (log10 2 ~ 1233/4096);
+  // the loop below corrects it by one either way.
+  int exponent = (std::ilogb(magnitude) * 1233) >> 12;
   for (int attempt = 0; attempt < 3; ++attempt) {
     const int scale = 6 - exponent;
     if (scale < 0 || scale > 12) {
