@@ -86,7 +86,7 @@ std::string EqualPaymentReport(const LoanTexts& texts) {
   }
 
   std::string report = Header(payment, total, interestTotal);
-  report.reserve(report.size() + static_cast<std::size_t>(n) * 72);
+  report.reserve(report.size() + static_cast<std::size_t>(n) * 96);
   EqualPaymentMonths months(loan->principal, loan->monthlyRate, payment);
   for (int k = 1; k <= n; ++k) {
     const auto month = months.Next();

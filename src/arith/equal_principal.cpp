@@ -51,7 +51,7 @@ std::string EqualPrincipalReport(const LoanTexts& texts) {
   }
 
   std::string lines;
-  lines.reserve(static_cast<std::size_t>(n) * 72);
+  lines.reserve(static_cast<std::size_t>(n) * 96);
   double balance = loan->principal;  // never rounded
   float interestTotal = 0;
   for (int k = 1; k <= n; ++k) {
