@@ -1,7 +1,7 @@
 # Installs the program as a desktop application and packages it for Debian.
 include(GNUInstallDirs)
 
-set(QUORVANE_APP_ID org.example.Quorvane)
+set(QUORVANE_APP_ID org.example.quorvane)
 
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${QUORVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
