@@ -3,30 +3,24 @@
 #include "arith/accrual.h"
 #include "arith/equal_payment.h"
 #include "arith/loan_end.h"
+#include "arith/loan_texts.h"
 
 using namespace quorvane;
 
 namespace {
 
 // The fields of the rate-change section with the full reset's loan.
-struct Fields {
-  std::string amount = "25.7";
-  std::string rate = "7.2";
-  std::string discount = "8.5";
-  std::string term = "360";
-  std::string principalRepaid = "0";
-  std::string monthsRepaid = "0";
+struct Fields : quorvane::testing::LoanFieldTexts {
   std::string months = "12";
   std::string prepayment = "0";
   std::string log;
 
-  [[nodiscard]] StretchTexts Texts() const {
-    return {{amount, rate, discount, term, principalRepaid, monthsRepaid}, months, prepayment, log};
-  }
+  [[nodiscard]] StretchTexts Stretch() const { return {Texts(), months, prepayment, log}; }
 
   // Writes a stretch's texts back as the form does; false when it failed.
   bool Accrue(bool equalPayment) {
-    const auto accrued = equalPayment ? AccrueEqualPayment(Texts()) : AccrueEqualPrincipal(Texts());
+    const auto accrued =
+        equalPayment ? AccrueEqualPayment(Stretch()) : AccrueEqualPrincipal(Stretch());
     if (!accrued) {
       return false;
     }
@@ -144,7 +138,7 @@ class AccrualTest : public QObject {
     QVERIFY(fields.Accrue(true));
     QVERIFY(fields.principalRepaid.find("E+07") != std::string::npos);
     QVERIFY(fields.Accrue(true));
-    const auto report = EqualPaymentReport(fields.Texts().loan);
+    const auto report = EqualPaymentReport(fields.Texts());
     QVERIFY(report.starts_with("月还款:"));
   }
 

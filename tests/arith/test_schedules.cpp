@@ -3,6 +3,7 @@
 
 #include "arith/equal_payment.h"
 #include "arith/equal_principal.h"
+#include "arith/loan_texts.h"
 #include "arith/number_rules.h"
 #include "report_lines.h"
 
@@ -13,19 +14,7 @@ namespace {
 
 const QString kDataError = QString::fromUtf8(kDataErrorMessage.data(), kDataErrorMessage.size());
 
-// The loan fields as texts, the full reset's values unless changed.
-struct Loan {
-  std::string amount = "25.7";
-  std::string rate = "7.2";
-  std::string discount = "8.5";
-  std::string term = "360";
-  std::string principalRepaid = "0";
-  std::string monthsRepaid = "0";
-
-  [[nodiscard]] LoanTexts Texts() const {
-    return {amount, rate, discount, term, principalRepaid, monthsRepaid};
-  }
-};
+using Loan = quorvane::testing::LoanFieldTexts;
 
 enum class Method { EqualPayment, EqualPrincipal };
 
