@@ -163,7 +163,11 @@ void AppendPositionalForm(std::string& out, const Rounded& rounded, bool zeroBef
 
 enum class Form { General, Str, Point };
 
-void Append(std::string& out, double x, Precision precision, Form form) {
+// Quick rounding where it applies, or the library's alone (the reference).
+enum class Rounding { Quick, LibraryOnly };
+
+void Append(std::string& out, double x, Precision precision, Form form,
+            Rounding rounding = Rounding::Quick) {
   if (x == 0.0) {
     out += form == Form::Str ? " 0" : "0";
     return;
@@ -177,7 +181,8 @@ void Append(std::string& out, double x, Precision precision, Form form) {
   } else if (form == Form::Str) {
     out += ' ';
   }
-  const Rounded rounded = RoundToDigits(std::fabs(x), precision);
+  const Rounded rounded = rounding == Rounding::Quick ? RoundToDigits(std::fabs(x), precision)
+                                                      : RoundAnyMagnitude(std::fabs(x), precision);
   if (rounded.exponent >= precision.firstExponentWritten) {
     AppendExponentForm(out, rounded);
   } else {
@@ -207,16 +212,8 @@ void AppendPointNumberText(std::string& out, double x) { Append(out, x, kDouble,
 namespace reference {
 
 std::string NumberText(float x) {
-  if (x == 0 || !std::isfinite(x)) {
-    return quorvane::NumberText(x);
-  }
-  std::string text = x < 0 ? "-" : "";
-  const Rounded rounded = RoundAnyMagnitude(std::fabs(double(x)), kSingle);
-  if (rounded.exponent >= kSingle.firstExponentWritten) {
-    AppendExponentForm(text, rounded);
-  } else {
-    AppendPositionalForm(text, rounded, true);
-  }
+  std::string text;
+  Append(text, x, kSingle, Form::General, Rounding::LibraryOnly);
   return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ enum class TextBox : std::int16_t {
 constexpr TextBox Text1(std::int16_t index) { return static_cast<TextBox>(index); }
 
 constexpr bool IsText1Index(std::int16_t index) { return index >= 0 && index <= 8 && index != 7; }
+
+// The indices of the numeric fields, in order.
+inline constexpr std::array<std::int16_t, 8> kText1Indices{0, 1, 2, 3, 4, 5, 6, 8};
 
 enum class Button : std::int16_t { Command1 = 1, Command2, Command3, Command4 };
 

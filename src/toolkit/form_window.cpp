@@ -103,10 +103,8 @@ void FormWindow::CreateControls() {
 }
 
 void FormWindow::FindControls() {
-  for (std::int16_t index = 0; index <= 8; ++index) {
-    if (IsText1Index(index)) {
-      text1_.at(index) = findChild<NumericField*>(QStringLiteral("Text1(%1)").arg(index));
-    }
+  for (const std::int16_t index : kText1Indices) {
+    text1_.at(index) = findChild<NumericField*>(QStringLiteral("Text1(%1)").arg(index));
   }
   text2_ = findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
   text3_ = findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
@@ -136,12 +134,10 @@ void FormWindow::ConnectEvents() {
     connect(list1_.at(index), &RateList::rowChosen, this,
             [this, index] { form_.List1_Click(index); });
   }
-  for (std::int16_t index = 0; index <= 8; ++index) {
-    if (IsText1Index(index)) {
-      text1_.at(index)->SetHandlers(
-          [this, index](std::int16_t& keyAscii) { form_.Text1_KeyPress(index, keyAscii); },
-          [this, index] { form_.Text1_LostFocus(index); });
-    }
+  for (const std::int16_t index : kText1Indices) {
+    text1_.at(index)->SetHandlers(
+        [this, index](std::int16_t& keyAscii) { form_.Text1_KeyPress(index, keyAscii); },
+        [this, index] { form_.Text1_LostFocus(index); });
   }
 }
 
