@@ -10,11 +10,16 @@ namespace quorvane {
 
 namespace {
 
+// The faces a Chinese Windows has come first, then those Debian ships.
 const QStringList& ChineseFontFamilies() {
   static const QStringList families = {
       QStringLiteral("宋体"),
       QStringLiteral("SimSun"),
       QStringLiteral("NSimSun"),
+#ifdef Q_OS_WIN
+      QStringLiteral("微软雅黑"),
+      QStringLiteral("Microsoft YaHei"),
+#endif
       QStringLiteral("AR PL UMing CN"),
       QStringLiteral("Noto Serif CJK SC"),
       QStringLiteral("Noto Sans CJK SC"),
@@ -65,12 +70,14 @@ void ApplyAppearance(const ControlDesign& design, QWidget* control) {
   }
 }
 
-QImage WindowIconImage() {
-  constexpr int kSize = 32;
-  QImage image(kSize, kSize, QImage::Format_ARGB32);
+QImage WindowIconImage(int size) {
+  // Drawn on a 32-unit grid, the same shapes as the SVG icon, at any size.
+  constexpr double kGrid = 32;
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size / kGrid, size / kGrid);
   const QColor purple(192, 0, 192);
   painter.setPen(Qt::NoPen);
   painter.setBrush(purple);
@@ -88,6 +95,6 @@ QImage WindowIconImage() {
   return image;
 }
 
-QIcon WindowIcon() { return QIcon(QPixmap::fromImage(WindowIconImage())); }
+QIcon WindowIcon() { return QIcon(QPixmap::fromImage(WindowIconImage(kIconSize))); }
 
 }  // namespace quorvane

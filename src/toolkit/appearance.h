@@ -23,8 +23,10 @@ QColor SeparatorColour();
 // Sets a control's text colour and font as designed.
 void ApplyAppearance(const ControlDesign& design, QWidget* control);
 
-// The window icon: a white house on a purple ground, drawn at 32 x 32.
+// The window icon: a white house on a purple ground, designed at 32 x 32.
+inline constexpr int kIconSize = 32;
 QIcon WindowIcon();
-QImage WindowIconImage();
+// The same design drawn at size x size pixels.
+QImage WindowIconImage(int size);
 
 }  // namespace quorvane
