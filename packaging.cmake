@@ -1,10 +1,12 @@
 # Installs the program as a desktop application and packages it for Debian.
 include(GNUInstallDirs)
 
-set(QUORVANE_APP_ID org.example.quorvane)
-
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/${QUORVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# On X11 a window is matched to its entry by the class of WM_CLASS, which Qt
+# takes from the application name, the project's name.
+set(QUORVANE_DESKTOP_ENTRY ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.desktop)
+configure_file(data/${QUORVANE_APP_ID}.desktop.in ${QUORVANE_DESKTOP_ENTRY} @ONLY)
+install(FILES ${QUORVANE_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${QUORVANE_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

@@ -1,9 +1,11 @@
 #include <QApplication>
 
+#include "toolkit/application.h"
 #include "toolkit/form_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  quorvane::SetUpApplication(application);
   quorvane::FormWindow window;
   window.show();
   return QApplication::exec();

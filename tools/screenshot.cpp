@@ -5,10 +5,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "toolkit/application.h"
 #include "toolkit/form_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  quorvane::SetUpApplication(application);
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   quorvane::FormWindow window;
   window.show();

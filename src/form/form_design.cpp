@@ -67,21 +67,29 @@ const std::array<LineDesign, 3> kSeparatorLines{{
 }};
 // clang-format on
 
-// One row a line, as the table reads.
+// What a screen reader says of each control that takes the focus: a name of
+// its own (the two "重 置" buttons say what they reset), and the unit or the
+// rule where one helps.
 // clang-format off
-const std::array<AccessibleNameSource, 12> kAccessibleNameSources{{
-    {"Text1(0)", "Label1(0)", "Label1(4)"},
-    {"Text1(1)", "Label1(1)", "Label1(5)"},
-    {"Text1(2)", "Label1(6)", "Label1(7)"},
-    {"Text1(3)", "Label1(2)", "Label1(3)"},
-    {"Text1(4)", "Label1(15)", "Label1(16)"},
-    {"Text1(5)", "Label1(17)", "Label1(18)"},
-    {"Text1(6)", "Label1(13)", "Label1(14)"},
-    {"Text1(8)", "Label1(22)", "Label1(23)"},
-    {"List1(0)", "Label1(11)", ""},
-    {"List1(1)", "Label1(21)", ""},
-    {"Text2", "Label1(9)", ""},
-    {"Text3", "Command3", "Label1(20)"},
+const std::array<AccessibleText, kFocusableControlCount> kAccessibleTexts{{
+    {"Text1(0)", "贷款金额", "单位：万元"},
+    {"Text1(1)", "基准利率", "年利率，单位：%"},
+    {"Text1(2)", "利息折扣", "单位：折，8.5折即基准利率的85%"},
+    {"Text1(3)", "还款期限", "单位：月"},
+    {"Text1(4)", "已还本金", "单位：元，调息还款逐次累积"},
+    {"Text1(5)", "已还月数", "单位：月，调息还款逐次累积"},
+    {"Text1(6)", "按左边贷款信息还款月数", "单位：月，到下次调息前按当前利率还款的月数"},
+    {"Text1(8)", "提前还款", "单位：万元，在这些月之后提前还款"},
+    {"List1(0)", "国家标准利率", "选中一行，按还款期限填入基准利率和利息折扣"},
+    {"List1(1)", "公积金贷款利率", "选中一行，按还款期限填入基准利率和利息折扣"},
+    {"Option1(0)", "等额本息", "还款方法：每月还款额相同"},
+    {"Option1(1)", "等额本金", "还款方法：每月还的本金相同"},
+    {"Command1", "计算", "按所选还款方法计算还款计划"},
+    {"Command2", "重置贷款信息", "贷款信息恢复默认值，已还本金和已还月数归零"},
+    {"Command3", "计算已还本金", "按左边贷款信息还款这些月，累积已还本金和已还月数"},
+    {"Command4", "重置调息还款", "已还本金、已还月数和调息还款记录归零"},
+    {"Text2", "还款方法", "还款计划、说明和提示"},
+    {"Text3", "调息还款记录", "每次调息还款的本金，单位：元"},
 }};
 // clang-format on
 
@@ -90,55 +98,6 @@ std::string WindowCaption() {
   caption += ' ';
   caption += kVersion;
   return caption;
-}
-
-const ControlDesign* FindDesign(std::string_view name) {
-  for (const ControlDesign& design : kFormDesign) {
-    if (design.name == name) {
-      return &design;
-    }
-  }
-  return nullptr;
-}
-
-namespace {
-
-// A caption as it is spoken: without blanks around it and without the colon
-// or comma that joins it to its field.
-std::string_view SpokenCaption(std::string_view caption) {
-  constexpr std::array<std::string_view, 4> kClosings{"：", ":", ",", " "};
-  bool trimmed = true;
-  while (trimmed) {
-    trimmed = false;
-    for (const std::string_view closing : kClosings) {
-      if (caption.ends_with(closing)) {
-        caption.remove_suffix(closing.size());
-        trimmed = true;
-      }
-    }
-  }
-  while (caption.starts_with(' ')) {
-    caption.remove_prefix(1);
-  }
-  return caption;
-}
-
-std::string_view CaptionOf(std::string_view controlName) {
-  const ControlDesign* design = FindDesign(controlName);
-  return design != nullptr ? design->caption : std::string_view{};
-}
-
-}  // namespace
-
-std::string AccessibleName(const AccessibleNameSource& source) {
-  std::string name(SpokenCaption(CaptionOf(source.captionLabel)));
-  const std::string_view unit = SpokenCaption(CaptionOf(source.unitLabel));
-  if (!unit.empty()) {
-    name += "（";
-    name += unit;
-    name += "）";
-  }
-  return name;
 }
 
 }  // namespace quorvane

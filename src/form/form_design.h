@@ -60,21 +60,15 @@ struct LineDesign {
 
 extern const std::array<LineDesign, 3> kSeparatorLines;
 
-// Where a box's spoken name comes from: the label of its caption and the
-// label of its unit, by name (the unit may be none).
-struct AccessibleNameSource {
+// What a screen reader says of a control: its name and what helps to use it.
+struct AccessibleText {
   std::string_view control;
-  std::string_view captionLabel;
-  std::string_view unitLabel;
+  std::string_view name;
+  std::string_view description;
 };
 
-extern const std::array<AccessibleNameSource, 12> kAccessibleNameSources;
-
-// The caption without its closing colon or comma, the unit in brackets after
-// it: "贷款金额（万元）".
-std::string AccessibleName(const AccessibleNameSource& source);
-
-// The design row of a control, by name.
-const ControlDesign* FindDesign(std::string_view name);
+// The controls that take the focus.
+inline constexpr std::size_t kFocusableControlCount = 18;
+extern const std::array<AccessibleText, kFocusableControlCount> kAccessibleTexts;
 
 }  // namespace quorvane

@@ -95,6 +95,14 @@ QImage WindowIconImage(int size) {
   return image;
 }
 
-QIcon WindowIcon() { return QIcon(QPixmap::fromImage(WindowIconImage(kIconSize))); }
+QIcon WindowIcon() {
+  // The designed 32 x 32 image, and larger renderings for sharp title bars
+  // and docks on high-DPI screens.
+  QIcon icon;
+  for (const int size : {kIconSize, 48, 64, 128, 256}) {
+    icon.addPixmap(QPixmap::fromImage(WindowIconImage(size)));
+  }
+  return icon;
+}
 
 }  // namespace quorvane

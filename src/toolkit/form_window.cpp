@@ -11,6 +11,7 @@
 
 #include "form/form_design.h"
 #include "toolkit/appearance.h"
+#include "toolkit/application.h"
 #include "toolkit/numeric_field.h"
 #include "toolkit/rate_list.h"
 
@@ -73,6 +74,9 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
   setWindowTitle(QString::fromStdString(WindowCaption()));
   setWindowIcon(WindowIcon());
+  // Its own light palette, whatever the desktop's: the caption colours are
+  // designed for it.
+  setPalette(ClassicPalette());
   setFont(WindowFont());
   setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
   CreateControls();
@@ -116,9 +120,10 @@ void FormWindow::FindControls() {
     command_.at(number - 1) = findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
   }
   option1_[0]->setChecked(true);
-  for (const AccessibleNameSource& source : kAccessibleNameSources) {
-    findChild<QWidget*>(FromUtf8(source.control))
-        ->setAccessibleName(QString::fromStdString(AccessibleName(source)));
+  for (const AccessibleText& text : kAccessibleTexts) {
+    auto* control = findChild<QWidget*>(FromUtf8(text.control));
+    control->setAccessibleName(FromUtf8(text.name));
+    control->setAccessibleDescription(FromUtf8(text.description));
   }
 }
 

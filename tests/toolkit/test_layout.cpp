@@ -129,40 +129,6 @@ class LayoutTest : public QObject, WindowFixture {
                                       "Option1(1)", "Command1", "Text3", "List1(1)", "Text2"}));
   }
 
-  void accessibleNames_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("amount") << "Text1(0)"
-                            << "贷款金额（万元）";
-    QTest::newRow("rate") << "Text1(1)"
-                          << "基准利率（%）";
-    QTest::newRow("discount") << "Text1(2)"
-                              << "利息折扣（折）";
-    QTest::newRow("term") << "Text1(3)"
-                          << "还款期限（月）";
-    QTest::newRow("principal repaid") << "Text1(4)"
-                                      << "已还本金（元）";
-    QTest::newRow("months repaid") << "Text1(5)"
-                                   << "已还月数（月）";
-    QTest::newRow("months of the stretch") << "Text1(6)"
-                                           << "按左边贷款信息还款（月后）";
-    QTest::newRow("prepayment") << "Text1(8)"
-                                << "提前还款（万元）";
-    QTest::newRow("commercial rates") << "List1(0)"
-                                      << "国家标准利率";
-    QTest::newRow("fund rates") << "List1(1)"
-                                << "公积金贷款利率";
-    QTest::newRow("report") << "Text2"
-                            << "还款方法";
-    QTest::newRow("stretch log") << "Text3"
-                                 << "已还本金为（元）";
-  }
-  void accessibleNames() {
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    QCOMPARE(Control<QWidget>(control)->accessibleName(), name);
-  }
-
   // Every caption fits its control at the font in use, wrapped as a label
   // wraps it; the purple hint takes two lines.
   void captionsFit_data() { controls_data(); }
