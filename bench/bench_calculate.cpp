@@ -3,6 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QMimeData>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,6 +38,66 @@ void Calculate(benchmark::State& state) {
 }
 
 BENCHMARK(Calculate)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// A report of the given term in the box, on a shown window.
+bool ShowReport(quorvane::FormWindow& window, benchmark::State& state) {
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    state.SkipWithError("window not shown");
+    return false;
+  }
+  window.findChild<QLineEdit*>(QStringLiteral("Text1(3)"))
+      ->setText(QString::number(state.range(0)));
+  QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+  return true;
+}
+
+// "复制为表格": from the shortcut until the clipboard holds the table.
+void CopyAsTable(benchmark::State& state) {
+  quorvane::FormWindow window;
+  if (!ShowReport(window, state)) {
+    return;
+  }
+  auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+  report->setFocus();
+  for (auto _ : state) {
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    benchmark::DoNotOptimize(QApplication::clipboard()->mimeData()->html().size());
+  }
+}
+
+BENCHMARK(CopyAsTable)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// "打印…": from the shortcut until the preview dialog shows the pages.
+void PrintPreview(benchmark::State& state) {
+  quorvane::FormWindow window;
+  if (!ShowReport(window, state)) {
+    return;
+  }
+  auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+  int previews = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.activateWindow();  // back from the dialog, as a user's window is
+    if (!QTest::qWaitForWindowActive(&window)) {
+      break;
+    }
+    report->setFocus();
+    state.ResumeTiming();
+    QTimer::singleShot(0, [&previews] {
+      if (auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        ++previews;
+        preview->reject();
+      }
+    });
+    QTest::keyClick(report, Qt::Key_P, Qt::ControlModifier);
+  }
+  if (previews != state.iterations()) {
+    state.SkipWithError("the preview did not open every time");
+  }
+}
+
+BENCHMARK(PrintPreview)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "toolkit/application.h"
 #include "toolkit/numeric_field.h"
 #include "toolkit/rate_list.h"
+#include "toolkit/report_box.h"
 
 namespace quorvane {
 
@@ -37,8 +38,11 @@ std::string FromBoxText(QString boxText) {
   return boxText.toStdString();
 }
 
-QPlainTextEdit* CreateMultiLineBox(QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+QPlainTextEdit* CreateMultiLineBox(const ControlDesign& design, QWidget* parent) {
+  // Text2 holds the reports, Text3 the log of stretches.
+  const auto content =
+      design.name == "Text2" ? ReportBox::Content::Report : ReportBox::Content::Log;
+  auto* box = new ReportBox(content, parent);
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -58,7 +62,7 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
     case ControlKind::TextBox:
       return new NumericField(caption, parent);
     case ControlKind::MultiLineBox:
-      return CreateMultiLineBox(parent);
+      return CreateMultiLineBox(design, parent);
     case ControlKind::ListBox:
       return new RateList(parent);
     case ControlKind::OptionButton:

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +96,19 @@ class WindowFixture {
   }
 
   [[nodiscard]] QStringList ReportLines() const { return Text2().split('\n'); }
+
+  // Opens the context menu of a widget (of a box, its viewport) with the event
+  // the window system sends on a right click; the caller closes it.
+  [[nodiscard]] static QMenu* OpenContextMenu(QWidget* widget) {
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+      widget = box->viewport();
+    }
+    widget->setFocus(Qt::MouseFocusReason);
+    const QPoint centre = widget->rect().center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, centre, widget->mapToGlobal(centre));
+    QApplication::sendEvent(widget, &rightClick);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  }
 
  private:
   std::unique_ptr<FormWindow> window_;

@@ -1,9 +1,6 @@
 #include <QAccessible>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <cmath>
@@ -56,14 +53,8 @@ QString EntryValue(const QString& entry, const QString& key) {
 class ApplicationTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  // The actions of the context menu that a right click on the widget opens:
-  // the event the window system sends on a right click.
   static QStringList ContextMenuTexts(QWidget* widget) {
-    widget->setFocus(Qt::MouseFocusReason);
-    const QPoint centre = widget->rect().center();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, centre, widget->mapToGlobal(centre));
-    QApplication::sendEvent(widget, &rightClick);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QMenu* menu = OpenContextMenu(widget);
     if (menu == nullptr) {
       return {};
     }
@@ -89,11 +80,7 @@ class ApplicationTest : public QObject, WindowFixture {
   }
   void contextMenusAreChinese() {
     QFETCH(QString, control);
-    auto* widget = Control<QWidget>(control);
-    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-      widget = box->viewport();
-    }
-    const QString menu = ContextMenuTexts(widget).join(' ');
+    const QString menu = ContextMenuTexts(Control<QWidget>(control)).join(' ');
     for (const char* chinese : {"撤消", "重做", "剪切", "复制", "粘贴", "删除", "全选"}) {
       QVERIFY2(menu.contains(QString::fromUtf8(chinese)), qPrintable(menu));
     }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "form/report_table.h"
+
+class QAction;
+class QPrinter;
+
+namespace quorvane {
+
+// A multi-line box whose text can be taken out of the window: "复制为表格"
+// (Ctrl+Shift+C) puts it on the clipboard as a table, tab-separated and
+// HTML, for a spreadsheet or a document; the report box also prints
+// ("打印…", Ctrl+P) through the print preview. Both read the text as the box
+// shows it, and are disabled when it does not read as a report (or a log).
+class ReportBox : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  enum class Content { Report, Log };
+  explicit ReportBox(Content content, QWidget* parent = nullptr);
+  ~ReportBox() override;
+  ReportBox(const ReportBox&) = delete;
+  ReportBox& operator=(const ReportBox&) = delete;
+
+  [[nodiscard]] QAction* CopyAsTableAction() const { return copyAsTable_; }
+  // Nothing for the log box.
+  [[nodiscard]] QAction* PrintAction() const { return print_; }
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  [[nodiscard]] std::string BoxText() const;
+  [[nodiscard]] std::optional<TableRows> ReadRows() const;
+  void UpdateActions();
+  void CopyAsTable();
+  void PrintPreview();
+
+  Content content_;
+  QAction* copyAsTable_ = nullptr;
+  QAction* print_ = nullptr;
+  // Kept while the window lives, so the choices made in the print dialog hold.
+  std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace quorvane
