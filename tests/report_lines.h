@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 // Reports are compared line by line, so a failure names the first line that
@@ -16,6 +17,11 @@ inline QStringList ReportLines(const std::string& report) {
     lines.removeLast();
   }
   return lines;
+}
+
+// No lines when there is no report.
+inline QStringList ReportLines(const std::optional<std::string>& report) {
+  return report ? ReportLines(*report) : QStringList();
 }
 
 // Empty when the two agree, else a sentence naming the first difference.

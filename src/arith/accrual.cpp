@@ -13,18 +13,20 @@ namespace {
 
 // The numbers a stretch starts from.
 struct Stretch {
-  RemainingLoan loan;
+  OwedLoan loan;
   double months = 0;
   double prepaymentYuan = 0;
   double principalRepaid = 0;
 };
 
+// Nothing when a field is not a number, or when the months repaid have
+// already reached the term: then no month is owed to repay on.
 std::optional<Stretch> ReadStretch(const StretchTexts& texts) {
-  const auto loan = ReadRemainingLoan(texts.loan);
+  const auto loan = ReadOwedLoan(texts.loan);
   const auto months = FieldNumber(texts.months);
   const auto prepayment = FieldNumber(texts.prepayment);
   const auto principalRepaid = FieldNumber(texts.loan.principalRepaid);
-  if (!loan || !months || !prepayment || !principalRepaid) {
+  if (!loan || !months || !prepayment || !principalRepaid || loan->months <= 0) {
     return std::nullopt;
   }
   Stretch stretch{*loan, *months, *prepayment * 10000, *principalRepaid};
@@ -56,20 +58,23 @@ std::optional<AccrualTexts> Accrued(const Stretch& stretch, double stretchPrinci
 
 std::optional<AccrualTexts> AccrueEqualPayment(const StretchTexts& texts) {
   const auto stretch = ReadStretch(texts);
-  if (!stretch || stretch->months > kLongestReport) {
+  const auto loan = ReadRemainingLoan(texts.loan);
+  if (!stretch || !loan || stretch->months > kLongestReport) {
     return std::nullopt;
   }
-  const RemainingLoan& loan = stretch->loan;
-  const float payment = MonthlyPayment(loan.principal, loan.months, loan.monthlyRate);
+  const float payment = MonthlyPayment(loan->principal, loan->months, loan->monthlyRate);
   if (!std::isfinite(payment)) {
     return std::nullopt;
   }
   // The stretch may run past the end of the loan: the same payment goes on
   // and repays more than was owed.
-  EqualPaymentMonths months(loan.principal, loan.monthlyRate, payment);
+  EqualPaymentMonths months(loan->principal, loan->monthlyRate, payment);
   float repaid = 0;
   for (int k = 1; k <= stretch->months; ++k) {
     repaid = repaid + months.Next().principal;
+    if (!std::isfinite(months.Balance())) {
+      return std::nullopt;
+    }
   }
   return Accrued(*stretch, repaid, texts.log);
 }

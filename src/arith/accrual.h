@@ -27,12 +27,13 @@ struct AccrualTexts {
 };
 
 // Under the equal-payment method each month is repaid on the current payment.
-// Nothing when a field is not a number, no month is left to spread the payment
-// over or a figure runs out of range: then nothing may change.
+// Nothing when a field it reads is not a number, the months repaid have
+// reached the term or a figure runs out of range: then nothing may change.
 std::optional<AccrualTexts> AccrueEqualPayment(const StretchTexts& texts);
 
 // Under the equal-principal method every month repays the same share, so the
-// stretch repays its months times that share, whatever the rate.
+// stretch repays its months times that share, whatever the rate: the rate
+// and discount are not read.
 std::optional<AccrualTexts> AccrueEqualPrincipal(const StretchTexts& texts);
 
 }  // namespace quorvane

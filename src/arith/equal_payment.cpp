@@ -7,7 +7,28 @@
 
 namespace quorvane {
 
+namespace {
+
+// Below this monthly rate, rounding 1 + r to double precision costs
+// (1 + r)^n - 1 most of its digits. No loan bears such a rate (an annual
+// 0.00012 % at the full rate); the growth is then taken from log1p and expm1,
+// whose limit at zero is the interest-free payment.
+constexpr double kSmallestFormulaRate = 1e-8;
+
+float PaymentAtTinyRate(double principal, double months, double monthlyRate) {
+  const double growthLessOne = std::expm1(months * std::log1p(monthlyRate));
+  if (growthLessOne == 0) {
+    return RoundToCents(principal * 100 / months);
+  }
+  return RoundToCents(principal * 100 * monthlyRate * (1 + growthLessOne) / growthLessOne);
+}
+
+}  // namespace
+
 float MonthlyPayment(double principal, double months, double monthlyRate) {
+  if (std::fabs(monthlyRate) < kSmallestFormulaRate) {
+    return PaymentAtTinyRate(principal, months, monthlyRate);
+  }
   const double growth = std::pow(1 + monthlyRate, months);
   if (growth == 1) {
     return RoundToCents(principal * 100 / months);
@@ -71,10 +92,10 @@ void AppendMonthLine(std::string& lines, double number, float payment,
 
 }  // namespace
 
-std::string EqualPaymentReport(const LoanTexts& texts) {
+std::optional<std::string> EqualPaymentReport(const LoanTexts& texts) {
   const auto loan = ReadRemainingLoan(texts);
   if (!loan || loan->principal <= 0 || loan->months <= 0 || loan->months > kLongestReport) {
-    return std::string(kDataErrorMessage);
+    return std::nullopt;
   }
   const double n = loan->months;
   const float payment = MonthlyPayment(loan->principal, n, loan->monthlyRate);
@@ -82,7 +103,7 @@ std::string EqualPaymentReport(const LoanTexts& texts) {
   const float total = RoundToCents(paymentFen * n);
   const float interestTotal = RoundToCents((payment * n - loan->principal) * 100);
   if (!AllFinite({payment, total, interestTotal})) {
-    return std::string(kDataErrorMessage);
+    return std::nullopt;
   }
 
   std::string report = Header(payment, total, interestTotal);
@@ -90,8 +111,8 @@ std::string EqualPaymentReport(const LoanTexts& texts) {
   EqualPaymentMonths months(loan->principal, loan->monthlyRate, payment);
   for (int k = 1; k <= n; ++k) {
     const auto month = months.Next();
-    if (!AllFinite({month.interest, month.principal})) {
-      return std::string(kDataErrorMessage);
+    if (!AllFinite({month.interest, month.principal}) || !std::isfinite(months.Balance())) {
+      return std::nullopt;
     }
     AppendMonthLine(report, k + loan->monthsRepaid, payment, month);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "arith/loan_fields.h"
@@ -38,8 +39,8 @@ class EqualPaymentMonths {
 };
 
 // The whole report: the header with payment and totals, then one line a month,
-// numbered on from the months already repaid. The data error message instead
-// when nothing is owed, no month is left or a field is not a number.
-std::string EqualPaymentReport(const LoanTexts& texts);
+// numbered on from the months already repaid. Nothing when nothing is owed,
+// no month is left, a field is not a number or a figure runs out of range.
+std::optional<std::string> EqualPaymentReport(const LoanTexts& texts);
 
 }  // namespace quorvane

@@ -38,16 +38,16 @@ std::string Totals(float total, float interestTotal) {
 
 }  // namespace
 
-std::string EqualPrincipalReport(const LoanTexts& texts) {
+std::optional<std::string> EqualPrincipalReport(const LoanTexts& texts) {
   const auto loan = ReadRemainingLoan(texts);
   if (!loan || loan->principal <= 0 || loan->months <= 0 || loan->months > kLongestReport) {
-    return std::string(kDataErrorMessage);
+    return std::nullopt;
   }
   const double n = loan->months;
   const double r = loan->monthlyRate;
   const float share = PrincipalShare(loan->principal, n);
   if (!std::isfinite(share)) {
-    return std::string(kDataErrorMessage);
+    return std::nullopt;
   }
 
   std::string lines;
@@ -58,7 +58,7 @@ std::string EqualPrincipalReport(const LoanTexts& texts) {
     const float interest = RoundToCents(balance * 100 * r);
     const float payment = RoundToCents((interest + share) * 100.0F);
     if (!std::isfinite(interest) || !std::isfinite(payment)) {
-      return std::string(kDataErrorMessage);
+      return std::nullopt;
     }
     balance = balance - share;
     AppendMonthLine(lines, k + loan->monthsRepaid, payment, share, interest);
@@ -69,7 +69,7 @@ std::string EqualPrincipalReport(const LoanTexts& texts) {
   // reported, whatever was repaid before them.
   const float total = RoundToCents((loan->amount + interestTotal) * 100);
   if (!std::isfinite(total) || !std::isfinite(interestTotal)) {
-    return std::string(kDataErrorMessage);
+    return std::nullopt;
   }
   return Totals(total, interestTotal) + lines;
 }

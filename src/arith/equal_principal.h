@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "arith/loan_fields.h"
@@ -13,8 +14,8 @@ namespace quorvane {
 float PrincipalShare(double principal, double months);
 
 // The whole report: the totals first, then one line a month, numbered on from
-// the months already repaid. The data error message instead when nothing is
-// owed, no month is left or a field is not a number.
-std::string EqualPrincipalReport(const LoanTexts& texts);
+// the months already repaid. Nothing when nothing is owed, no month is left,
+// a field is not a number or a figure runs out of range.
+std::optional<std::string> EqualPrincipalReport(const LoanTexts& texts);
 
 }  // namespace quorvane

@@ -6,8 +6,6 @@
 // The loan as the left-hand fields describe it, and what is still owed on it.
 namespace quorvane {
 
-inline constexpr std::string_view kDataErrorMessage = "数据逻辑错误！请检查填写的数据！";
-
 // A report of more months than this is refused: a thousand years is no loan,
 // and a mistyped term of millions of months would bury the window in text.
 inline constexpr double kLongestReport = 12000;
@@ -23,15 +21,21 @@ struct LoanTexts {
 };
 
 // What is still owed when the report or the stretch starts. All double.
-struct RemainingLoan {
+struct OwedLoan {
   double amount = 0;        // the whole amount lent, amount x 10000, yuan
   double principal = 0;     // amount x 10000 less the principal repaid, yuan
   double months = 0;        // term less the months repaid
-  double monthlyRate = 0;   // rate x discount / 12000
   double monthsRepaid = 0;  // for numbering the months on
 };
 
-// Nothing when a field is not a number or a figure is out of range.
+// The same with the monthly rate it is repaid at.
+struct RemainingLoan : OwedLoan {
+  double monthlyRate = 0;  // rate x discount / 12000
+};
+
+// Nothing when a field read is not a number or a figure is out of range.
+// The first reads no rate or discount: the equal-principal stretch needs none.
+std::optional<OwedLoan> ReadOwedLoan(const LoanTexts& texts);
 std::optional<RemainingLoan> ReadRemainingLoan(const LoanTexts& texts);
 
 // A new line in the reports and the log: carriage return, line feed.

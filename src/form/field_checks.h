@@ -18,8 +18,4 @@ inline constexpr std::int16_t kEnterKey = 13;
 inline constexpr std::string_view kRepairedNumber = "10";
 bool NeedsRepair(std::string_view text);
 
-inline constexpr std::string_view kRepaidExactlyRemark = "还完款了还想干嘛？钱太多了送我一点！^_^";
-inline constexpr std::string_view kRepaidTooMuchRemark =
-    "给银行还这么多钱了？，钱多没地方花啊？^_^";
-
 }  // namespace quorvane

@@ -9,6 +9,7 @@
 #include "arith/number_rules.h"
 #include "form/field_checks.h"
 #include "form/help_text.h"
+#include "form/messages.h"
 #include "rates/rate_selection.h"
 
 namespace quorvane {
@@ -157,12 +158,16 @@ void Form1::Command1_Click() {
 
 void Form1::CalcEqualPayment() {
   const LoanFieldTexts fields(window_);
-  window_.SetText(TextBox::Text2, EqualPaymentReport(fields.View()));
+  ShowReport(EqualPaymentReport(fields.View()));
 }
 
 void Form1::CalcEqualPrincipal() {
   const LoanFieldTexts fields(window_);
-  window_.SetText(TextBox::Text2, EqualPrincipalReport(fields.View()));
+  ShowReport(EqualPrincipalReport(fields.View()));
+}
+
+void Form1::ShowReport(const std::optional<std::string>& report) {
+  window_.SetText(TextBox::Text2, report ? std::string_view(*report) : kDataErrorMessage);
 }
 
 void Form1::Text1_KeyPress(std::int16_t /*Index*/, std::int16_t& KeyAscii) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "arith/accrual.h"
 #include "form/window.h"
@@ -50,6 +51,8 @@ class Form1 {
  private:
   void CalcEqualPayment();
   void CalcEqualPrincipal();
+  // The report, or the data error message when there is none.
+  void ShowReport(const std::optional<std::string>& report);
   bool AccrueEqualPayment();
   bool AccrueEqualPrincipal();
   // Writes a stretch's three texts, or the data error message when it failed.

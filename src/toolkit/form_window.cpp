@@ -124,11 +124,27 @@ void FormWindow::FindControls() {
     command_.at(number - 1) = findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
   }
   option1_[0]->setChecked(true);
+  KeepTabOnTheSelectedMethod();
   for (const AccessibleText& text : kAccessibleTexts) {
     auto* control = findChild<QWidget*>(FromUtf8(text.control));
     control->setAccessibleName(FromUtf8(text.name));
     control->setAccessibleDescription(FromUtf8(text.description));
   }
+}
+
+// Tab and Shift+Tab reach the method buttons only at the selected one. Qt
+// settles that when one of them first takes the focus; until then Shift+Tab
+// would land on the unselected one.
+void FormWindow::KeepTabOnTheSelectedMethod() {
+  const auto settle = [this] {
+    for (QRadioButton* option : option1_) {
+      option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+  };
+  for (QRadioButton* option : option1_) {
+    connect(option, &QRadioButton::toggled, this, settle);
+  }
+  settle();
 }
 
 void FormWindow::ConnectEvents() {

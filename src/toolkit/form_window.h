@@ -46,6 +46,7 @@ class FormWindow : public QWidget, public Window {
   void CreateControls();
   void FindControls();
   void ConnectEvents();
+  void KeepTabOnTheSelectedMethod();
   [[nodiscard]] QWidget* Box(TextBox box) const;
   [[nodiscard]] QPushButton* CommandButton(Button button) const;
 

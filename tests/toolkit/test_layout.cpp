@@ -49,12 +49,12 @@ class LayoutTest : public QObject, WindowFixture {
     return Control<QWidget>(FromUtf8(design.name));
   }
 
-  [[nodiscard]] QStringList TabRound() const {
+  [[nodiscard]] QStringList TabRound(Qt::Key key = Qt::Key_Tab) const {
     QStringList visited;
     QWidget* start = QApplication::focusWidget();
     QWidget* current = start;
     do {
-      QTest::keyClick(current, Qt::Key_Tab);
+      QTest::keyClick(current, key);
       current = QApplication::focusWidget();
       visited << (current != nullptr ? current->objectName() : QStringLiteral("(none)"));
     } while (current != nullptr && current != start && visited.size() < 50);
@@ -127,6 +127,32 @@ class LayoutTest : public QObject, WindowFixture {
     QCOMPARE(TabRound(), QStringList({"Text1(1)", "Text1(2)", "List1(0)", "Text1(4)", "Command3",
                                       "Text1(5)", "Text1(6)", "Text1(8)", "Command2", "Command4",
                                       "Option1(1)", "Command1", "Text3", "List1(1)", "Text2"}));
+  }
+
+  // Shift+Tab visits the controls Tab visits, backwards: the method buttons
+  // only by the selected one, also before either has had the focus.
+  void backtabIsTabReversed_data() {
+    QTest::addColumn<int>("method");
+    QTest::newRow("equal payment, untouched since start-up") << 0;
+    QTest::newRow("equal principal") << 1;
+  }
+  void backtabIsTabReversed() {
+    QFETCH(int, method);
+    if (method == 1) {
+      Click(Option(1));
+    }
+    Click(Command(1));
+    QCOMPARE(QApplication::focusWidget(), Command(1));
+    QTest::keyClick(Command(1), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), Option(method));
+
+    Control<QWidget>("Text2")->setFocus(Qt::TabFocusReason);
+    QStringList forward = TabRound();
+    QStringList backward = TabRound(Qt::Key_Backtab);
+    std::reverse(backward.begin(), backward.end());
+    forward.removeLast();  // both rounds end where they started, in Text2
+    backward.removeFirst();
+    QCOMPARE(backward, forward);
   }
 
   // Every caption fits its control at the font in use, wrapped as a label
