@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 #include "arith/number_rules.h"
@@ -10,6 +11,9 @@
 using namespace quorvane;
 
 Q_DECLARE_METATYPE(std::string)
+
+// RoundHalfUp takes its argument by reference and leaves it unchanged.
+static_assert(std::is_same_v<decltype(&RoundHalfUp), float (*)(const float&)>);
 
 class NumberRulesTest : public QObject {
   Q_OBJECT
@@ -30,9 +34,7 @@ class NumberRulesTest : public QObject {
   void roundHalfUp() {
     QFETCH(float, x);
     QFETCH(float, expected);
-    const float before = x;
     QCOMPARE(RoundHalfUp(x), expected);
-    QCOMPARE(x, before);
   }
 
   void roundToCents_data() {
