@@ -35,7 +35,6 @@ enum class Button : std::int16_t { Command1 = 1, Command2, Command3, Command4 };
 
 // The two rate lists: 0 commercial loans, 1 housing provident fund.
 using ListIndex = std::int16_t;
-inline constexpr std::int16_t kNoRow = -1;
 
 class Window {
  public:
@@ -53,7 +52,7 @@ class Window {
   [[nodiscard]] virtual bool OptionValue(std::int16_t index) const = 0;
 
   virtual void AddItem(ListIndex list, std::string_view item) = 0;
-  // The selected row, kNoRow when none.
+  // The selected row, -1 when none.
   [[nodiscard]] virtual std::int16_t SelectedRow(ListIndex list) const = 0;
   // Selecting a row raises the list's click at once, as a user's click does.
   virtual void SelectRow(ListIndex list, std::int16_t row) = 0;

@@ -5,12 +5,18 @@
 
 namespace quorvane {
 
+namespace {
+
+// The row of the table, or nothing when the row is outside it (-1: no row
+// selected).
 std::optional<RateRow> CheckedRow(std::span<const RateRow> table, int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= table.size()) {
     return std::nullopt;
   }
   return table[static_cast<std::size_t>(row)];
 }
+
+}  // namespace
 
 std::optional<std::string> RateForTerm(std::span<const RateRow> table, int row,
                                        std::string_view termText) {

@@ -10,10 +10,6 @@
 // Filling the rate fields from a row of a rate table.
 namespace quorvane {
 
-// The row of the table, or nothing when the row is outside it (-1: no row
-// selected).
-std::optional<RateRow> CheckedRow(std::span<const RateRow> table, int row);
-
 // The benchmark rate text for the term: the short-term rate for a term of at
 // most 60 months, the long-term rate above. Nothing when the term is not a
 // number or the row is outside the table.

@@ -43,6 +43,9 @@ QFont WindowFont() {
   return font;
 }
 
+namespace {
+
+// The font of a caption that carries one of its own.
 QFont CaptionQFont(CaptionFont captionFont) {
   QFont font = WindowFont();
   if (captionFont != CaptionFont::Default) {
@@ -51,6 +54,8 @@ QFont CaptionQFont(CaptionFont captionFont) {
   }
   return font;
 }
+
+}  // namespace
 
 QColor SeparatorColour() { return {171, 171, 171}; }
 

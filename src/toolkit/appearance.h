@@ -14,9 +14,6 @@ namespace quorvane {
 // then the other Chinese fonts that Debian ships, at 9 points.
 QFont WindowFont();
 
-// The font of a caption that carries one of its own.
-QFont CaptionQFont(CaptionFont font);
-
 // The colour of the separator lines: the application workspace's grey.
 QColor SeparatorColour();
 

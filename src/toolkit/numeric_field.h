@@ -9,7 +9,9 @@ namespace quorvane {
 // A numeric field: every character typed is first shown to the form, which
 // may refuse it, and leaving the field for another control of the window is
 // reported. Editing shortcuts keep their usual job; input-method text is not
-// taken, so nothing reaches the field around the form's filter but a paste.
+// taken, so only a paste or text dragged and dropped onto the field (handled
+// like a paste) reaches it around the form's filter; leaving the field then
+// repairs what the form repairs.
 class NumericField : public QLineEdit {
   Q_OBJECT
 
