@@ -54,9 +54,6 @@ struct StretchFieldTexts {
   [[nodiscard]] StretchTexts View() const { return {loan.View(), months, prepayment, log}; }
 };
 
-// "08.12.23后下限", selected at start-up.
-constexpr std::int16_t kNewestLowerLimitRow = 30;
-
 }  // namespace
 
 Form1::Form1(Window& window) : window_(window) {}
@@ -66,7 +63,7 @@ void Form1::Form_Load() {
   FillRateList(0);
   // Selecting the row runs the rate selection at once: the rate and discount
   // of the newest lower limit replace the reset's 7.2 and 8.5.
-  window_.SelectRow(0, kNewestLowerLimitRow);
+  window_.SelectRow(0, static_cast<std::int16_t>(NewestLowerLimitRow()));
   FillRateList(1);
 }
 

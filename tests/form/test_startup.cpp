@@ -2,11 +2,17 @@
 #include <QClipboard>
 #include <QTest>
 
+#include "rates/rate_tables.h"
 #include "window_fixture.h"
 
+using quorvane::CommercialRates;
+using quorvane::FundRates;
 using quorvane::testing::WindowFixture;
 
 namespace {
+
+// The newest lower limit, selected at start-up.
+const int kStartUpRow = static_cast<int>(quorvane::NewestLowerLimitRow());
 
 const QString kUsage = QStringLiteral(
     "对于等额本金这不是问题，因为每月您还的本金都一样多，调息后直接按新的利率计算但对于等额本息，"
@@ -38,13 +44,14 @@ class StartupTest : public QObject, WindowFixture {
     QCOMPARE(LoanFields(), QStringList({"25.7", "5.94", "7", "360", "0", "0"}));
     QCOMPARE(FieldText(6), QString("12"));
     QCOMPARE(FieldText(8), QString("0"));
-    QCOMPARE(List(0)->count(), 31);
+    QCOMPARE(List(0)->count(), static_cast<int>(CommercialRates.size()));
     QCOMPARE(List(0)->item(0)->text(), QString("06.4.28后上限"));
     QCOMPARE(List(0)->item(30)->text(), QString("08.12.23后下限"));
-    QCOMPARE(List(1)->count(), 13);
+    QCOMPARE(List(1)->count(), static_cast<int>(FundRates.size()));
     QCOMPARE(List(1)->item(0)->text(), QString("05.1.1前"));
     QCOMPARE(List(1)->item(12)->text(), QString("08.12.23后"));
-    QCOMPARE(SelectedRow(0), 30);
+    QCOMPARE(SelectedRow(0), kStartUpRow);
+    QVERIFY(List(0)->item(kStartUpRow)->text().endsWith(QStringLiteral("下限")));
     QCOMPARE(SelectedRow(1), -1);
     QCOMPARE(Window().Form().LastRateList(), 0.0F);
     QVERIFY(Text2().startsWith("使用说明：\n\n"));
@@ -76,7 +83,7 @@ class StartupTest : public QObject, WindowFixture {
   void fullResetAfterStartup() {
     Click(Command(2));
     QCOMPARE(LoanFields(), QStringList({"25.7", "7.2", "8.5", "360", "0", "0"}));
-    QCOMPARE(SelectedRow(0), 30);
+    QCOMPARE(SelectedRow(0), kStartUpRow);
   }
 
   void fullResetAfterReport() {
@@ -114,7 +121,7 @@ class StartupTest : public QObject, WindowFixture {
     QCOMPARE(FieldText(1), QString("3.33"));
     QCOMPARE(FieldText(2), QString("10"));
     QCOMPARE(Window().Form().LastRateList(), 1.0F);
-    QCOMPARE(SelectedRow(0), 30);  // the other list keeps showing its row
+    QCOMPARE(SelectedRow(0), kStartUpRow);  // the other list keeps showing its row
     QCOMPARE(SelectedRow(1), 12);
   }
 
@@ -144,7 +151,7 @@ class StartupTest : public QObject, WindowFixture {
   void clickOnTheSelectedRowAgain() {
     Click(Command(2));
     QCOMPARE(FieldText(1), QString("7.2"));
-    ClickRow(0, 30);
+    ClickRow(0, kStartUpRow);
     QCOMPARE(FieldText(1), QString("5.94"));
     QCOMPARE(FieldText(2), QString("7"));
   }
