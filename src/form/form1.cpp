@@ -26,12 +26,12 @@ struct LoanFieldTexts {
   std::string monthsRepaid;
 
   explicit LoanFieldTexts(const Window& window)
-      : amount(window.Text(Text1(0))),
-        rate(window.Text(Text1(1))),
-        discount(window.Text(Text1(2))),
-        term(window.Text(Text1(3))),
-        principalRepaid(window.Text(Text1(4))),
-        monthsRepaid(window.Text(Text1(5))) {}
+      : amount(window.Text(Text1(kAmount))),
+        rate(window.Text(Text1(kRate))),
+        discount(window.Text(Text1(kDiscount))),
+        term(window.Text(Text1(kTerm))),
+        principalRepaid(window.Text(Text1(kPrincipalRepaid))),
+        monthsRepaid(window.Text(Text1(kMonthsRepaid))) {}
 
   [[nodiscard]] LoanTexts View() const {
     return {amount, rate, discount, term, principalRepaid, monthsRepaid};
@@ -47,8 +47,8 @@ struct StretchFieldTexts {
 
   explicit StretchFieldTexts(const Window& window)
       : loan(window),
-        months(window.Text(Text1(6))),
-        prepayment(window.Text(Text1(8))),
+        months(window.Text(Text1(kMonthsThisStretch))),
+        prepayment(window.Text(Text1(kPrepayment))),
         log(window.Text(TextBox::Text3)) {}
 
   [[nodiscard]] StretchTexts View() const { return {loan.View(), months, prepayment, log}; }
@@ -60,11 +60,11 @@ Form1::Form1(Window& window) : window_(window) {}
 
 void Form1::Form_Load() {
   Command2_Click();
-  FillRateList(0);
+  FillRateList(kCommercialList);
   // Selecting the row runs the rate selection at once: the rate and discount
   // of the newest lower limit replace the reset's 7.2 and 8.5.
-  window_.SelectRow(0, static_cast<std::int16_t>(NewestLowerLimitRow()));
-  FillRateList(1);
+  window_.SelectRow(kCommercialList, static_cast<std::int16_t>(NewestLowerLimitRow()));
+  FillRateList(kFundList);
 }
 
 void Form1::FillRateList(ListIndex list) {
@@ -74,33 +74,34 @@ void Form1::FillRateList(ListIndex list) {
 }
 
 void Form1::Command2_Click() {
-  window_.SetEnabled(Text1(0), true);
-  window_.SetEnabled(Text1(3), true);
-  window_.SetEnabled(Button::Command1, true);
-  window_.SetText(Text1(0), "25.7");
-  window_.SetText(Text1(1), "7.2");
-  window_.SetText(Text1(2), "8.5");
-  window_.SetText(Text1(3), "360");
-  window_.SetText(Text1(4), "0");
-  window_.SetText(Text1(5), "0");
+  window_.SetEnabled(Text1(kAmount), true);
+  window_.SetEnabled(Text1(kTerm), true);
+  window_.SetEnabled(kCalculate, true);
+  window_.SetText(Text1(kAmount), "25.7");
+  window_.SetText(Text1(kRate), "7.2");
+  window_.SetText(Text1(kDiscount), "8.5");
+  window_.SetText(Text1(kTerm), "360");
+  window_.SetText(Text1(kPrincipalRepaid), "0");
+  window_.SetText(Text1(kMonthsRepaid), "0");
   window_.SetText(TextBox::Text2, HelpText());
 }
 
 void Form1::Command3_Click() {
-  window_.SetEnabled(Text1(0), false);
-  window_.SetEnabled(Text1(3), false);
-  const bool accrued = window_.OptionValue(0) ? AccrueEqualPayment() : AccrueEqualPrincipal();
+  window_.SetEnabled(Text1(kAmount), false);
+  window_.SetEnabled(Text1(kTerm), false);
+  const bool accrued =
+      window_.OptionValue(kEqualPaymentMethod) ? AccrueEqualPayment() : AccrueEqualPrincipal();
   if (accrued) {
     EndOfLoanTest();
   }
 }
 
 void Form1::Command4_Click() {
-  window_.SetEnabled(Button::Command3, true);
-  window_.SetText(Text1(4), "0");
-  window_.SetText(Text1(5), "0");
-  window_.SetText(Text1(6), "12");
-  window_.SetText(Text1(8), "0");
+  window_.SetEnabled(kAccrue, true);
+  window_.SetText(Text1(kPrincipalRepaid), "0");
+  window_.SetText(Text1(kMonthsRepaid), "0");
+  window_.SetText(Text1(kMonthsThisStretch), "12");
+  window_.SetText(Text1(kPrepayment), "0");
   window_.SetText(TextBox::Text3, "");
 }
 
@@ -120,33 +121,34 @@ bool Form1::WriteAccrual(const std::optional<AccrualTexts>& accrued) {
     window_.SetText(TextBox::Text2, kDataErrorMessage);
     return false;
   }
-  window_.SetText(Text1(4), accrued->principalRepaid);
-  window_.SetText(Text1(5), accrued->monthsRepaid);
+  window_.SetText(Text1(kPrincipalRepaid), accrued->principalRepaid);
+  window_.SetText(Text1(kMonthsRepaid), accrued->monthsRepaid);
   window_.SetText(TextBox::Text3, accrued->log);
   return true;
 }
 
 void Form1::EndOfLoanTest() {
-  if (LoanRepaid(window_.Text(Text1(5)), window_.Text(Text1(3)), window_.Text(Text1(4)),
-                 window_.Text(Text1(0)))) {
-    window_.SetEnabled(Button::Command1, false);
-    window_.SetEnabled(Button::Command3, false);
+  if (LoanRepaid(window_.Text(Text1(kMonthsRepaid)), window_.Text(Text1(kTerm)),
+                 window_.Text(Text1(kPrincipalRepaid)), window_.Text(Text1(kAmount)))) {
+    window_.SetEnabled(kCalculate, false);
+    window_.SetEnabled(kAccrue, false);
   }
 }
 
 void Form1::List1_Click(std::int16_t Index) {
   lastRateList_ = Index;
-  const ListIndex list = Index == 0 ? 0 : 1;
-  const auto texts = SelectRate(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
+  const ListIndex list = Index == kCommercialList ? kCommercialList : kFundList;
+  const auto texts =
+      SelectRate(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(kTerm)));
   if (!texts) {
     return;
   }
-  window_.SetText(Text1(1), texts->rate);
-  window_.SetText(Text1(2), texts->discount);
+  window_.SetText(Text1(kRate), texts->rate);
+  window_.SetText(Text1(kDiscount), texts->discount);
 }
 
 void Form1::Command1_Click() {
-  if (window_.OptionValue(0)) {
+  if (window_.OptionValue(kEqualPaymentMethod)) {
     CalcEqualPayment();
   } else {
     CalcEqualPrincipal();
@@ -181,7 +183,7 @@ void Form1::Text1_LostFocus(std::int16_t Index) {
   if (NeedsRepair(window_.Text(Text1(Index)))) {
     window_.SetText(Text1(Index), kRepairedNumber);
   }
-  if (Index == 3) {
+  if (Index == kTerm) {
     RateForNewTerm();
   }
   RemarkOnRepaidLoan();
@@ -191,16 +193,18 @@ void Form1::Text1_LostFocus(std::int16_t Index) {
 // The rate of the row chosen last, for the term now entered; the discount
 // stays as it is.
 void Form1::RateForNewTerm() {
-  const ListIndex list = std::lround(lastRateList_) == 0 ? 0 : 1;
-  const auto rate = RateForTerm(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(3)));
+  const ListIndex list =
+      std::lround(lastRateList_) == kCommercialList ? kCommercialList : kFundList;
+  const auto rate =
+      RateForTerm(RateTable(list), window_.SelectedRow(list), window_.Text(Text1(kTerm)));
   if (rate) {
-    window_.SetText(Text1(1), *rate);
+    window_.SetText(Text1(kRate), *rate);
   }
 }
 
 void Form1::RemarkOnRepaidLoan() {
-  const auto amount = FieldNumber(window_.Text(Text1(0)));
-  const auto principalRepaid = FieldNumber(window_.Text(Text1(4)));
+  const auto amount = FieldNumber(window_.Text(Text1(kAmount)));
+  const auto principalRepaid = FieldNumber(window_.Text(Text1(kPrincipalRepaid)));
   if (!amount || !principalRepaid) {
     return;
   }

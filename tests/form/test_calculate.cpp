@@ -2,6 +2,7 @@
 
 #include "window_fixture.h"
 
+using namespace quorvane;
 using quorvane::testing::WindowFixture;
 
 namespace {
@@ -16,8 +17,8 @@ class CalculateTest : public QObject, WindowFixture {
   Q_OBJECT
 
   void ResetAndCalculate() {
-    Click(Command(2));  // 25.7 万元, 7.2 %, 8.5 折, 360 months
-    Click(Command(1));
+    Click(Command(kFullReset));  // 25.7 万元, 7.2 %, 8.5 折, 360 months
+    Click(Command(kCalculate));
   }
 
  private slots:
@@ -25,8 +26,8 @@ class CalculateTest : public QObject, WindowFixture {
   void cleanup() { Close(); }
 
   void equalPaymentIsTheMethodAtStart() {
-    QVERIFY(Option(0)->isChecked());
-    QVERIFY(!Option(1)->isChecked());
+    QVERIFY(Option(kEqualPaymentMethod)->isChecked());
+    QVERIFY(!Option(kEqualPrincipalMethod)->isChecked());
   }
 
   void calculateUnderEachMethod() {
@@ -36,38 +37,50 @@ class CalculateTest : public QObject, WindowFixture {
     QCOMPARE(lines[2], QString("第1期:1560.73元 | 其中本金:250.03元 | 利息:1310.7元"));
     QCOMPARE(lines.size(), 363);  // the last line break leaves an empty last line
 
-    Click(Option(1));
-    QVERIFY(!Option(0)->isChecked());
-    Click(Command(1));
+    Click(Option(kEqualPrincipalMethod));
+    QVERIFY(!Option(kEqualPaymentMethod)->isChecked());
+    Click(Command(kCalculate));
     lines = ReportLines();
     QCOMPARE(lines[0], QString("总还款:493581其中利息:236581元"));
     QCOMPARE(lines[361], QString("第360期：717.53元 | 其中本金:713.89元 | 利息:3.64元"));
 
-    Click(Option(0));
-    Click(Command(1));
+    Click(Option(kEqualPaymentMethod));
+    Click(Command(kCalculate));
     QCOMPARE(ReportLines()[0], kEqualPaymentHeader);
   }
 
   // The term first: leaving it takes the rate for the new term from the list.
   void typedFieldsAreRead() {
-    Type(3, "240");
-    Type(0, "60");
-    Type(1, "7.2");
-    Type(2, "8.5");
-    Click(Command(1));
+    Type(kTerm, "240");
+    Type(kAmount, "60");
+    Type(kRate, "7.2");
+    Type(kDiscount, "8.5");
+    Click(Command(kCalculate));
     QCOMPARE(ReportLines()[0], QString("月还款:4340.23元| 总还款:1041655元| 其中利息:441655.2元"));
   }
 
   void calculateChangesNoOtherField() {
-    Click(Command(2));
-    Type(5, "24");
+    Click(Command(kFullReset));
+    Type(kMonthsRepaid, "24");
     Control<QPlainTextEdit>("Text3")->setPlainText(" = 3085.97\n");
-    const QStringList before = {FieldText(0), FieldText(1), FieldText(2), FieldText(3),
-                                FieldText(4), FieldText(5), FieldText(6), FieldText(8)};
-    Click(Command(1));
+    const QStringList before = {FieldText(kAmount),
+                                FieldText(kRate),
+                                FieldText(kDiscount),
+                                FieldText(kTerm),
+                                FieldText(kPrincipalRepaid),
+                                FieldText(kMonthsRepaid),
+                                FieldText(kMonthsThisStretch),
+                                FieldText(kPrepayment)};
+    Click(Command(kCalculate));
     QCOMPARE(ReportLines()[2].left(5), QString("第25期:"));
-    const QStringList after = {FieldText(0), FieldText(1), FieldText(2), FieldText(3),
-                               FieldText(4), FieldText(5), FieldText(6), FieldText(8)};
+    const QStringList after = {FieldText(kAmount),
+                               FieldText(kRate),
+                               FieldText(kDiscount),
+                               FieldText(kTerm),
+                               FieldText(kPrincipalRepaid),
+                               FieldText(kMonthsRepaid),
+                               FieldText(kMonthsThisStretch),
+                               FieldText(kPrepayment)};
     QCOMPARE(after, before);
     QCOMPARE(Text3(), QString(" = 3085.97\n"));
   }
@@ -75,14 +88,14 @@ class CalculateTest : public QObject, WindowFixture {
   // Enter runs Calculate while the field still holds what was typed, before
   // leaving it could repair it.
   void dataErrorInTheWindow() {
-    Click(Command(2));
-    Type(5, "360");
-    QTest::keyClick(Field(5), Qt::Key_Return);
+    Click(Command(kFullReset));
+    Type(kMonthsRepaid, "360");
+    QTest::keyClick(Field(kMonthsRepaid), Qt::Key_Return);
     QCOMPARE(Text2(), kDataError);
-    Type(5, "0");
-    Click(Option(1));
-    Type(0, "");
-    QTest::keyClick(Field(0), Qt::Key_Return);
+    Type(kMonthsRepaid, "0");
+    Click(Option(kEqualPrincipalMethod));
+    Type(kAmount, "");
+    QTest::keyClick(Field(kAmount), Qt::Key_Return);
     QCOMPARE(Text2(), kDataError);
   }
 };

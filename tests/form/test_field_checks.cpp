@@ -6,6 +6,7 @@
 
 #include "window_fixture.h"
 
+using namespace quorvane;
 using quorvane::testing::WindowFixture;
 
 namespace {
@@ -27,7 +28,7 @@ class FieldChecksTest : public QObject, WindowFixture {
  private slots:
   void init() {
     Open();
-    Click(Command(2));
+    Click(Command(kFullReset));
   }
   void cleanup() { Close(); }
 
@@ -44,7 +45,7 @@ class FieldChecksTest : public QObject, WindowFixture {
     QFETCH(QString, typed);
     QFETCH(int, selectionStart);
     QFETCH(int, selectionLength);
-    QLineEdit* field = Field(0);
+    QLineEdit* field = Field(kAmount);
     field->setFocus(Qt::MouseFocusReason);
     field->setSelection(selectionStart, selectionLength);
     const int caret = field->cursorPosition();
@@ -56,25 +57,25 @@ class FieldChecksTest : public QObject, WindowFixture {
   }
 
   void refusedLettersByKey() {
-    Field(3)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(3), Qt::Key_End);
-    QTest::keyClicks(Field(3), "a/- x");
-    QTest::keyClick(Field(3), Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(FieldText(3), QString("360"));
+    Field(kTerm)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Field(kTerm), Qt::Key_End);
+    QTest::keyClicks(Field(kTerm), "a/- x");
+    QTest::keyClick(Field(kTerm), Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(FieldText(kTerm), QString("360"));
   }
 
   void acceptedKeys() {
-    Type(0, "0123456789.");
-    QCOMPARE(FieldText(0), QString("0123456789."));
-    QTest::keyClick(Field(0), Qt::Key_Backspace);
-    QCOMPARE(FieldText(0), QString("0123456789"));
-    QTest::keyClick(Field(0), Qt::Key_Home);
-    QTest::keyClick(Field(0), Qt::Key_Delete);
-    QCOMPARE(FieldText(0), QString("123456789"));
+    Type(kAmount, "0123456789.");
+    QCOMPARE(FieldText(kAmount), QString("0123456789."));
+    QTest::keyClick(Field(kAmount), Qt::Key_Backspace);
+    QCOMPARE(FieldText(kAmount), QString("0123456789"));
+    QTest::keyClick(Field(kAmount), Qt::Key_Home);
+    QTest::keyClick(Field(kAmount), Qt::Key_Delete);
+    QCOMPARE(FieldText(kAmount), QString("123456789"));
   }
 
   void editingShortcutsKeepWorking() {
-    QLineEdit* field = Field(0);
+    QLineEdit* field = Field(kAmount);
     field->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
@@ -93,12 +94,12 @@ class FieldChecksTest : public QObject, WindowFixture {
   }
 
   void inputMethodTextIsNotTaken() {
-    Field(0)->setFocus(Qt::MouseFocusReason);
+    Field(kAmount)->setFocus(Qt::MouseFocusReason);
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral("五十"));
-    QApplication::sendEvent(Field(0), &composed);
-    QCOMPARE(FieldText(0), QString("25.7"));
-    QVERIFY(!Field(0)->testAttribute(Qt::WA_InputMethodEnabled));
+    QApplication::sendEvent(Field(kAmount), &composed);
+    QCOMPARE(FieldText(kAmount), QString("25.7"));
+    QVERIFY(!Field(kAmount)->testAttribute(Qt::WA_InputMethodEnabled));
   }
 
   void repairOnLeaving_data() {
@@ -130,23 +131,23 @@ class FieldChecksTest : public QObject, WindowFixture {
   }
 
   void pastedTextIsNotFilteredButNotTrusted() {
-    Paste(0, "abc");
-    QCOMPARE(FieldText(0), QString("abc"));
-    Leave(0);
-    QCOMPARE(FieldText(0), QString("abc"));
+    Paste(kAmount, "abc");
+    QCOMPARE(FieldText(kAmount), QString("abc"));
+    Leave(kAmount);
+    QCOMPARE(FieldText(kAmount), QString("abc"));
     QVERIFY(Text2().startsWith("使用说明："));
-    Click(Command(1));
+    Click(Command(kCalculate));
     QCOMPARE(Text2(), kDataError);
   }
 
   void pastedMegabyteIsKeptWhole() {
     const QString digits(1 << 20, '7');
-    Paste(0, digits);
-    QCOMPARE(FieldText(0).size(), digits.size());
-    QTest::keyClick(Field(0), Qt::Key_Return);
+    Paste(kAmount, digits);
+    QCOMPARE(FieldText(kAmount).size(), digits.size());
+    QTest::keyClick(Field(kAmount), Qt::Key_Return);
     QCOMPARE(Text2(), kDataError);
-    Leave(0);
-    QCOMPARE(FieldText(0).size(), digits.size());
+    Leave(kAmount);
+    QCOMPARE(FieldText(kAmount).size(), digits.size());
   }
 
   void rateForANewTerm_data() {
@@ -169,21 +170,21 @@ class FieldChecksTest : public QObject, WindowFixture {
     QFETCH(QString, term);
     QFETCH(QString, rate);
     if (fundRow >= 0) {
-      ClickRow(1, fundRow);
+      ClickRow(kFundList, fundRow);
     }
-    Type(2, "9");
-    Type(3, term);
-    Leave(3);
-    QCOMPARE(FieldText(1), rate);
-    QCOMPARE(FieldText(2), QString("9"));  // the discount stays as typed
+    Type(kDiscount, "9");
+    Type(kTerm, term);
+    Leave(kTerm);
+    QCOMPARE(FieldText(kRate), rate);
+    QCOMPARE(FieldText(kDiscount), QString("9"));  // the discount stays as typed
   }
 
   void otherFieldsTakeNoNewRate() {
-    Type(1, "6.5");
-    Leave(1);
-    Type(0, "30");
-    Leave(0);
-    QCOMPARE(FieldText(1), QString("6.5"));
+    Type(kRate, "6.5");
+    Leave(kRate);
+    Type(kAmount, "30");
+    Leave(kAmount);
+    QCOMPARE(FieldText(kRate), QString("6.5"));
   }
 
   void remarks_data() {
@@ -195,25 +196,25 @@ class FieldChecksTest : public QObject, WindowFixture {
   void remarks() {
     QFETCH(QString, principalRepaid);
     QFETCH(QString, remark);
-    Type(4, principalRepaid);
-    Leave(4);
+    Type(kPrincipalRepaid, principalRepaid);
+    Leave(kPrincipalRepaid);
     QCOMPARE(Text2(), remark);
-    QVERIFY(!Command(1)->isEnabled());
-    QVERIFY(!Command(3)->isEnabled());
+    QVERIFY(!Command(kCalculate)->isEnabled());
+    QVERIFY(!Command(kAccrue)->isEnabled());
     // Leaving any other field shows it again.
-    Click(Command(2));
-    Type(4, principalRepaid);
-    Leave(4);
+    Click(Command(kFullReset));
+    Type(kPrincipalRepaid, principalRepaid);
+    Leave(kPrincipalRepaid);
     Control<QPlainTextEdit>("Text2")->setPlainText("");
-    Leave(6);
+    Leave(kMonthsThisStretch);
     QCOMPARE(Text2(), remark);
   }
 
   void monthsReachingTheTerm() {
-    Type(5, "360");
-    Leave(5);
-    QVERIFY(!Command(1)->isEnabled());
-    QVERIFY(!Command(3)->isEnabled());
+    Type(kMonthsRepaid, "360");
+    Leave(kMonthsRepaid);
+    QVERIFY(!Command(kCalculate)->isEnabled());
+    QVERIFY(!Command(kAccrue)->isEnabled());
     QVERIFY(Text2().startsWith("使用说明："));
   }
 
@@ -228,59 +229,60 @@ class FieldChecksTest : public QObject, WindowFixture {
     QFETCH(int, method);
     QFETCH(QString, header);
     Click(Option(method));
-    Field(8)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(8), Qt::Key_Return);
+    Field(kPrepayment)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Field(kPrepayment), Qt::Key_Return);
     QCOMPARE(ReportLines()[0], header);
-    QVERIFY(Field(8)->hasFocus());
+    QVERIFY(Field(kPrepayment)->hasFocus());
     // Also with "计 算" disabled at the end of the loan, and with the keypad's Enter.
-    Type(4, "300000");
-    Leave(4);
-    QVERIFY(!Command(1)->isEnabled());
-    Field(4)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(4), Qt::Key_Enter, Qt::KeypadModifier);
+    Type(kPrincipalRepaid, "300000");
+    Leave(kPrincipalRepaid);
+    QVERIFY(!Command(kCalculate)->isEnabled());
+    Field(kPrincipalRepaid)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Field(kPrincipalRepaid), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(Text2(), kDataError);
   }
 
   void escapeKeepsTheWindowOpen() {
-    Field(0)->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(Field(0), Qt::Key_Escape);
+    Field(kAmount)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Field(kAmount), Qt::Key_Escape);
     QTest::keyClick(&Window(), Qt::Key_Escape);
     QVERIFY(Window().isVisible());
-    QCOMPARE(FieldText(0), QString("25.7"));
+    QCOMPARE(FieldText(kAmount), QString("25.7"));
   }
 
   // Switching to another window is not leaving the field: nothing is repaired
   // until the user moves within the calculator.
   void switchingWindowsChecksNothing() {
-    Type(0, "");
+    Type(kAmount, "");
     QWidget other;
     other.show();
     QApplication::setActiveWindow(&other);
     QTRY_VERIFY(!Window().isActiveWindow());
-    QCOMPARE(FieldText(0), QString());
+    QCOMPARE(FieldText(kAmount), QString());
     QApplication::setActiveWindow(&Window());
-    QTRY_VERIFY(Field(0)->hasFocus());
-    Leave(0);
-    QCOMPARE(FieldText(0), QString("10"));
+    QTRY_VERIFY(Field(kAmount)->hasFocus());
+    Leave(kAmount);
+    QCOMPARE(FieldText(kAmount), QString("10"));
   }
 
   void contextMenuChecksNothing() {
-    Type(0, "");
+    Type(kAmount, "");
     const QPoint inside(5, 5);
-    QContextMenuEvent request(QContextMenuEvent::Mouse, inside, Field(0)->mapToGlobal(inside));
-    QApplication::sendEvent(Field(0), &request);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, inside,
+                              Field(kAmount)->mapToGlobal(inside));
+    QApplication::sendEvent(Field(kAmount), &request);
     QWidget* menu = QApplication::activePopupWidget();
     QVERIFY(menu != nullptr);
-    QCOMPARE(FieldText(0), QString());
+    QCOMPARE(FieldText(kAmount), QString());
     menu->close();
-    QTRY_VERIFY(Field(0)->hasFocus());
-    QCOMPARE(FieldText(0), QString());
+    QTRY_VERIFY(Field(kAmount)->hasFocus());
+    QCOMPARE(FieldText(kAmount), QString());
   }
 
   void mouseClickOnCalculateSeesRepairedTexts() {
-    Type(0, "30.");
-    Click(Command(1));
-    QCOMPARE(FieldText(0), QString("10"));
+    Type(kAmount, "30.");
+    Click(Command(kCalculate));
+    QCOMPARE(FieldText(kAmount), QString("10"));
     QCOMPARE(ReportLines()[0], QString("月还款:607.29元| 总还款:218624.4元| 其中利息:118624.4元"));
   }
 };

@@ -139,7 +139,9 @@ QString Describe(const MonkeyEvent& event) {
 // Which commands one event clicked.
 struct Clicks {
   std::array<int, 5> count{};
-  [[nodiscard]] bool Clicked(int number) const { return count.at(number) > 0; }
+  [[nodiscard]] bool Clicked(Button button) const {
+    return count.at(static_cast<std::size_t>(button)) > 0;
+  }
 };
 
 // The enabled states the field model changes.
@@ -180,7 +182,7 @@ class MonkeyTest : public QObject, WindowFixture {
         QTest::keySequence(Focused(), QKeySequence::Paste);
         break;
       case MonkeyEvent::ClickButton:
-        Click(Command(event.target));
+        Click(Command(static_cast<Button>(event.target)));
         break;
       case MonkeyEvent::ClickOption:
         Click(Option(event.target));
@@ -204,25 +206,33 @@ class MonkeyTest : public QObject, WindowFixture {
   }
 
   [[nodiscard]] Locks CurrentLocks() const {
-    return {Field(0)->isEnabled(), Command(1)->isEnabled(), Command(3)->isEnabled()};
+    return {Field(kAmount)->isEnabled(), Command(kCalculate)->isEnabled(),
+            Command(kAccrue)->isEnabled()};
   }
 
   // The months repaid have reached the term, or the principal repaid the
   // amount (万元).
   [[nodiscard]] bool LoanRepaidNow() const {
-    const auto months = Number(FieldText(5));
-    const auto term = Number(FieldText(3));
-    const auto principal = Number(FieldText(4));
-    const auto amount = Number(FieldText(0));
+    const auto months = Number(FieldText(kMonthsRepaid));
+    const auto term = Number(FieldText(kTerm));
+    const auto principal = Number(FieldText(kPrincipalRepaid));
+    const auto amount = Number(FieldText(kAmount));
     return (months && term && *months - *term >= 0) ||
            (principal && amount && *principal - *amount * 10000 >= 0);
   }
 
   // Empty when the window is in a state the field model allows.
   [[nodiscard]] QString Broken(const Locks& before) const {
-    const QStringList texts = {Text2(),      Text3(),      FieldText(0), FieldText(1),
-                               FieldText(2), FieldText(3), FieldText(4), FieldText(5),
-                               FieldText(6), FieldText(8)};
+    const QStringList texts = {Text2(),
+                               Text3(),
+                               FieldText(kAmount),
+                               FieldText(kRate),
+                               FieldText(kDiscount),
+                               FieldText(kTerm),
+                               FieldText(kPrincipalRepaid),
+                               FieldText(kMonthsRepaid),
+                               FieldText(kMonthsThisStretch),
+                               FieldText(kPrepayment)};
     for (const QString& text : texts) {
       if (text.contains("inf", Qt::CaseInsensitive) || text.contains("nan", Qt::CaseInsensitive)) {
         return "inf or nan shown: " + text.left(80);
@@ -240,28 +250,28 @@ class MonkeyTest : public QObject, WindowFixture {
         return QStringLiteral("%1 disabled").arg(always);
       }
     }
-    if (Field(0)->isEnabled() != Field(3)->isEnabled()) {
+    if (Field(kAmount)->isEnabled() != Field(kTerm)->isEnabled()) {
       return "amount and term locked apart";
     }
     const Locks now = CurrentLocks();
-    if (before.amountAndTerm && !now.amountAndTerm && !clicks_.Clicked(3)) {
+    if (before.amountAndTerm && !now.amountAndTerm && !clicks_.Clicked(kAccrue)) {
       return "amount and term locked without an accrual";
     }
-    if (!before.amountAndTerm && now.amountAndTerm && !clicks_.Clicked(2)) {
+    if (!before.amountAndTerm && now.amountAndTerm && !clicks_.Clicked(kFullReset)) {
       return "amount and term unlocked without the full reset";
     }
     // Clicking a reset moves the focus first: the field check may close the
     // loan just before the reset rewrites the fields it judged.
-    if (before.calculate && !now.calculate && !LoanRepaidNow() && !clicks_.Clicked(4)) {
+    if (before.calculate && !now.calculate && !LoanRepaidNow() && !clicks_.Clicked(kSectionReset)) {
       return "计 算 disabled before the end of the loan";
     }
-    if (!before.calculate && now.calculate && !clicks_.Clicked(2)) {
+    if (!before.calculate && now.calculate && !clicks_.Clicked(kFullReset)) {
       return "计 算 enabled without the full reset";
     }
-    if (before.accrue && !now.accrue && !LoanRepaidNow() && !clicks_.Clicked(2)) {
+    if (before.accrue && !now.accrue && !LoanRepaidNow() && !clicks_.Clicked(kFullReset)) {
       return "已还本金为 disabled before the end of the loan";
     }
-    if (!before.accrue && now.accrue && !clicks_.Clicked(4)) {
+    if (!before.accrue && now.accrue && !clicks_.Clicked(kSectionReset)) {
       return "已还本金为 enabled without the section reset";
     }
     return {};
@@ -276,7 +286,7 @@ class MonkeyTest : public QObject, WindowFixture {
   Failure Run(const std::vector<MonkeyEvent>& events) {
     Open();
     for (int number = 1; number <= 4; ++number) {
-      connect(Command(number), &QPushButton::clicked, this,
+      connect(Command(static_cast<Button>(number)), &QPushButton::clicked, this,
               [this, number] { ++clicks_.count.at(number); });
     }
     Failure failure;
@@ -284,7 +294,7 @@ class MonkeyTest : public QObject, WindowFixture {
       const Locks before = CurrentLocks();
       clicks_ = {};
       Apply(events[i]);
-      eventsWithTheLoanClosed_ += Command(3)->isEnabled() ? 0 : 1;
+      eventsWithTheLoanClosed_ += Command(kAccrue)->isEnabled() ? 0 : 1;
       const QString broken = Broken(before);
       if (!broken.isEmpty()) {
         failure = {static_cast<int>(i), broken};

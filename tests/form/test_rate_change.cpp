@@ -4,6 +4,7 @@
 
 #include "window_fixture.h"
 
+using namespace quorvane;
 using quorvane::testing::WindowFixture;
 
 namespace {
@@ -15,22 +16,23 @@ const QString kDataError = QStringLiteral("数据逻辑错误！请检查填写�
 class RateChangeTest : public QObject, WindowFixture {
   Q_OBJECT
 
-  void Accrue() { Click(Command(3)); }
+  void Accrue() { Click(Command(kAccrue)); }
 
   // The enabled states of amount, term, Calculate and the accrue button.
   [[nodiscard]] QList<bool> EnabledStates() const {
-    return {Field(0)->isEnabled(), Field(3)->isEnabled(), Command(1)->isEnabled(),
-            Command(3)->isEnabled()};
+    return {Field(kAmount)->isEnabled(), Field(kTerm)->isEnabled(),
+            Command(kCalculate)->isEnabled(), Command(kAccrue)->isEnabled()};
   }
 
   [[nodiscard]] QStringList SectionTexts() const {
-    return {FieldText(4), FieldText(5), FieldText(6), FieldText(8), Text3()};
+    return {FieldText(kPrincipalRepaid), FieldText(kMonthsRepaid), FieldText(kMonthsThisStretch),
+            FieldText(kPrepayment), Text3()};
   }
 
  private slots:
   void init() {
     Open();
-    Click(Command(2));  // the full reset's loan: 25.7 万元, 7.2 %, 8.5 折, 360 months
+    Click(Command(kFullReset));  // the full reset's loan: 25.7 万元, 7.2 %, 8.5 折, 360 months
   }
   void cleanup() { Close(); }
 
@@ -42,88 +44,88 @@ class RateChangeTest : public QObject, WindowFixture {
   }
 
   void twoStretchesAcrossARateChange() {
-    Type(6, "5");
+    Type(kMonthsThisStretch, "5");
     Accrue();
-    Type(1, "7.83");
-    Type(6, "12");
+    Type(kRate, "7.83");
+    Type(kMonthsThisStretch, "12");
     Accrue();
     QCOMPARE(SectionTexts(), QStringList({"4128.63", "17", "12", "0", " = 1262.97\n + 2865.66\n"}));
-    Click(Command(1));
+    Click(Command(kCalculate));
     QVERIFY(ReportLines()[2].startsWith("第18期:"));
   }
 
   void methodSwitchedBetweenStretches() {
     Accrue();
-    Click(Option(1));
+    Click(Option(kEqualPrincipalMethod));
     Accrue();
     QCOMPARE(Text3(), QString(" = 3085.97\n + 8755.68\n"));
   }
 
   void stretchReachingTheTerm() {
-    Type(5, "348");
+    Type(kMonthsRepaid, "348");
     Accrue();
-    QCOMPARE(FieldText(5), QString("360"));
+    QCOMPARE(FieldText(kMonthsRepaid), QString("360"));
     QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
   }
 
   void shortLoanEndsByMonths() {
-    Type(0, "1");
-    Type(3, "7");
-    Type(1, "7.2");  // leaving the term took the list's short-term rate
-    Type(6, "7");
+    Type(kAmount, "1");
+    Type(kTerm, "7");
+    Type(kRate, "7.2");  // leaving the term took the list's short-term rate
+    Type(kMonthsThisStretch, "7");
     Accrue();
-    QCOMPARE(FieldText(4), QString("9999.97"));
-    QCOMPARE(FieldText(5), QString("7"));
+    QCOMPARE(FieldText(kPrincipalRepaid), QString("9999.97"));
+    QCOMPARE(FieldText(kMonthsRepaid), QString("7"));
     QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
   }
 
   void stretchPastTheEnd() {
-    Type(5, "350");
+    Type(kMonthsRepaid, "350");
     Accrue();
-    QCOMPARE(FieldText(4), QString("309987.6"));
-    QCOMPARE(FieldText(5), QString("362"));
+    QCOMPARE(FieldText(kPrincipalRepaid), QString("309987.6"));
+    QCOMPARE(FieldText(kMonthsRepaid), QString("362"));
     QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
   }
 
   void prepaymentCoveringTheLoan() {
-    Type(8, "25.7");
+    Type(kPrepayment, "25.7");
     Accrue();
-    QVERIFY(FieldText(4).toDouble() >= 257000);
+    QVERIFY(FieldText(kPrincipalRepaid).toDouble() >= 257000);
     QCOMPARE(EnabledStates(), QList<bool>({false, false, false, false}));
   }
 
   void sectionResetAfterTheEnd() {
-    Type(8, "25.7");
-    Type(6, "3");
+    Type(kPrepayment, "25.7");
+    Type(kMonthsThisStretch, "3");
     Accrue();
-    Click(Command(4));
+    Click(Command(kSectionReset));
     QCOMPARE(SectionTexts(), QStringList({"0", "0", "12", "0", ""}));
     QCOMPARE(EnabledStates(), QList<bool>({false, false, false, true}));
   }
 
   void sectionResetBeforeAnyStretch() {
-    Type(6, "5");
-    Type(8, "2");
-    Click(Command(4));
+    Type(kMonthsThisStretch, "5");
+    Type(kPrepayment, "2");
+    Click(Command(kSectionReset));
     QCOMPARE(SectionTexts(), QStringList({"0", "0", "12", "0", ""}));
     QCOMPARE(EnabledStates(), QList<bool>({true, true, true, true}));
   }
 
   void fullResetAfterStretches() {
     Accrue();
-    Type(6, "6");
-    Click(Command(2));
+    Type(kMonthsThisStretch, "6");
+    Click(Command(kFullReset));
     QCOMPARE(SectionTexts(), QStringList({"0", "0", "6", "0", " = 3085.97\n"}));
     QCOMPARE(EnabledStates(), QList<bool>({true, true, true, true}));
-    Type(6, "12");
+    Type(kMonthsThisStretch, "12");
     Accrue();
     QCOMPARE(Text3(), QString(" = 3085.97\n + 3085.97\n"));
   }
 
   void fullResetAfterTheEnd() {
-    Type(5, "348");
+    Type(kMonthsRepaid, "348");
     Accrue();
-    Click(Command(2));
+    Click(Command(kFullReset));
     QCOMPARE(EnabledStates(), QList<bool>({true, true, true, false}));
   }
 
@@ -148,13 +150,13 @@ class RateChangeTest : public QObject, WindowFixture {
   void refusedStretch() {
     QFETCH(int, field);
     QFETCH(QString, text);
-    Type(6, "5");
+    Type(kMonthsThisStretch, "5");
     Accrue();
-    const QStringList before = {FieldText(4), FieldText(5), Text3()};
+    const QStringList before = {FieldText(kPrincipalRepaid), FieldText(kMonthsRepaid), Text3()};
     Paste(field, text);
     Accrue();
     QCOMPARE(Text2(), kDataError);
-    QCOMPARE((QStringList{FieldText(4), FieldText(5), Text3()}), before);
+    QCOMPARE((QStringList{FieldText(kPrincipalRepaid), FieldText(kMonthsRepaid), Text3()}), before);
     QCOMPARE(EnabledStates(), QList<bool>({false, false, true, true}));
   }
 };

@@ -7,6 +7,7 @@
 
 using quorvane::CommercialRates;
 using quorvane::FundRates;
+using namespace quorvane;
 using quorvane::testing::WindowFixture;
 
 namespace {
@@ -28,7 +29,9 @@ class StartupTest : public QObject, WindowFixture {
   Q_OBJECT
 
   [[nodiscard]] QStringList LoanFields() const {
-    return {FieldText(0), FieldText(1), FieldText(2), FieldText(3), FieldText(4), FieldText(5)};
+    return {FieldText(kAmount),          FieldText(kRate),
+            FieldText(kDiscount),        FieldText(kTerm),
+            FieldText(kPrincipalRepaid), FieldText(kMonthsRepaid)};
   }
 
   [[nodiscard]] int SelectedRow(int list) const {
@@ -42,25 +45,25 @@ class StartupTest : public QObject, WindowFixture {
 
   void startupState() {
     QCOMPARE(LoanFields(), QStringList({"25.7", "5.94", "7", "360", "0", "0"}));
-    QCOMPARE(FieldText(6), QString("12"));
-    QCOMPARE(FieldText(8), QString("0"));
-    QCOMPARE(List(0)->count(), static_cast<int>(CommercialRates.size()));
-    QCOMPARE(List(0)->item(0)->text(), QString("06.4.28后上限"));
-    QCOMPARE(List(0)->item(30)->text(), QString("08.12.23后下限"));
-    QCOMPARE(List(1)->count(), static_cast<int>(FundRates.size()));
-    QCOMPARE(List(1)->item(0)->text(), QString("05.1.1前"));
-    QCOMPARE(List(1)->item(12)->text(), QString("08.12.23后"));
-    QCOMPARE(SelectedRow(0), kStartUpRow);
-    QVERIFY(List(0)->item(kStartUpRow)->text().endsWith(QStringLiteral("下限")));
-    QCOMPARE(SelectedRow(1), -1);
+    QCOMPARE(FieldText(kMonthsThisStretch), QString("12"));
+    QCOMPARE(FieldText(kPrepayment), QString("0"));
+    QCOMPARE(List(kCommercialList)->count(), static_cast<int>(CommercialRates.size()));
+    QCOMPARE(List(kCommercialList)->item(0)->text(), QString("06.4.28后上限"));
+    QCOMPARE(List(kCommercialList)->item(30)->text(), QString("08.12.23后下限"));
+    QCOMPARE(List(kFundList)->count(), static_cast<int>(FundRates.size()));
+    QCOMPARE(List(kFundList)->item(0)->text(), QString("05.1.1前"));
+    QCOMPARE(List(kFundList)->item(12)->text(), QString("08.12.23后"));
+    QCOMPARE(SelectedRow(kCommercialList), kStartUpRow);
+    QVERIFY(List(kCommercialList)->item(kStartUpRow)->text().endsWith(QStringLiteral("下限")));
+    QCOMPARE(SelectedRow(kFundList), -1);
     QCOMPARE(Window().Form().LastRateList(), 0.0F);
     QVERIFY(Text2().startsWith("使用说明：\n\n"));
     QVERIFY(Text3().isEmpty());
-    QVERIFY(Option(0)->isChecked());
-    for (const int number : {1, 2, 3, 4}) {
-      QVERIFY(Command(number)->isEnabled());
+    QVERIFY(Option(kEqualPaymentMethod)->isChecked());
+    for (const Button button : {kCalculate, kFullReset, kAccrue, kSectionReset}) {
+      QVERIFY(Command(button)->isEnabled());
     }
-    for (const int index : {0, 1, 2, 3, 4, 5, 6, 8}) {
+    for (const int index : kText1Indices) {
       QVERIFY(Field(index)->isEnabled());
     }
   }
@@ -81,48 +84,48 @@ class StartupTest : public QObject, WindowFixture {
   }
 
   void fullResetAfterStartup() {
-    Click(Command(2));
+    Click(Command(kFullReset));
     QCOMPARE(LoanFields(), QStringList({"25.7", "7.2", "8.5", "360", "0", "0"}));
-    QCOMPARE(SelectedRow(0), kStartUpRow);
+    QCOMPARE(SelectedRow(kCommercialList), kStartUpRow);
   }
 
   void fullResetAfterReport() {
-    Click(Command(1));
+    Click(Command(kCalculate));
     QVERIFY(Text2().startsWith("月还款:"));
-    Click(Command(2));
+    Click(Command(kFullReset));
     QVERIFY(Text2().startsWith("使用说明："));
   }
 
   void fullResetKeepsTheRateChangeSection() {
-    Type(4, "3085.97");
-    Type(5, "12");
-    Type(6, "5");
-    Type(8, "1");
+    Type(kPrincipalRepaid, "3085.97");
+    Type(kMonthsRepaid, "12");
+    Type(kMonthsThisStretch, "5");
+    Type(kPrepayment, "1");
     Control<QPlainTextEdit>("Text3")->setPlainText(" = 3085.97\n");
-    Field(0)->setEnabled(false);
-    Field(3)->setEnabled(false);
-    Command(1)->setEnabled(false);
-    Command(3)->setEnabled(false);
-    Click(Command(2));
-    QCOMPARE(FieldText(4), QString("0"));
-    QCOMPARE(FieldText(5), QString("0"));
-    QCOMPARE(FieldText(6), QString("5"));
-    QCOMPARE(FieldText(8), QString("1"));
+    Field(kAmount)->setEnabled(false);
+    Field(kTerm)->setEnabled(false);
+    Command(kCalculate)->setEnabled(false);
+    Command(kAccrue)->setEnabled(false);
+    Click(Command(kFullReset));
+    QCOMPARE(FieldText(kPrincipalRepaid), QString("0"));
+    QCOMPARE(FieldText(kMonthsRepaid), QString("0"));
+    QCOMPARE(FieldText(kMonthsThisStretch), QString("5"));
+    QCOMPARE(FieldText(kPrepayment), QString("1"));
     QCOMPARE(Text3(), QString(" = 3085.97\n"));
-    QVERIFY(Field(0)->isEnabled());
-    QVERIFY(Field(3)->isEnabled());
-    QVERIFY(Command(1)->isEnabled());
-    QVERIFY(!Command(3)->isEnabled());
+    QVERIFY(Field(kAmount)->isEnabled());
+    QVERIFY(Field(kTerm)->isEnabled());
+    QVERIFY(Command(kCalculate)->isEnabled());
+    QVERIFY(!Command(kAccrue)->isEnabled());
   }
 
   void clickOnFundRow() {
-    Type(3, "24");
-    ClickRow(1, 12);
-    QCOMPARE(FieldText(1), QString("3.33"));
-    QCOMPARE(FieldText(2), QString("10"));
+    Type(kTerm, "24");
+    ClickRow(kFundList, 12);
+    QCOMPARE(FieldText(kRate), QString("3.33"));
+    QCOMPARE(FieldText(kDiscount), QString("10"));
     QCOMPARE(Window().Form().LastRateList(), 1.0F);
-    QCOMPARE(SelectedRow(0), kStartUpRow);  // the other list keeps showing its row
-    QCOMPARE(SelectedRow(1), 12);
+    QCOMPARE(SelectedRow(kCommercialList), kStartUpRow);  // the other list keeps showing its row
+    QCOMPARE(SelectedRow(kFundList), 12);
   }
 
   void clickOnCommercialRowAfterTermChange_data() {
@@ -140,48 +143,48 @@ class StartupTest : public QObject, WindowFixture {
   void clickOnCommercialRowAfterTermChange() {
     QFETCH(QString, term);
     QFETCH(QString, rate);
-    Type(3, term);
-    ClickRow(0, 11);
-    QCOMPARE(FieldText(1), rate);
-    QCOMPARE(FieldText(2), QString("11"));
+    Type(kTerm, term);
+    ClickRow(kCommercialList, 11);
+    QCOMPARE(FieldText(kRate), rate);
+    QCOMPARE(FieldText(kDiscount), QString("11"));
   }
 
   // After the full reset the highlighted row no longer matches the fields;
   // a click on it fills them again.
   void clickOnTheSelectedRowAgain() {
-    Click(Command(2));
-    QCOMPARE(FieldText(1), QString("7.2"));
-    ClickRow(0, kStartUpRow);
-    QCOMPARE(FieldText(1), QString("5.94"));
-    QCOMPARE(FieldText(2), QString("7"));
+    Click(Command(kFullReset));
+    QCOMPARE(FieldText(kRate), QString("7.2"));
+    ClickRow(kCommercialList, kStartUpRow);
+    QCOMPARE(FieldText(kRate), QString("5.94"));
+    QCOMPARE(FieldText(kDiscount), QString("7"));
   }
 
   void keyboardSelection() {
-    List(0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(List(0), Qt::Key_Up);
-    QCOMPARE(SelectedRow(0), 29);
-    QCOMPARE(FieldText(1), QString("5.94"));
-    QCOMPARE(FieldText(2), QString("11"));
-    QTest::keyClick(List(0), Qt::Key_Home);
-    QCOMPARE(FieldText(1), QString("6.39"));
-    QCOMPARE(FieldText(2), QString("10"));
+    List(kCommercialList)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(List(kCommercialList), Qt::Key_Up);
+    QCOMPARE(SelectedRow(kCommercialList), 29);
+    QCOMPARE(FieldText(kRate), QString("5.94"));
+    QCOMPARE(FieldText(kDiscount), QString("11"));
+    QTest::keyClick(List(kCommercialList), Qt::Key_Home);
+    QCOMPARE(FieldText(kRate), QString("6.39"));
+    QCOMPARE(FieldText(kDiscount), QString("10"));
   }
 
   // Tabbing into the fund list selects nothing and so changes nothing.
   void focusAloneChoosesNoRow() {
-    List(1)->setFocus(Qt::TabFocusReason);
-    QCOMPARE(SelectedRow(1), -1);
+    List(kFundList)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(SelectedRow(kFundList), -1);
     QCOMPARE(Window().Form().LastRateList(), 0.0F);
-    QCOMPARE(FieldText(1), QString("5.94"));
+    QCOMPARE(FieldText(kRate), QString("5.94"));
   }
 
   void termNotANumberWritesNoField() {
-    Click(Command(2));
-    Paste(3, "abc");
-    QCOMPARE(FieldText(3), QString("abc"));
-    ClickRow(1, 3);
-    QCOMPARE(FieldText(1), QString("7.2"));
-    QCOMPARE(FieldText(2), QString("8.5"));
+    Click(Command(kFullReset));
+    Paste(kTerm, "abc");
+    QCOMPARE(FieldText(kTerm), QString("abc"));
+    ClickRow(kFundList, 3);
+    QCOMPARE(FieldText(kRate), QString("7.2"));
+    QCOMPARE(FieldText(kDiscount), QString("8.5"));
     QCOMPARE(Window().Form().LastRateList(), 1.0F);
   }
 };

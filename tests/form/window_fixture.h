@@ -43,8 +43,8 @@ class WindowFixture {
     return Control<QLineEdit>(QStringLiteral("Text1(%1)").arg(index));
   }
   [[nodiscard]] QString FieldText(int index) const { return Field(index)->text(); }
-  [[nodiscard]] QPushButton* Command(int number) const {
-    return Control<QPushButton>(QStringLiteral("Command%1").arg(number));
+  [[nodiscard]] QPushButton* Command(Button button) const {
+    return Control<QPushButton>(QStringLiteral("Command%1").arg(static_cast<int>(button)));
   }
   [[nodiscard]] QListWidget* List(int index) const {
     return Control<QListWidget>(QStringLiteral("List1(%1)").arg(index));

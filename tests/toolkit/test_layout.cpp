@@ -121,8 +121,8 @@ class LayoutTest : public QObject, WindowFixture {
   }
 
   void tabSkipsDisabledControlsAndTheUnselectedMethod() {
-    Click(Command(3));  // locks amount and term
-    Click(Option(1));
+    Click(Command(kAccrue));  // locks amount and term
+    Click(Option(kEqualPrincipalMethod));
     Control<QWidget>("Text2")->setFocus(Qt::TabFocusReason);
     QCOMPARE(TabRound(), QStringList({"Text1(1)", "Text1(2)", "List1(0)", "Text1(4)", "Command3",
                                       "Text1(5)", "Text1(6)", "Text1(8)", "Command2", "Command4",
@@ -139,11 +139,11 @@ class LayoutTest : public QObject, WindowFixture {
   void backtabIsTabReversed() {
     QFETCH(int, method);
     if (method == 1) {
-      Click(Option(1));
+      Click(Option(kEqualPrincipalMethod));
     }
-    Click(Command(1));
-    QCOMPARE(QApplication::focusWidget(), Command(1));
-    QTest::keyClick(Command(1), Qt::Key_Backtab);
+    Click(Command(kCalculate));
+    QCOMPARE(QApplication::focusWidget(), Command(kCalculate));
+    QTest::keyClick(Command(kCalculate), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), Option(method));
 
     Control<QWidget>("Text2")->setFocus(Qt::TabFocusReason);

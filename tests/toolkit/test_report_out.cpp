@@ -163,7 +163,7 @@ class ReportOutTest : public QObject, WindowFixture {
  private slots:
   void init() {
     Open();
-    Click(Command(2));
+    Click(Command(kFullReset));
   }
   void cleanup() { Close(); }
 
@@ -184,10 +184,10 @@ class ReportOutTest : public QObject, WindowFixture {
     QFETCH(int, method);
     QFETCH(QString, monthsRepaid);
     QFETCH(QString, principalRepaid);
-    Type(5, monthsRepaid);
-    Type(4, principalRepaid);
+    Type(kMonthsRepaid, monthsRepaid);
+    Type(kPrincipalRepaid, principalRepaid);
     Click(Option(method));
-    Click(Command(1));
+    Click(Command(kCalculate));
     QVERIFY(CopyEntryEnabled("Text2"));
     CopyWithShortcut("Text2");
 
@@ -201,13 +201,13 @@ class ReportOutTest : public QObject, WindowFixture {
 
   void nothingToCopyFromHelpMessagesOrEditedReports() {
     QVERIFY(!CopyEntryEnabled("Text2"));  // the help text
-    Type(5, "360");
-    QTest::keyClick(Field(5), Qt::Key_Return);
+    Type(kMonthsRepaid, "360");
+    QTest::keyClick(Field(kMonthsRepaid), Qt::Key_Return);
     QVERIFY(Text2().startsWith(QStringLiteral("数据逻辑错误")));
     QVERIFY(!CopyEntryEnabled("Text2"));
 
-    Click(Command(2));
-    Click(Command(1));
+    Click(Command(kFullReset));
+    Click(Command(kCalculate));
     QVERIFY(CopyEntryEnabled("Text2"));
     // A month line edited into something unreadable is not left out.
     QPlainTextEdit* report = Box("Text2");
@@ -225,11 +225,11 @@ class ReportOutTest : public QObject, WindowFixture {
 
   void copiesTheStretchLog() {
     QVERIFY(!CopyEntryEnabled("Text3"));  // empty
-    Type(6, "5");
-    Click(Command(3));
-    Type(1, "7.83");
-    Type(6, "12");
-    Click(Command(3));
+    Type(kMonthsThisStretch, "5");
+    Click(Command(kAccrue));
+    Type(kRate, "7.83");
+    Type(kMonthsThisStretch, "12");
+    Click(Command(kAccrue));
     QCOMPARE(Text3(), QString(" = 1262.97\n + 2865.66\n"));
     CopyWithShortcut("Text3");
     QCOMPARE(TsvRows(QApplication::clipboard()->text()),
@@ -241,7 +241,7 @@ class ReportOutTest : public QObject, WindowFixture {
   }
 
   void printsEveryPageWithHeadingsAndNumber() {
-    Click(Command(1));
+    Click(Command(kCalculate));
     const auto report = ReadReport(Text2().toStdString());
     QVERIFY(report.has_value());
     QTemporaryDir folder;
@@ -276,7 +276,7 @@ class ReportOutTest : public QObject, WindowFixture {
   }
 
   void printShortcutOpensThePreview() {
-    Click(Command(1));
+    Click(Command(kCalculate));
     bool previewed = false;
     QTimer::singleShot(0, this, [&previewed] {
       if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
