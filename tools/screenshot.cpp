@@ -4,11 +4,12 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
+#include <QWindow>
 
 #include "toolkit/application.h"
 #include "toolkit/form_window.h"
@@ -44,11 +45,16 @@ int main(int argc, char* argv[]) {
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   quorvane::FormWindow window;
   window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) {
-    return 1;
+  QElapsedTimer waited;
+  waited.start();
+  while (!window.windowHandle()->isExposed()) {
+    if (waited.elapsed() > 5000) {
+      return 1;
+    }
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
   }
   const bool startup = window.grab().save(folder.filePath(QStringLiteral("startup.png")));
-  QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+  window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
   const bool report = window.grab().save(folder.filePath(QStringLiteral("report.png")));
   const bool menu = WithReportMenu(window).save(folder.filePath(QStringLiteral("report-menu.png")));
   return startup && report && menu ? 0 : 1;

@@ -12,7 +12,7 @@ install(FILES data/${QUORVANE_APP_ID}.svg
 
 # The 32 x 32 icon is drawn by the program's own icon code.
 qt_add_executable(quorvane_icon tools/icon.cpp)
-target_link_libraries(quorvane_icon PRIVATE quorvane_toolkit)
+target_link_libraries(quorvane_icon PRIVATE quorvane_toolkit quorvane_warnings)
 set(QUORVANE_ICON_PNG ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.png)
 add_custom_command(
   OUTPUT ${QUORVANE_ICON_PNG}
