@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "form/form_design.h"
 #include "toolkit/appearance.h"
@@ -91,9 +92,20 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
   CentreOnScreen();
 }
 
+// The window with its frame is centred: before it is shown only its client
+// area is known, and once shown the frame too, where the platform tells it.
 void FormWindow::CentreOnScreen() {
   const QRect available = screen()->availableGeometry();
-  move(available.center() - rect().center());
+  const QSize outside = frameGeometry().size();
+  move(available.center() - QPoint(outside.width() / 2, outside.height() / 2));
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous() && !centredWithFrame_ && frameGeometry() != geometry()) {
+    centredWithFrame_ = true;
+    CentreOnScreen();
+  }
 }
 
 void FormWindow::CreateControls() {

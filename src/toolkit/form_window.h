@@ -40,6 +40,7 @@ class FormWindow : public QWidget, public Window {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CentreOnScreen();
@@ -56,6 +57,7 @@ class FormWindow : public QWidget, public Window {
   std::array<QRadioButton*, 2> option1_{};
   std::array<RateList*, 2> list1_{};
   std::array<QPushButton*, 4> command_{};  // Command1 to Command4
+  bool centredWithFrame_ = false;
   Form1 form_;
 };
 
