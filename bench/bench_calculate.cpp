@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QMimeData>
-#include <QTimer>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "toolkit/form_window.h"
 

@@ -45,10 +45,10 @@ QByteArray IndexedBitmap(const QImage& argb) {
   QByteArray out;
   Append32(out, 40);
   Append32(out, size);
-  Append32(out, 2 * size);
-  Append16(out, 1);  // planes
-  Append16(out, 8);  // bits a pixel
-  Append32(out, 0);  // no compression
+  Append32(out, 2 * static_cast<qint64>(size));  // the image and its mask
+  Append16(out, 1);                              // planes
+  Append16(out, 8);                              // bits a pixel
+  Append32(out, 0);                              // no compression
   Append32(out, 0);
   Append32(out, 0);
   Append32(out, 0);

@@ -185,7 +185,8 @@ class AccrualTest : public QObject {
         << true << QStringList{"months=1000000000"};
     // Months repaid already past the term: nothing is owed by months, and the
     // formulas would repay a negative principal.
-    QTest::newRow("payment: months repaid past the term") << true << QStringList{"monthsRepaid=361"};
+    QTest::newRow("payment: months repaid past the term")
+        << true << QStringList{"monthsRepaid=361"};
     QTest::newRow("principal: months repaid past the term")
         << false << QStringList{"monthsRepaid=361"};
     // The first month's balance, 3.5 x 10^38 fen, is beyond single precision.

@@ -1,8 +1,8 @@
 #include <QFile>
+#include <QTest>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <QTest>
 
 #include "arith/equal_payment.h"
 #include "arith/equal_principal.h"
