@@ -63,25 +63,10 @@ class CalculateTest : public QObject, WindowFixture {
     Click(Command(kFullReset));
     Type(kMonthsRepaid, "24");
     Control<QPlainTextEdit>("Text3")->setPlainText(" = 3085.97\n");
-    const QStringList before = {FieldText(kAmount),
-                                FieldText(kRate),
-                                FieldText(kDiscount),
-                                FieldText(kTerm),
-                                FieldText(kPrincipalRepaid),
-                                FieldText(kMonthsRepaid),
-                                FieldText(kMonthsThisStretch),
-                                FieldText(kPrepayment)};
+    const QStringList before = FieldTexts();
     Click(Command(kCalculate));
     QCOMPARE(ReportLines()[2].left(5), QString("第25期:"));
-    const QStringList after = {FieldText(kAmount),
-                               FieldText(kRate),
-                               FieldText(kDiscount),
-                               FieldText(kTerm),
-                               FieldText(kPrincipalRepaid),
-                               FieldText(kMonthsRepaid),
-                               FieldText(kMonthsThisStretch),
-                               FieldText(kPrepayment)};
-    QCOMPARE(after, before);
+    QCOMPARE(FieldTexts(), before);
     QCOMPARE(Text3(), QString(" = 3085.97\n"));
   }
 

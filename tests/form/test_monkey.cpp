@@ -223,16 +223,7 @@ class MonkeyTest : public QObject, WindowFixture {
 
   // Empty when the window is in a state the field model allows.
   [[nodiscard]] QString Broken(const Locks& before) const {
-    const QStringList texts = {Text2(),
-                               Text3(),
-                               FieldText(kAmount),
-                               FieldText(kRate),
-                               FieldText(kDiscount),
-                               FieldText(kTerm),
-                               FieldText(kPrincipalRepaid),
-                               FieldText(kMonthsRepaid),
-                               FieldText(kMonthsThisStretch),
-                               FieldText(kPrepayment)};
+    const QStringList texts = QStringList{Text2(), Text3()} + FieldTexts();
     for (const QString& text : texts) {
       if (text.contains("inf", Qt::CaseInsensitive) || text.contains("nan", Qt::CaseInsensitive)) {
         return "inf or nan shown: " + text.left(80);

@@ -43,6 +43,14 @@ class WindowFixture {
     return Control<QLineEdit>(QStringLiteral("Text1(%1)").arg(index));
   }
   [[nodiscard]] QString FieldText(int index) const { return Field(index)->text(); }
+  // The texts of all numeric fields, Text1(0) to Text1(8).
+  [[nodiscard]] QStringList FieldTexts() const {
+    QStringList texts;
+    for (const int index : kText1Indices) {
+      texts << FieldText(index);
+    }
+    return texts;
+  }
   [[nodiscard]] QPushButton* Command(Button button) const {
     return Control<QPushButton>(QStringLiteral("Command%1").arg(static_cast<int>(button)));
   }
