@@ -38,12 +38,14 @@ QPalette DarkPalette() {
   return dark;
 }
 
+#ifdef QUORVANE_DESKTOP_ENTRY
 // A key=value line of a desktop entry.
 QString EntryValue(const QString& entry, const QString& key) {
   const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(key),
                                 QRegularExpression::MultilineOption);
   return line.match(entry).captured(1);
 }
+#endif
 
 }  // namespace
 
