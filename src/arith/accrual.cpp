@@ -58,17 +58,18 @@ std::optional<AccrualTexts> Accrued(const Stretch& stretch, double stretchPrinci
 
 std::optional<AccrualTexts> AccrueEqualPayment(const StretchTexts& texts) {
   const auto stretch = ReadStretch(texts);
-  const auto loan = ReadRemainingLoan(texts.loan);
-  if (!stretch || !loan || stretch->months > kLongestReport) {
+  const auto monthlyRate = ReadMonthlyRate(texts.loan);
+  if (!stretch || !monthlyRate || stretch->months > kLongestReport) {
     return std::nullopt;
   }
-  const float payment = MonthlyPayment(loan->principal, loan->months, loan->monthlyRate);
+  const OwedLoan& loan = stretch->loan;
+  const float payment = MonthlyPayment(loan.principal, loan.months, *monthlyRate);
   if (!std::isfinite(payment)) {
     return std::nullopt;
   }
   // The stretch may run past the end of the loan: the same payment goes on
   // and repays more than was owed.
-  EqualPaymentMonths months(loan->principal, loan->monthlyRate, payment);
+  EqualPaymentMonths months(loan.principal, *monthlyRate, payment);
   float repaid = 0;
   for (int k = 1; k <= stretch->months; ++k) {
     repaid = repaid + months.Next().principal;

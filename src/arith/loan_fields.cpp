@@ -26,19 +26,27 @@ std::optional<OwedLoan> ReadOwedLoan(const LoanTexts& texts) {
   return loan;
 }
 
-std::optional<RemainingLoan> ReadRemainingLoan(const LoanTexts& texts) {
-  const auto owed = ReadOwedLoan(texts);
+std::optional<double> ReadMonthlyRate(const LoanTexts& texts) {
   const auto rate = FieldNumber(texts.rate);
   const auto discount = FieldNumber(texts.discount);
-  if (!owed || !rate || !discount) {
+  if (!rate || !discount) {
     return std::nullopt;
   }
   // The product of rate and discount first, then the division.
-  RemainingLoan loan{*owed, *rate * *discount / 12000};
-  if (!std::isfinite(loan.monthlyRate)) {
+  const double monthlyRate = *rate * *discount / 12000;
+  if (!std::isfinite(monthlyRate)) {
     return std::nullopt;
   }
-  return loan;
+  return monthlyRate;
+}
+
+std::optional<RemainingLoan> ReadRemainingLoan(const LoanTexts& texts) {
+  const auto owed = ReadOwedLoan(texts);
+  const auto monthlyRate = ReadMonthlyRate(texts);
+  if (!owed || !monthlyRate) {
+    return std::nullopt;
+  }
+  return RemainingLoan{*owed, *monthlyRate};
 }
 
 }  // namespace quorvane

@@ -36,6 +36,8 @@ struct RemainingLoan : OwedLoan {
 // Nothing when a field read is not a number or a figure is out of range.
 // The first reads no rate or discount: the equal-principal stretch needs none.
 std::optional<OwedLoan> ReadOwedLoan(const LoanTexts& texts);
+// Rate x discount / 12000.
+std::optional<double> ReadMonthlyRate(const LoanTexts& texts);
 std::optional<RemainingLoan> ReadRemainingLoan(const LoanTexts& texts);
 
 // A new line in the reports and the log: carriage return, line feed.

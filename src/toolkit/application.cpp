@@ -7,14 +7,11 @@
 #include <memory>
 
 #include "form/version.h"
+#include "toolkit/utf8.h"
 
 namespace quorvane {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kClassicStyle = QStringLiteral("Fusion");
 

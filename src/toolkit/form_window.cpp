@@ -16,16 +16,13 @@
 #include "toolkit/numeric_field.h"
 #include "toolkit/rate_list.h"
 #include "toolkit/report_box.h"
+#include "toolkit/utf8.h"
 
 namespace quorvane {
 
 int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The form's texts break lines with CR LF; the boxes hold a plain line feed.
 QString ToBoxText(std::string_view text) {

@@ -26,8 +26,6 @@ ReportBox::ReportBox(Content content, QWidget* parent) : QPlainTextEdit(parent),
     connect(print_, &QAction::triggered, this, &ReportBox::PrintPreview);
     addAction(print_);
   }
-  connect(this, &QPlainTextEdit::textChanged, this, &ReportBox::UpdateActions);
-  UpdateActions();
 }
 
 ReportBox::~ReportBox() = default;
@@ -44,17 +42,18 @@ std::optional<TableRows> ReportBox::ReadRows() const {
   return log ? std::optional(Rows(*log)) : std::nullopt;
 }
 
-void ReportBox::UpdateActions() {
-  const bool readable = ReadRows().has_value();
-  copyAsTable_->setEnabled(readable);
+void ReportBox::EnableActions(bool enabled) {
+  copyAsTable_->setEnabled(enabled);
   if (print_ != nullptr) {
-    print_->setEnabled(readable);
+    print_->setEnabled(enabled);
   }
 }
 
 void ReportBox::contextMenuEvent(QContextMenuEvent* event) {
+  EnableActions(ReadRows().has_value());
   QMenu* menu = createStandardContextMenu(event->pos());
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  connect(menu, &QMenu::aboutToHide, this, [this] { EnableActions(true); });
   menu->addSeparator();
   menu->addAction(copyAsTable_);
   if (print_ != nullptr) {

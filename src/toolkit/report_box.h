@@ -27,23 +27,21 @@ class ReportBox : public QPlainTextEdit {
   ReportBox(const ReportBox&) = delete;
   ReportBox& operator=(const ReportBox&) = delete;
 
-  [[nodiscard]] QAction* CopyAsTableAction() const { return copyAsTable_; }
-  // Nothing for the log box.
-  [[nodiscard]] QAction* PrintAction() const { return print_; }
-
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   [[nodiscard]] std::string BoxText() const;
   [[nodiscard]] std::optional<TableRows> ReadRows() const;
-  void UpdateActions();
+  // Whether the menu's entries are enabled: only while the menu is open, the
+  // text being read then; otherwise a shortcut reads it when pressed.
+  void EnableActions(bool enabled);
   void CopyAsTable();
   void PrintPreview();
 
   Content content_;
   QAction* copyAsTable_ = nullptr;
-  QAction* print_ = nullptr;
+  QAction* print_ = nullptr;  // the report box's only
   // Kept while the window lives, so the choices made in the print dialog hold.
   std::unique_ptr<QPrinter> printer_;
 };

@@ -6,6 +6,7 @@
 
 #include "form/form_design.h"
 #include "toolkit/appearance.h"
+#include "toolkit/utf8.h"
 
 namespace quorvane {
 
@@ -13,10 +14,6 @@ namespace {
 
 constexpr int kPrintPoints = 10;
 constexpr int kTitlePoints = 14;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Cell(const char* tag, std::string_view text) {
   return QStringLiteral("<%1 align=\"right\">%2</%1>")

@@ -7,16 +7,13 @@
 
 #include "form/form_design.h"
 #include "toolkit/appearance.h"
+#include "toolkit/utf8.h"
 #include "window_fixture.h"
 
 using namespace quorvane;
 using quorvane::testing::WindowFixture;
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect DesignRect(const ControlDesign& design) {
   return {Pixels(design.left), Pixels(design.top), Pixels(design.width), Pixels(design.height)};
