@@ -1,14 +1,18 @@
 // Writes pictures of the calculator's window: just after start-up, after
-// "计 算" on the start-up loan, and with the report box's context menu open.
-// Runs on any Qt platform, offscreen included.
+// "计 算" on the start-up loan, and with the report box's context menu open;
+// and the repayment chart of that loan under each method, side by side, the
+// marker on month 37. Runs on any Qt platform, offscreen included.
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWindow>
 
 #include "toolkit/application.h"
@@ -37,6 +41,50 @@ QImage WithReportMenu(QWidget& window) {
   return picture;
 }
 
+void PressKey(QWidget* widget, Qt::Key key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+}
+
+// The chart window that the report box's "图表…" opens, the marker moved to
+// month 37 with the keys a user presses.
+QImage ChartOfReport(QWidget& window) {
+  auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+  for (QAction* action : report->actions()) {
+    if (action->shortcut() == QKeySequence(Qt::Key_F11)) {
+      action->trigger();
+    }
+  }
+  auto* chart = window.findChild<QWidget*>(QStringLiteral("chart"));
+  if (chart == nullptr) {
+    return {};
+  }
+  PressKey(chart, Qt::Key_Home);
+  for (int month = 1; month < 37; ++month) {
+    PressKey(chart, Qt::Key_Right);
+  }
+  QApplication::processEvents();
+  return chart->window()->grab().toImage();
+}
+
+// Both methods' charts side by side.
+QImage ChartsOfBothMethods(QWidget& window) {
+  const QImage equalPayment = ChartOfReport(window);
+  window.findChild<QRadioButton*>(QStringLiteral("Option1(1)"))->click();
+  window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  const QImage equalPrincipal = ChartOfReport(window);
+  if (equalPayment.isNull() || equalPrincipal.isNull()) {
+    return {};
+  }
+  QImage picture(equalPayment.width() + equalPrincipal.width(),
+                 std::max(equalPayment.height(), equalPrincipal.height()), QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.drawImage(0, 0, equalPayment);
+  painter.drawImage(equalPayment.width(), 0, equalPrincipal);
+  return picture;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -57,5 +105,7 @@ int main(int argc, char* argv[]) {
   window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
   const bool report = window.grab().save(folder.filePath(QStringLiteral("report.png")));
   const bool menu = WithReportMenu(window).save(folder.filePath(QStringLiteral("report-menu.png")));
-  return startup && report && menu ? 0 : 1;
+  const bool charts =
+      ChartsOfBothMethods(window).save(folder.filePath(QStringLiteral("chart.png")));
+  return startup && report && menu && charts ? 0 : 1;
 }

@@ -9,7 +9,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "form/chart_figures.h"
+#include "toolkit/chart_window.h"
 #include "toolkit/report_printout.h"
+#include "toolkit/utf8.h"
 
 namespace quorvane {
 
@@ -25,6 +28,11 @@ ReportBox::ReportBox(Content content, QWidget* parent) : QPlainTextEdit(parent),
     print_->setShortcutContext(Qt::WidgetShortcut);
     connect(print_, &QAction::triggered, this, &ReportBox::PrintPreview);
     addAction(print_);
+    chart_ = new QAction(FromUtf8(kChartEntry), this);
+    chart_->setShortcut(QKeySequence(Qt::Key_F11));
+    chart_->setShortcutContext(Qt::WidgetShortcut);
+    connect(chart_, &QAction::triggered, this, &ReportBox::ShowChart);
+    addAction(chart_);
   }
 }
 
@@ -44,8 +52,10 @@ std::optional<TableRows> ReportBox::ReadRows() const {
 
 void ReportBox::EnableActions(bool enabled) {
   copyAsTable_->setEnabled(enabled);
-  if (print_ != nullptr) {
-    print_->setEnabled(enabled);
+  for (QAction* action : {print_, chart_}) {
+    if (action != nullptr) {
+      action->setEnabled(enabled);
+    }
   }
 }
 
@@ -56,8 +66,10 @@ void ReportBox::contextMenuEvent(QContextMenuEvent* event) {
   connect(menu, &QMenu::aboutToHide, this, [this] { EnableActions(true); });
   menu->addSeparator();
   menu->addAction(copyAsTable_);
-  if (print_ != nullptr) {
-    menu->addAction(print_);
+  for (QAction* action : {print_, chart_}) {
+    if (action != nullptr) {
+      menu->addAction(action);
+    }
   }
   menu->popup(event->globalPos());
 }
@@ -86,6 +98,19 @@ void ReportBox::PrintPreview() {
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [&report](QPrinter* printer) { ReportPrintout(*report, *printer).Print(*printer); });
   preview.exec();
+}
+
+// Opens the chart of the report in the box, or brings the open one to the
+// front with this report.
+void ReportBox::ShowChart() {
+  const auto report = ReadReport(BoxText());
+  if (!report) {
+    return;
+  }
+  if (chartWindow_ == nullptr) {
+    chartWindow_ = new ChartWindow(window());
+  }
+  chartWindow_->ShowReport(*report);
 }
 
 }  // namespace quorvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,11 +13,14 @@ class QPrinter;
 
 namespace quorvane {
 
+class ChartWindow;
+
 // A multi-line box whose text can be taken out of the window: "复制为表格"
 // (Ctrl+Shift+C) puts it on the clipboard as a table, tab-separated and
 // HTML, for a spreadsheet or a document; the report box also prints
-// ("打印…", Ctrl+P) through the print preview. Both read the text as the box
-// shows it, and are disabled when it does not read as a report (or a log).
+// ("打印…", Ctrl+P) through the print preview and draws it as a chart
+// ("图表…", F11, in a window of its own). They read the text as the box shows
+// it, and are disabled when it does not read as a report (or a log).
 class ReportBox : public QPlainTextEdit {
   Q_OBJECT
 
@@ -38,10 +42,13 @@ class ReportBox : public QPlainTextEdit {
   void EnableActions(bool enabled);
   void CopyAsTable();
   void PrintPreview();
+  void ShowChart();
 
   Content content_;
   QAction* copyAsTable_ = nullptr;
-  QAction* print_ = nullptr;  // the report box's only
+  QAction* print_ = nullptr;           // the report box's only
+  QAction* chart_ = nullptr;           // the report box's only
+  QPointer<ChartWindow> chartWindow_;  // while it is open
   // Kept while the window lives, so the choices made in the print dialog hold.
   std::unique_ptr<QPrinter> printer_;
 };

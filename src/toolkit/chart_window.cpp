@@ -1,0 +1,276 @@
+#include "toolkit/chart_window.h"
+
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "toolkit/appearance.h"
+#include "toolkit/utf8.h"
+
+namespace quorvane {
+
+namespace {
+
+// Okabe and Ito's blue and orange: told apart with any colour vision, and
+// dark against light when printed in grey; the balance line is black.
+const QColor kPrincipalColour(0x00, 0x72, 0xB2);
+const QColor kInterestColour(0xE6, 0x9F, 0x00);
+const QColor kBalanceColour(Qt::black);
+const QColor kMarkerColour(0x55, 0x55, 0x55);
+
+constexpr int kChartWidth = 800;
+constexpr int kChartHeight = 520;
+constexpr int kMonthsPerPage = 12;
+
+void UseFont(QCPAxis* axis, const QFont& font) {
+  axis->setLabelFont(font);
+  axis->setTickLabelFont(font);
+}
+
+QCPBars* MonthBars(QCustomPlot* plot, std::string_view name, const QColor& colour) {
+  auto* bars = new QCPBars(plot->xAxis, plot->yAxis);
+  bars->setName(FromUtf8(name));
+  bars->setPen(Qt::NoPen);
+  bars->setBrush(colour);
+  bars->setWidth(1);  // one month wide: the months touch, like a filled area
+  bars->setStackingGap(0);
+  bars->setAntialiased(false);  // no light seams between the months
+  return bars;
+}
+
+// A range that shows zero and leaves a little room above the highest figure.
+void Frame(QCPAxis* axis) {
+  QCPRange range = axis->range();
+  range.lower = std::min(range.lower, 0.0);
+  range.upper = std::max(range.upper, 0.0);
+  const double room = range.size() > 0 ? range.size() * 0.05 : 1.0;
+  axis->setRange(range.lower, range.upper + room);
+}
+
+}  // namespace
+
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(FromUtf8(ChartWindowTitle()));
+  setWindowIcon(WindowIcon());
+  setFont(WindowFont());
+  resize(kChartWidth, kChartHeight);
+
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("summary"));
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  plot_ = new QCustomPlot(this);
+  plot_->setObjectName(QStringLiteral("chart"));
+  plot_->setFocusPolicy(Qt::StrongFocus);
+  plot_->setMouseTracking(true);
+  plot_->setAccessibleName(FromUtf8(kChartName));
+  plot_->installEventFilter(this);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("status"));
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  status_->setWordWrap(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(plot_, 1);
+  layout->addWidget(status_);
+  SetUpPlot();
+  connect(plot_, &QCustomPlot::mouseMove, this, &ChartWindow::MarkMonthAt);
+}
+
+ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::SetUpPlot() {
+  const QFont font = WindowFont();
+  for (QCPAxis* axis : {plot_->xAxis, plot_->yAxis, plot_->yAxis2}) {
+    UseFont(axis, font);
+  }
+  plot_->xAxis->setLabel(FromUtf8(kPeriodAxisTitle));
+  plot_->yAxis->setLabel(FromUtf8(kPaymentAxisTitle));
+  plot_->yAxis2->setLabel(FromUtf8(kBalanceAxisTitle));
+  plot_->yAxis2->setVisible(true);
+
+  principal_ = MonthBars(plot_, kPrincipalSeries, kPrincipalColour);
+  interest_ = MonthBars(plot_, kInterestSeries, kInterestColour);
+  interest_->moveAbove(principal_);
+  balance_ = plot_->addGraph(plot_->xAxis, plot_->yAxis2);
+  balance_->setName(FromUtf8(kBalanceSeries));
+  balance_->setPen(QPen(kBalanceColour, 2));
+
+  marker_ = new QCPItemStraightLine(plot_);
+  marker_->setPen(QPen(kMarkerColour, 1, Qt::DashLine));
+  marker_->setVisible(false);
+
+  // The legend in a row of its own under the axes, clear of the figures.
+  plot_->legend->setVisible(true);
+  plot_->legend->setFont(font);
+  plot_->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+  plot_->legend->setBorderPen(Qt::NoPen);
+  auto* legendRow = new QCPLayoutGrid;
+  plot_->plotLayout()->addElement(1, 0, legendRow);
+  plot_->plotLayout()->setRowStretchFactor(1, 0.001);
+  legendRow->addElement(0, 0, plot_->legend);
+  legendRow->setMargins(QMargins(0, 0, 0, 4));
+}
+
+void ChartWindow::ShowReport(const ReportTable& table) {
+  figures_ = FiguresOf(table);
+  marked_.reset();
+  Draw();
+  show();
+  raise();
+  activateWindow();
+  plot_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChartWindow::Draw() {
+  summary_->setText(FromUtf8(figures_.summary));
+  plot_->setAccessibleDescription(summary_->text());
+  status_->setText(FromUtf8(figures_.plottable ? kChartKeysHint : kOutOfChartRange));
+  marker_->setVisible(false);
+
+  QVector<double> periods;
+  QVector<double> principal;
+  QVector<double> interest;
+  QVector<double> balance;
+  if (figures_.plottable) {
+    const auto count = static_cast<qsizetype>(figures_.months.size());
+    periods.reserve(count);
+    principal.reserve(count);
+    interest.reserve(count);
+    balance.reserve(count);
+    for (const ChartMonth& month : figures_.months) {
+      periods << month.period;
+      principal << month.principal;
+      interest << month.interest;
+      balance << static_cast<double>(month.balanceFen.value_or(0)) / 100;
+    }
+  }
+  principal_->setData(periods, principal);
+  interest_->setData(periods, interest);
+  balance_->setData(periods, balance);
+  plot_->rescaleAxes();
+  Frame(plot_->yAxis);
+  Frame(plot_->yAxis2);
+  plot_->replot();
+}
+
+void ChartWindow::MarkMonth(std::size_t month) {
+  if (month >= figures_.months.size()) {
+    return;
+  }
+  marked_ = month;
+  QString line = FromUtf8(MonthLine(figures_, month));
+  if (figures_.plottable) {
+    const double period = figures_.months[month].period;
+    marker_->point1->setCoords(period, 0);
+    marker_->point2->setCoords(period, 1);
+    marker_->setVisible(true);
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+  }
+  status_->setText(line);
+}
+
+void ChartWindow::MarkMonthAt(const QMouseEvent* event) {
+  if (figures_.months.empty() || !figures_.plottable) {
+    return;
+  }
+  const double period = plot_->xAxis->pixelToCoord(event->position().x());
+  const auto nearest = std::min_element(
+      figures_.months.begin(), figures_.months.end(), [period](const auto& a, const auto& b) {
+        return std::fabs(a.period - period) < std::fabs(b.period - period);
+      });
+  const auto month = static_cast<std::size_t>(nearest - figures_.months.begin());
+  if (marked_ != month) {
+    MarkMonth(month);
+  }
+  QToolTip::showText(event->globalPosition().toPoint(), status_->text(), plot_);
+}
+
+void ChartWindow::MoveMarker(int key) {
+  const auto last = static_cast<long long>(figures_.months.size()) - 1;
+  if (last < 0) {
+    return;
+  }
+  const long long at = marked_ ? static_cast<long long>(*marked_) : -1;
+  long long to = at;
+  switch (key) {
+    case Qt::Key_Home:
+      to = 0;
+      break;
+    case Qt::Key_End:
+      to = last;
+      break;
+    case Qt::Key_Right:
+      to = at + 1;
+      break;
+    case Qt::Key_Left:
+      to = marked_ ? at - 1 : last;
+      break;
+    case Qt::Key_PageDown:
+      to = marked_ ? at + kMonthsPerPage : 0;
+      break;
+    case Qt::Key_PageUp:
+      to = marked_ ? at - kMonthsPerPage : last;
+      break;
+    default:
+      return;
+  }
+  MarkMonth(static_cast<std::size_t>(std::clamp(to, 0LL, last)));
+}
+
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == plot_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+      switch (key->key()) {
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+          MoveMarker(key->key());
+          return true;
+        default:
+          break;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// Esc and Ctrl+C reach the window from whichever of its parts has the focus.
+void ChartWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+  } else if (event->matches(QKeySequence::Copy)) {
+    CopyPicture();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+// The chart as the window shows it, as a PNG picture on the clipboard.
+void ChartWindow::CopyPicture() {
+  const QImage picture = plot_->toPixmap().toImage();
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "PNG");
+  auto* data = new QMimeData;
+  data->setImageData(picture);
+  data->setData(QStringLiteral("image/png"), png);
+  QApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace quorvane

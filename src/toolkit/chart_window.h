@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <cstddef>
+#include <optional>
+
+#include "form/chart_figures.h"
+#include "form/report_table.h"
+
+class QCPBars;
+class QCPGraph;
+class QCPItemStraightLine;
+class QCustomPlot;
+class QKeyEvent;
+class QLabel;
+class QMouseEvent;
+
+namespace quorvane {
+
+// The repayment chart of a report, in a window of its own beside the
+// calculator: each month's payment stacked as principal and interest, the
+// principal still owed on a second axis, the totals above and, below, the
+// month under the marker in the report's own words. The marker follows the
+// mouse, and the arrow keys, PageUp/PageDown (12 months) and Home/End while
+// the chart has the focus. Ctrl+C copies the chart as a picture; Esc closes
+// the window. It reads the report it is given and changes nothing else.
+class ChartWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ChartWindow(QWidget* parent);
+  ChartWindow(const ChartWindow&) = delete;
+  ChartWindow& operator=(const ChartWindow&) = delete;
+  ~ChartWindow() override;
+
+  // Draws the report and brings the window to the front.
+  void ShowReport(const ReportTable& table);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void SetUpPlot();
+  void Draw();
+  void MarkMonth(std::size_t month);
+  void MarkMonthAt(const QMouseEvent* event);
+  void MoveMarker(int key);
+  void CopyPicture();
+
+  QCustomPlot* plot_ = nullptr;
+  QLabel* summary_ = nullptr;
+  QLabel* status_ = nullptr;
+  QCPBars* principal_ = nullptr;
+  QCPBars* interest_ = nullptr;
+  QCPGraph* balance_ = nullptr;
+  QCPItemStraightLine* marker_ = nullptr;
+  ChartFigures figures_;
+  std::optional<std::size_t> marked_;
+};
+
+}  // namespace quorvane
