@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "toolkit/form_window.h"
 
@@ -98,6 +99,41 @@ void PrintPreview(benchmark::State& state) {
 }
 
 BENCHMARK(PrintPreview)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// "图表…": from F11 in the report box until the chart window is shown and
+// painted, a new window each time.
+void Chart(benchmark::State& state) {
+  quorvane::FormWindow window;
+  if (!ShowReport(window, state)) {
+    return;
+  }
+  auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+  int shown = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (auto* chart = window.findChild<QWidget*>(QStringLiteral("chart"))) {
+      chart->window()->close();
+      QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    report->setFocus();
+    state.ResumeTiming();
+    QTest::keyClick(report, Qt::Key_F11);
+    auto* chart = window.findChild<QWidget*>(QStringLiteral("chart"));
+    if (chart == nullptr) {
+      break;
+    }
+    while (!chart->window()->windowHandle()->isExposed()) {
+      QApplication::processEvents();
+    }
+    QApplication::processEvents();  // it lays out and paints
+    ++shown;
+  }
+  if (shown != state.iterations()) {
+    state.SkipWithError("the chart did not open every time");
+  }
+}
+
+BENCHMARK(Chart)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

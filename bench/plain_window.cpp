@@ -1,0 +1,38 @@
+// The yardstick for start-up: a plain Qt window of the calculator's size
+// showing the same help text in the same fonts, and nothing else. Measured
+// like the calculator's start-up and printing the same line, so the two can
+// be run side by side. It links the toolkit only for the font, and nothing
+// it does not use (no plotting library).
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "form/form_design.h"
+#include "form/help_text.h"
+#include "process_clock.h"
+#include "toolkit/appearance.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QWidget window;
+  window.setWindowTitle(QString::fromStdString(quorvane::WindowCaption()));
+  window.setFont(quorvane::WindowFont());
+  window.setFixedSize(quorvane::kClientWidth / quorvane::kTwipsPerPixel,
+                      quorvane::kClientHeight / quorvane::kTwipsPerPixel);
+  auto* text = new QPlainTextEdit(QString::fromStdString(quorvane::HelpText()), &window);
+  auto* layout = new QVBoxLayout(&window);
+  layout->addWidget(text);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    return 1;
+  }
+  const double shownAfter = quorvane::bench::MillisecondsSinceProcessStart();
+  QTimer::singleShot(500, &application, &QApplication::quit);  // then at rest
+  QApplication::exec();
+  std::printf("startup_ms %.1f rss_kb %ld\n", shownAfter, quorvane::bench::ResidentKilobytes());
+  return 0;
+}
