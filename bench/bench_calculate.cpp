@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole Calculate on the real offscreen window: from the click on "计 算"
 // until Text2 holds the report.
 #include <benchmark/benchmark.h>

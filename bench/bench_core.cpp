@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computing core on the default loan (25.7 万元, 7.2 %, 8.5 折) with terms
 // from 12 to 12 000 months: each cost should grow with the months alone.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: a plain Qt window of the calculator's size
 // showing the same help text in the same fonts, and nothing else. Measured
 // like the calculator's start-up and printing the same line, so the two can

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up as the user meets it: from the start of this process until the
 // window is shown, set up as the program sets it up, and the memory it then
 // holds at rest. Prints one line: "startup_ms <ms> rss_kb <kB>".

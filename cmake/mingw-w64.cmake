@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
 # Used both to build the static Qt and to build the program against it; the
 # program's build passes QUORVANE_WINDOWS_QT, the folder that Qt was installed

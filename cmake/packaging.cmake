@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the program as a desktop application and packages it for Debian.
 include(GNUInstallDirs)
 
@@ -28,10 +31,30 @@ configure_file(data/${QUORVANE_APP_ID}.metainfo.xml.in
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The package's documents: the machine-readable copyright and the changelog,
+# compressed without a name or a time in it, so it comes out the same each time.
+set(QUORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
+install(FILES data/copyright DESTINATION ${QUORVANE_DOC_DIR})
+configure_file(data/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+set(QUORVANE_CHANGELOG_GZ ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_command(
+  OUTPUT ${QUORVANE_CHANGELOG_GZ}
+  COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/changelog > ${QUORVANE_CHANGELOG_GZ}
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog)
+add_custom_target(quorvane_changelog ALL DEPENDS ${QUORVANE_CHANGELOG_GZ})
+install(FILES ${QUORVANE_CHANGELOG_GZ} DESTINATION ${QUORVANE_DOC_DIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvane)
 set(CPACK_PACKAGE_VENDOR "The Quorvane developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Repayment reports of Chinese home-purchase loans")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quorvane computes the month-by-month repayment report of a Chinese personal
+home-purchase loan as banks granted them in 2005 to 2008, exact to the fen,
+under the equal-payment or the equal-principal method. Its rate-change
+section replays a loan across benchmark-rate adjustments and prepayments,
+and a chart shows how each payment splits into principal and interest.")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CONTACT "The Quorvane developers <quorvane@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

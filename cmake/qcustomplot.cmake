@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # QCustomPlot 2.1 built for Qt 6, the library that draws the repayment chart:
 # on Debian the shared libQCustomPlotQt6 of libqcustomplot-dev, for Windows a
 # static library built from Debian's source (scripts/windows), named with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The equal-payment report on any eight field texts: nothing (refused),
 // or a header, a separator and period lines numbered on by one; and the
 // months repay the loan to within the rounding of each month.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The equal-principal report on any eight field texts: nothing (refused),
 // or the totals, a separator and period lines numbered on by one.
 #include "arith/equal_principal.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // FieldNumber on any text: a number is finite, agrees with the C library's
 // reading of the same text, ignores blanks around it, and the text the
 // program writes for it reads back.

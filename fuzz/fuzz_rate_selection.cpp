@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rate selection on any list, row and term text: it writes only for a row
 // of the table and a term that is a number, and then exactly the row's texts.
 #include <string>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the window icon as the program draws it: a 32 x 32 PNG file, or,
 // for a name ending in ".ico", a Windows icon holding the 32 x 32 image in
 // 256 colours and larger renderings of the same design.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes pictures of the calculator's window: just after start-up, after
 // "计 算" on the start-up loan, and with the report box's context menu open;
 // and the repayment chart of that loan under each method, side by side, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, Calculate under both methods and two stretches of the
 // rate-change section, through Form1 and a window held in plain C++. The two
 // 360-month reports must equal the golden files character for character.
