@@ -33,4 +33,5 @@ endif()
 
 # One self-contained executable: the compiler's runtime and the thread library
 # are linked in, so nothing but Windows' own libraries is needed beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# No link time in its header, so the same source gives the same program.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")

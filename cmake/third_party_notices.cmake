@@ -1,0 +1,260 @@
+# SPDX-FileCopyrightText: 2026 The Quorvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Writes THIRD-PARTY.txt for the Windows program from what its linker map says
+# was linked into quorvane.exe: each Qt module and the libraries Qt bundles
+# into it, with the notices Qt's source gives for them (qt_attribution.json),
+# QCustomPlot, and the pieces of the MinGW-w64 runtime. UTF-8 with a byte
+# order mark and CR LF line ends, so Notepad shows it as it is.
+#
+#   cmake -DMAP=quorvane.map -DQT_SOURCE=... -DQT_VERSION=6.4.2
+#         -DQCUSTOMPLOT_SOURCE=... -DQCUSTOMPLOT_VERSION=2.1.0
+#         -DOUTPUT=THIRD-PARTY.txt -P third_party_notices.cmake
+cmake_minimum_required(VERSION 3.25)
+
+foreach(input MAP QT_SOURCE QT_VERSION QCUSTOMPLOT_SOURCE QCUSTOMPLOT_VERSION OUTPUT)
+  if(NOT DEFINED ${input})
+    message(FATAL_ERROR "third_party_notices: ${input} is not set")
+  endif()
+endforeach()
+
+# The archives the linker took members from.
+file(READ ${MAP} map)
+string(REGEX MATCHALL "[A-Za-z0-9_.+-]+\\.a\\(" members "${map}")
+set(archives "")
+foreach(member IN LISTS members)
+  string(REGEX REPLACE "\\($" "" archive "${member}")
+  list(APPEND archives ${archive})
+endforeach()
+list(REMOVE_DUPLICATES archives)
+
+function(linked archive result)
+  list(FIND archives ${archive} at)
+  if(at EQUAL -1)
+    set(${result} FALSE PARENT_SCOPE)
+  else()
+    set(${result} TRUE PARENT_SCOPE)
+  endif()
+endfunction()
+
+set(rule "==============================================================================")
+set(thin_rule "------------------------------------------------------------------------------")
+# The notices and the SPDX ids whose text follows once at the end are kept
+# in global properties, as functions at any depth add to them.
+set_property(GLOBAL PROPERTY notices "")
+set_property(GLOBAL PROPERTY shared_licences "")
+
+function(add_notice name version licence copyright text)
+  set(notice "${rule}\n${name}")
+  if(NOT "${version}" STREQUAL "")
+    string(APPEND notice " ${version}")
+  endif()
+  string(APPEND notice "\nLicence: ${licence}\n")
+  if(NOT "${copyright}" STREQUAL "")
+    string(APPEND notice "Copyright: ${copyright}\n")
+  endif()
+  string(APPEND notice "${thin_rule}\n${text}\n\n")
+  set_property(GLOBAL APPEND_STRING PROPERTY notices "${notice}")
+endfunction()
+
+# The text of an SPDX licence from Qt's LICENSES folder, given once at the end.
+function(refer_to_shared ids result)
+  string(REGEX MATCHALL "[A-Za-z0-9.+-]+" words "${ids}")
+  set(found "")
+  foreach(word IN LISTS words)
+    if(EXISTS ${QT_SOURCE}/LICENSES/${word}.txt)
+      list(APPEND found ${word})
+      set_property(GLOBAL APPEND PROPERTY shared_licences ${word})
+    endif()
+  endforeach()
+  if(found)
+    list(JOIN found ", " names)
+    set(${result} "The licence's text is under \"Licence texts\" at the end: ${names}." PARENT_SCOPE)
+  else()
+    set(${result} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+function(json_field json field result)
+  string(JSON value ERROR_VARIABLE missing GET "${json}" ${field})
+  if(missing)
+    set(value "")
+  endif()
+  set(${result} "${value}" PARENT_SCOPE)
+endfunction()
+
+# One entry of a qt_attribution.json, in the folder it lies in.
+function(add_attribution json folder)
+  json_field("${json}" Name name)
+  json_field("${json}" Version version)
+  json_field("${json}" Id id)
+  if(id IN_LIST not_in_this_build)
+    return()
+  endif()
+  json_field("${json}" LicenseId licence)
+  if("${licence}" STREQUAL "")
+    json_field("${json}" License licence)
+  endif()
+  json_field("${json}" Copyright copyright)
+  json_field("${json}" LicenseFile licence_file)
+  json_field("${json}" QtUsage usage)
+  set(text "")
+  if(NOT "${licence_file}" STREQUAL "" AND EXISTS ${folder}/${licence_file})
+    file(READ ${folder}/${licence_file} text)
+  else()
+    refer_to_shared("${licence}" text)
+  endif()
+  if(NOT "${usage}" STREQUAL "")
+    set(text "${usage}\n\n${text}")
+  endif()
+  add_notice("${name}" "${version}" "${licence}" "${copyright}" "${text}")
+endfunction()
+
+function(add_attributions_in folder)
+  file(GLOB_RECURSE attribution_files ${folder}/qt_attribution.json)
+  foreach(attribution_file IN LISTS attribution_files)
+    if(attribution_file MATCHES "/(tests|examples)/")
+      continue()
+    endif()
+    get_filename_component(attribution_folder ${attribution_file} DIRECTORY)
+    get_filename_component(attribution_folder_name ${attribution_folder} NAME)
+    if(attribution_folder_name IN_LIST not_in_this_build)
+      continue()
+    endif()
+    file(READ ${attribution_file} attribution)
+    string(JSON type TYPE "${attribution}")
+    if(type STREQUAL "ARRAY")
+      string(JSON count LENGTH "${attribution}")
+      math(EXPR last "${count} - 1")
+      foreach(i RANGE ${last})
+        string(JSON entry GET "${attribution}" ${i})
+        add_attribution("${entry}" ${attribution_folder})
+      endforeach()
+    else()
+      add_attribution("${attribution}" ${attribution_folder})
+    endif()
+  endforeach()
+endfunction()
+
+# Third-party code that a module's build refers to but that is not compiled
+# into this Windows build, by folder or by attribution id: forkfd serves Unix
+# processes only, the Vulkan allocator and registry and wintab belong to
+# features switched off (Vulkan, tablet events), pixman's routines are for
+# ARM processors, the Core Foundation event dispatcher for macOS.
+set(not_in_this_build forkfd VulkanMemoryAllocator vulkan wintab pixman qeventdispatcher_cf)
+
+# Qt's modules and plugins as their archives are named, and where they lie.
+set(qt_parts
+  "Qt6Core|Qt Core|corelib"
+  "Qt6Gui|Qt GUI|gui"
+  "Qt6Widgets|Qt Widgets|widgets"
+  "Qt6PrintSupport|Qt Print Support|printsupport"
+  "qwindows|Qt's Windows platform plugin|plugins/platforms/windows"
+  "qoffscreen|Qt's offscreen platform plugin|plugins/platforms/offscreen"
+  "qwindowsvistastyle|Qt's Windows Vista style|plugins/styles/windowsvista")
+refer_to_shared("LGPL-3.0-only GPL-3.0-only" qt_licence_text)
+foreach(part IN LISTS qt_parts)
+  string(REPLACE "|" ";" part "${part}")
+  list(GET part 0 archive)
+  list(GET part 1 name)
+  list(GET part 2 folder)
+  linked(lib${archive}.a is_linked)
+  if(NOT is_linked)
+    continue()
+  endif()
+  add_notice("${name}" ${QT_VERSION} "LGPL-3.0-only"
+             "The Qt Company Ltd. and other contributors"
+             "Linked statically; Qt's source, as built, is part of this release.\n${qt_licence_text}")
+  add_attributions_in(${QT_SOURCE}/src/${folder})
+  file(GLOB_RECURSE build_files ${QT_SOURCE}/src/${folder}/CMakeLists.txt
+                                ${QT_SOURCE}/src/${folder}/*.cmake)
+  set(referred "")
+  foreach(build_file IN LISTS build_files)
+    file(STRINGS ${build_file} lines REGEX "3rdparty/")
+    string(REGEX MATCHALL "3rdparty/[A-Za-z0-9_.-]+" found "${lines}")
+    list(APPEND referred ${found})
+  endforeach()
+  list(REMOVE_DUPLICATES referred)
+  foreach(third_party IN LISTS referred)
+    string(REPLACE "3rdparty/" "" third_party_name ${third_party})
+    if(NOT third_party_name IN_LIST not_in_this_build AND
+       NOT third_party_name IN_LIST attributed_third_parties)
+      list(APPEND attributed_third_parties ${third_party_name})
+      add_attributions_in(${QT_SOURCE}/src/3rdparty/${third_party_name})
+    endif()
+  endforeach()
+endforeach()
+
+# The libraries Qt bundles as archives of their own.
+foreach(bundled
+        "Qt6BundledFreetype|freetype" "Qt6BundledHarfbuzz|harfbuzz-ng"
+        "Qt6BundledLibpng|libpng" "Qt6BundledLibjpeg|libjpeg" "Qt6BundledPcre2|pcre2"
+        "Qt6BundledZLIB|zlib")
+  string(REPLACE "|" ";" bundled "${bundled}")
+  list(GET bundled 0 archive)
+  list(GET bundled 1 folder)
+  linked(lib${archive}.a is_linked)
+  if(is_linked AND NOT folder IN_LIST attributed_third_parties)
+    list(APPEND attributed_third_parties ${folder})
+    add_attributions_in(${QT_SOURCE}/src/3rdparty/${folder})
+  endif()
+endforeach()
+
+linked(libQCustomPlotQt6.a is_linked)
+if(is_linked)
+  file(READ ${QCUSTOMPLOT_SOURCE}/GPL.txt text)
+  add_notice("QCustomPlot" ${QCUSTOMPLOT_VERSION} "GPL-3.0-or-later" "Emanuel Eichhammer"
+             "Draws the repayment chart. Linked statically.\n\n${text}")
+endif()
+
+# The compiler's runtime and the Windows runtime of MinGW-w64, as Debian's
+# packages of them describe their copyright.
+set(gcc_runtime "")
+foreach(archive libstdc++.a libgcc.a libgcc_eh.a)
+  linked(${archive} is_linked)
+  if(is_linked)
+    list(APPEND gcc_runtime ${archive})
+  endif()
+endforeach()
+if(gcc_runtime)
+  list(JOIN gcc_runtime ", " pieces)
+  file(READ /usr/share/doc/gcc-mingw-w64-base/copyright text)
+  add_notice("GCC runtime libraries (${pieces})" "" "GPL-3.0-or-later WITH GCC-exception-3.1"
+             "Free Software Foundation, Inc."
+             "The C++ standard library and the compiler's support routines, linked statically under the GCC Runtime Library Exception.\n\n${text}")
+endif()
+set(mingw_runtime "")
+foreach(archive libwinpthread.a libmingwex.a libmingw32.a libmoldname.a libmsvcrt.a)
+  linked(${archive} is_linked)
+  if(is_linked)
+    list(APPEND mingw_runtime ${archive})
+  endif()
+endforeach()
+if(mingw_runtime)
+  list(JOIN mingw_runtime ", " pieces)
+  file(READ /usr/share/doc/mingw-w64-x86-64-dev/copyright text)
+  add_notice("MinGW-w64 runtime and winpthreads (${pieces})" "" "ZPL-2.1 AND MIT AND BSD-3-Clause"
+             "The MinGW-w64 project" "${text}")
+endif()
+
+set(document "Quorvane for Windows: the third-party software in quorvane.exe\n\n")
+string(APPEND document
+       "quorvane.exe is free software under the GNU General Public License, version 3 or\n"
+       "later (see LICENSE). It contains the following software by others, each under\n"
+       "its own licence, as listed here from what was linked into it.\n\n")
+get_property(notices GLOBAL PROPERTY notices)
+get_property(shared_licences GLOBAL PROPERTY shared_licences)
+list(REMOVE_DUPLICATES shared_licences)
+string(APPEND document "${notices}")
+if(shared_licences)
+  string(APPEND document "${rule}\nLicence texts\n${rule}\n\n")
+  foreach(id IN LISTS shared_licences)
+    file(READ ${QT_SOURCE}/LICENSES/${id}.txt text)
+    string(APPEND document "${thin_rule}\n${id}\n${thin_rule}\n${text}\n\n")
+  endforeach()
+endif()
+
+string(REPLACE "\r\n" "\n" document "${document}")
+string(REPLACE "\n" "\r\n" document "${document}")
+string(ASCII 239 187 191 byte_order_mark)
+file(WRITE ${OUTPUT} "${byte_order_mark}${document}")
