@@ -118,6 +118,10 @@ void Chart(benchmark::State& state) {
       chart->window()->close();
       QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    window.activateWindow();  // back from the chart, as a user's window is
+    if (!QTest::qWaitForWindowActive(&window)) {
+      break;
+    }
     report->setFocus();
     state.ResumeTiming();
     QTest::keyClick(report, Qt::Key_F11);

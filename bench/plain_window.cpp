@@ -19,7 +19,9 @@
 #include "toolkit/appearance.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // on a real display too, when one is named
+  }
   QApplication application(argc, argv);
   QWidget window;
   window.setWindowTitle(QString::fromStdString(quorvane::WindowCaption()));

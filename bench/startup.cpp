@@ -14,7 +14,9 @@
 #include "toolkit/form_window.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // on a real display too, when one is named
+  }
   QApplication application(argc, argv);
   quorvane::SetUpApplication(application);
   quorvane::FormWindow window;
