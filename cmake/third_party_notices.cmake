@@ -151,7 +151,11 @@ set(qt_parts
   "Qt6PrintSupport|Qt Print Support|printsupport"
   "qwindows|Qt's Windows platform plugin|plugins/platforms/windows"
   "qoffscreen|Qt's offscreen platform plugin|plugins/platforms/offscreen"
-  "qwindowsvistastyle|Qt's Windows Vista style|plugins/styles/windowsvista")
+  "qwindowsvistastyle|Qt's Windows Vista style|plugins/styles/windowsvista"
+  "qgif|Qt's GIF image plugin|plugins/imageformats/gif"
+  "qico|Qt's ICO image plugin|plugins/imageformats/ico"
+  "qjpeg|Qt's JPEG image plugin|plugins/imageformats/jpeg"
+  "Qt6EntryPoint|Qt's entry point for Windows programs|entrypoint")
 refer_to_shared("LGPL-3.0-only GPL-3.0-only" qt_licence_text)
 foreach(part IN LISTS qt_parts)
   string(REPLACE "|" ";" part "${part}")
@@ -224,7 +228,8 @@ if(gcc_runtime)
              "The C++ standard library and the compiler's support routines, linked statically under the GCC Runtime Library Exception.\n\n${text}")
 endif()
 set(mingw_runtime "")
-foreach(archive libwinpthread.a libmingwex.a libmingw32.a libmoldname.a libmsvcrt.a)
+foreach(archive libpthread.a libwinpthread.a libmingwex.a libmingw32.a libmoldname.a libmsvcrt.a
+                libuuid.a libdxguid.a)
   linked(${archive} is_linked)
   if(is_linked)
     list(APPEND mingw_runtime ${archive})
