@@ -9,6 +9,7 @@
 #include "arith/equal_principal.h"
 #include "arith/number_rules.h"
 #include "arith/number_text.h"
+#include "arith/report_format.h"
 
 namespace quorvane {
 
@@ -51,7 +52,7 @@ std::optional<AccrualTexts> Accrued(const Stretch& stretch, double stretchPrinci
     return std::nullopt;
   }
   AccrualTexts texts{NumberText(principalRepaid), NumberText(monthsRepaid), std::string(log)};
-  texts.log += log.empty() ? " =" : " +";
+  texts.log += log.empty() ? kFirstStretchMark : kNextStretchMark;
   texts.log += StrText(logged);
   texts.log += kLineBreak;
   return texts;

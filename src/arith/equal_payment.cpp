@@ -7,6 +7,7 @@
 
 #include "arith/number_rules.h"
 #include "arith/number_text.h"
+#include "arith/report_format.h"
 
 namespace quorvane {
 
@@ -70,26 +71,28 @@ bool AllFinite(std::initializer_list<float> figures) {
 }
 
 std::string Header(float payment, float total, float interest) {
-  std::string header = "月还款:" + PointNumberText(payment) +
-                       "元| 总还款:" + PointNumberText(total) +
-                       "元| 其中利息:" + PointNumberText(interest) + "元";
+  const auto& pieces = kEqualPaymentHeader;
+  std::string header = std::string(pieces[0]) + PointNumberText(payment) + std::string(pieces[1]) +
+                       PointNumberText(total) + std::string(pieces[2]) + PointNumberText(interest) +
+                       std::string(pieces[3]);
   header += kLineBreak;
-  header.append(56, '-');
+  header.append(kEqualPaymentShape.separatorLength, '-');
   header += kLineBreak;
   return header;
 }
 
 void AppendMonthLine(std::string& lines, double number, float payment,
                      const EqualPaymentMonths::Month& month) {
-  lines += "第";
+  const auto& pieces = kEqualPaymentMonth;
+  lines += pieces[0];
   AppendPointNumberText(lines, number);
-  lines += "期:";
+  lines += pieces[1];
   AppendNumberText(lines, payment);
-  lines += "元 | 其中本金:";
+  lines += pieces[2];
   AppendNumberText(lines, month.principal);
-  lines += "元 | 利息:";
+  lines += pieces[3];
   AppendNumberText(lines, month.interest);
-  lines += "元";
+  lines += pieces[4];
   lines += kLineBreak;
 }
 

@@ -7,6 +7,7 @@
 
 #include "arith/number_rules.h"
 #include "arith/number_text.h"
+#include "arith/report_format.h"
 
 namespace quorvane {
 
@@ -18,23 +19,25 @@ namespace {
 
 void AppendMonthLine(std::string& lines, double number, float payment, float share,
                      float interest) {
-  lines += "第";
+  const auto& pieces = kEqualPrincipalMonth;
+  lines += pieces[0];
   AppendPointNumberText(lines, number);
-  lines += "期：";
+  lines += pieces[1];
   AppendPointNumberText(lines, payment);
-  lines += "元 | 其中本金:";
+  lines += pieces[2];
   AppendPointNumberText(lines, share);
-  lines += "元 | 利息:";
+  lines += pieces[3];
   AppendPointNumberText(lines, interest);
-  lines += "元";
+  lines += pieces[4];
   lines += kLineBreak;
 }
 
 std::string Totals(float total, float interestTotal) {
-  std::string totals =
-      "总还款:" + PointNumberText(total) + "其中利息:" + PointNumberText(interestTotal) + "元";
+  const auto& pieces = kEqualPrincipalHeader;
+  std::string totals = std::string(pieces[0]) + PointNumberText(total) + std::string(pieces[1]) +
+                       PointNumberText(interestTotal) + std::string(pieces[2]);
   totals += kLineBreak;
-  totals.append(40, '-');
+  totals.append(kEqualPrincipalShape.separatorLength, '-');
   totals += kLineBreak;
   return totals;
 }

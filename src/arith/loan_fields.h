@@ -43,7 +43,4 @@ std::optional<OwedLoan> ReadOwedLoan(const LoanTexts& texts);
 std::optional<double> ReadMonthlyRate(const LoanTexts& texts);
 std::optional<RemainingLoan> ReadRemainingLoan(const LoanTexts& texts);
 
-// A new line in the reports and the log: carriage return, line feed.
-inline constexpr std::string_view kLineBreak = "\r\n";
-
 }  // namespace quorvane

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "arith/loan_fields.h"
+#include "arith/report_format.h"
 
 namespace quorvane {
 
