@@ -35,8 +35,6 @@ inline constexpr std::string_view kChartKeysHint =
     "用 ←/→ 逐期、PageUp/PageDown 每 12 期、Home/End 到首末期查看；Ctrl+C 复制图表";
 inline constexpr std::string_view kOutOfChartRange =
     "报表中有超出图表所能显示范围的数额，图中未画出；各期数额仍可在此逐期查看。";
-// The report box's context-menu entry that opens the chart.
-inline constexpr std::string_view kChartEntry = "图表…";
 
 struct ChartMonth {
   double period = 0;     // 期数, as the report numbers it

@@ -19,7 +19,9 @@ inline constexpr int kClientWidth = 6915;
 inline constexpr int kClientHeight = 5925;
 inline constexpr int kTwipsPerPixel = 15;
 
-enum class ControlKind { Label, TextBox, MultiLineBox, ListBox, OptionButton, CommandButton };
+// What a control is and does. The two multi-line boxes differ in what they
+// hold: the reports (Text2) or the log of stretches (Text3).
+enum class ControlKind { Label, TextBox, ReportBox, LogBox, ListBox, OptionButton, CommandButton };
 
 struct TextColour {
   std::uint8_t red = 0;
@@ -39,6 +41,9 @@ enum class CaptionFont { Default, Bold9, Bold12 };
 struct ControlDesign {
   std::string_view name;
   ControlKind kind;
+  // Its index in its control array (Text1(3): 3, Command2: 2); -1 for the
+  // two multi-line boxes, which stand alone.
+  std::int16_t index;
   int left;
   int top;
   int width;
@@ -46,6 +51,11 @@ struct ControlDesign {
   std::string_view caption;  // the text at design, for boxes
   TextColour colour;
   CaptionFont font;
+  // What a screen reader says of a control that takes the focus: a name of
+  // its own (the two "重 置" buttons say what they reset), and the unit or
+  // the rule where one helps. Labels have none.
+  std::string_view accessibleName = {};
+  std::string_view accessibleDescription = {};
 };
 
 inline constexpr std::size_t kControlCount = 42;
@@ -62,16 +72,5 @@ struct LineDesign {
 };
 
 extern const std::array<LineDesign, 3> kSeparatorLines;
-
-// What a screen reader says of a control: its name and what helps to use it.
-struct AccessibleText {
-  std::string_view control;
-  std::string_view name;
-  std::string_view description;
-};
-
-// The controls that take the focus.
-inline constexpr std::size_t kFocusableControlCount = 18;
-extern const std::array<AccessibleText, kFocusableControlCount> kAccessibleTexts;
 
 }  // namespace quorvane

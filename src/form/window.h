@@ -15,7 +15,8 @@
 // Command3, List1(1) and Option1(0) are what the handlers (Command3_Click,
 // Text1_LostFocus(Index)) and the design table are written in, and the index
 // of a control array is part of its name (there is no Text1(7)). Code that
-// people read uses the names below for the indices.
+// people read uses the names below for the indices; this is the one table of
+// them, and the README points here.
 //
 //   control      name here            what it is
 //   Text1(0)     kAmount              loan amount, 万元
@@ -38,17 +39,9 @@
 //   List1(1)     kFundList            公积金贷款利率
 namespace quorvane {
 
-// The numeric fields Text1(0) to Text1(6) and Text1(8) keep their index as
-// their number (there is no Text1(7)); the two multi-line boxes follow.
+// The text boxes: the numeric fields Text1(index), named by the indices
+// below (kAmount …), and the two multi-line boxes.
 enum class TextBox : std::int16_t {
-  Text1_0 = 0,
-  Text1_1 = 1,
-  Text1_2 = 2,
-  Text1_3 = 3,
-  Text1_4 = 4,
-  Text1_5 = 5,
-  Text1_6 = 6,
-  Text1_8 = 8,
   Text2 = 100,
   Text3 = 101,
 };

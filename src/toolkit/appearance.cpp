@@ -32,7 +32,7 @@ const QStringList& ChineseFontFamilies() {
 }
 
 constexpr int kCaptionPoints = 9;
-constexpr int kTitlePoints = 12;
+constexpr int kLargeCaptionPoints = 12;  // the window's title caption
 
 QColor ToQColor(const TextColour& colour) { return {colour.red, colour.green, colour.blue}; }
 
@@ -53,7 +53,7 @@ QFont CaptionQFont(CaptionFont captionFont) {
   QFont font = WindowFont();
   if (captionFont != CaptionFont::Default) {
     font.setBold(true);
-    font.setPointSize(captionFont == CaptionFont::Bold12 ? kTitlePoints : kCaptionPoints);
+    font.setPointSize(captionFont == CaptionFont::Bold12 ? kLargeCaptionPoints : kCaptionPoints);
   }
   return font;
 }

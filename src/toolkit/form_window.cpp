@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "arith/report_format.h"
 #include "form/form_design.h"
 #include "toolkit/appearance.h"
 #include "toolkit/application.h"
@@ -30,19 +31,16 @@ namespace {
 // The form's texts break lines with CR LF; the boxes hold a plain line feed.
 QString ToBoxText(std::string_view text) {
   QString boxText = FromUtf8(text);
-  boxText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  boxText.replace(FromUtf8(kLineBreak), QStringLiteral("\n"));
   return boxText;
 }
 
 std::string FromBoxText(QString boxText) {
-  boxText.replace(QChar('\n'), QStringLiteral("\r\n"));
+  boxText.replace(QChar('\n'), FromUtf8(kLineBreak));
   return boxText.toStdString();
 }
 
-QPlainTextEdit* CreateMultiLineBox(const ControlDesign& design, QWidget* parent) {
-  // Text2 holds the reports, Text3 the log of stretches.
-  const auto content =
-      design.name == "Text2" ? ReportBox::Content::Report : ReportBox::Content::Log;
+QPlainTextEdit* CreateMultiLineBox(ReportBox::Content content, QWidget* parent) {
   auto* box = new ReportBox(content, parent);
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -51,27 +49,11 @@ QPlainTextEdit* CreateMultiLineBox(const ControlDesign& design, QWidget* parent)
   return box;
 }
 
-QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
-  const QString caption = FromUtf8(design.caption);
-  switch (design.kind) {
-    case ControlKind::Label: {
-      auto* label = new QLabel(caption, parent);
-      label->setWordWrap(true);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      return label;
-    }
-    case ControlKind::TextBox:
-      return new NumericField(caption, parent);
-    case ControlKind::MultiLineBox:
-      return CreateMultiLineBox(design, parent);
-    case ControlKind::ListBox:
-      return new RateList(parent);
-    case ControlKind::OptionButton:
-      return new QRadioButton(caption, parent);
-    case ControlKind::CommandButton:
-      return new QPushButton(caption, parent);
-  }
-  return nullptr;
+QLabel* CreateLabel(const QString& caption, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
 }
 
 }  // namespace
@@ -85,7 +67,7 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
   setFont(WindowFont());
   setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
   CreateControls();
-  FindControls();
+  SelectFirstMethod();
   ConnectEvents();
   form_.Form_Load();
   text2_->setFocus(Qt::OtherFocusReason);  // the focusable control first in tab order
@@ -111,7 +93,7 @@ void FormWindow::showEvent(QShowEvent* event) {
 void FormWindow::CreateControls() {
   // Created in tab order, so the focus chain follows the design.
   for (const ControlDesign& design : kFormDesign) {
-    QWidget* control = CreateControl(design, this);
+    QWidget* control = CreateControl(design);
     control->setObjectName(FromUtf8(design.name));
     ApplyAppearance(design, control);
     control->setGeometry(Pixels(design.left), Pixels(design.top), Pixels(design.width),
@@ -119,29 +101,39 @@ void FormWindow::CreateControls() {
     if (design.kind == ControlKind::Label) {
       control->lower();  // labels lie beneath the boxes they reach under
     }
+    if (!design.accessibleName.empty()) {
+      control->setAccessibleName(FromUtf8(design.accessibleName));
+      control->setAccessibleDescription(FromUtf8(design.accessibleDescription));
+    }
   }
 }
 
-void FormWindow::FindControls() {
-  for (const std::int16_t index : kText1Indices) {
-    text1_.at(index) = findChild<NumericField*>(QStringLiteral("Text1(%1)").arg(index));
+// Makes the control a design row describes and keeps it where the window's
+// operations find it, by its kind and its index in its control array.
+QWidget* FormWindow::CreateControl(const ControlDesign& design) {
+  const QString caption = FromUtf8(design.caption);
+  switch (design.kind) {
+    case ControlKind::Label:
+      return CreateLabel(caption, this);
+    case ControlKind::TextBox:
+      return text1_.at(design.index) = new NumericField(caption, this);
+    case ControlKind::ReportBox:
+      return text2_ = CreateMultiLineBox(ReportBox::Content::Report, this);
+    case ControlKind::LogBox:
+      return text3_ = CreateMultiLineBox(ReportBox::Content::Log, this);
+    case ControlKind::ListBox:
+      return list1_.at(design.index) = new RateList(this);
+    case ControlKind::OptionButton:
+      return option1_.at(design.index) = new QRadioButton(caption, this);
+    case ControlKind::CommandButton:
+      return command_.at(design.index - 1) = new QPushButton(caption, this);
   }
-  text2_ = findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
-  text3_ = findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
-  for (int index = 0; index < 2; ++index) {
-    option1_.at(index) = findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(index));
-    list1_.at(index) = findChild<RateList*>(QStringLiteral("List1(%1)").arg(index));
-  }
-  for (int number = 1; number <= 4; ++number) {
-    command_.at(number - 1) = findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
-  }
+  return nullptr;
+}
+
+void FormWindow::SelectFirstMethod() {
   option1_[0]->setChecked(true);
   KeepTabOnTheSelectedMethod();
-  for (const AccessibleText& text : kAccessibleTexts) {
-    auto* control = findChild<QWidget*>(FromUtf8(text.control));
-    control->setAccessibleName(FromUtf8(text.name));
-    control->setAccessibleDescription(FromUtf8(text.description));
-  }
 }
 
 // Tab and Shift+Tab reach the method buttons only at the selected one. Qt

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "form/form1.h"
+#include "form/form_design.h"
 #include "form/window.h"
 
 class QPlainTextEdit;
@@ -48,7 +49,8 @@ class FormWindow : public QWidget, public Window {
  private:
   void CentreOnScreen();
   void CreateControls();
-  void FindControls();
+  QWidget* CreateControl(const ControlDesign& design);
+  void SelectFirstMethod();
   void ConnectEvents();
   void KeepTabOnTheSelectedMethod();
   [[nodiscard]] QWidget* Box(TextBox box) const;

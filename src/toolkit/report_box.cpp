@@ -12,7 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "form/chart_figures.h"
+#include "form/menu_texts.h"
 #include "toolkit/chart_window.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
@@ -20,13 +20,13 @@
 namespace quorvane {
 
 ReportBox::ReportBox(Content content, QWidget* parent) : QPlainTextEdit(parent), content_(content) {
-  copyAsTable_ = new QAction(QStringLiteral("复制为表格"), this);
+  copyAsTable_ = new QAction(FromUtf8(kCopyAsTableEntry), this);
   copyAsTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   copyAsTable_->setShortcutContext(Qt::WidgetShortcut);
   connect(copyAsTable_, &QAction::triggered, this, &ReportBox::CopyAsTable);
   addAction(copyAsTable_);
   if (content_ == Content::Report) {
-    print_ = new QAction(QStringLiteral("打印…"), this);
+    print_ = new QAction(FromUtf8(kPrintEntry), this);
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print_->setShortcutContext(Qt::WidgetShortcut);
     connect(print_, &QAction::triggered, this, &ReportBox::PrintPreview);

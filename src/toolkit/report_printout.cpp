@@ -8,6 +8,7 @@
 #include <QPrinter>
 
 #include "form/form_design.h"
+#include "form/menu_texts.h"
 #include "toolkit/appearance.h"
 #include "toolkit/utf8.h"
 
@@ -16,7 +17,7 @@ namespace quorvane {
 namespace {
 
 constexpr int kPrintPoints = 10;
-constexpr int kTitlePoints = 14;
+constexpr int kPrintTitlePoints = 14;
 
 QString Cell(const char* tag, std::string_view text) {
   return QStringLiteral("<%1 align=\"right\">%2</%1>")
@@ -27,7 +28,7 @@ QString Cell(const char* tag, std::string_view text) {
 // heading row is its header: a paginated layout repeats it on every page.
 QString PrintedHtml(const ReportTable& table) {
   QString html = QStringLiteral("<p style=\"font-size: %1pt; font-weight: bold\">%2</p>")
-                     .arg(kTitlePoints)
+                     .arg(kPrintTitlePoints)
                      .arg((QString::fromStdString(WindowCaption()) + QStringLiteral("\u3000") +
                            FromUtf8(MethodName(table.method)))
                               .toHtmlEscaped());
@@ -87,7 +88,7 @@ void ReportPrintout::PaintPage(QPainter& painter, int page) const {
   painter.save();
   painter.setFont(font_);
   painter.drawText(footer_, Qt::AlignHCenter | Qt::AlignBottom,
-                   QStringLiteral("第 %1 页 / 共 %2 页").arg(page + 1).arg(PageCount()));
+                   FromUtf8(PageNumberText(page + 1, PageCount())));
   painter.restore();
 }
 

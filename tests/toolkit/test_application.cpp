@@ -110,9 +110,11 @@ class ApplicationTest : public QObject, WindowFixture {
         names << name;
       }
     }
-    QCOMPARE(names.size(), static_cast<qsizetype>(kFocusableControlCount));
+    // Eight numeric fields, two lists, two method buttons, four buttons, two boxes.
+    QCOMPARE(names.size(), 18);
     QVERIFY(names.contains(QStringLiteral("重置贷款信息")));
     QVERIFY(names.contains(QStringLiteral("重置调息还款")));
+    QCOMPARE(Control<QWidget>("Text2")->accessibleName(), QStringLiteral("还款计划"));
   }
 
   void designedColoursStayReadableOnADarkDesktop() {
