@@ -14,11 +14,14 @@ set(CMAKE_CXX_COMPILER ${QUORVANE_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUORVANE_MINGW}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${QUORVANE_MINGW})
+# moc, rcc and uic come from the build machine's own Qt of the same version,
+# whose CMake files lie in the machine's multiarch folder.
+execute_process(COMMAND dpkg-architecture -qDEB_BUILD_MULTIARCH
+                OUTPUT_VARIABLE QUORVANE_BUILD_MULTIARCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(QT_HOST_PATH /usr)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${QUORVANE_BUILD_MULTIARCH}/cmake)
 if(QUORVANE_WINDOWS_QT)
   list(APPEND CMAKE_FIND_ROOT_PATH ${QUORVANE_WINDOWS_QT})
-  # moc, rcc and uic come from the build machine's own Qt of the same version.
-  set(QT_HOST_PATH /usr)
-  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -15,8 +15,8 @@ using quorvane::testing::WindowFixture;
 
 namespace {
 
-// The newest lower limit, selected at start-up.
-const int kStartUpRow = static_cast<int>(quorvane::NewestLowerLimitRow());
+// The newest lower limit, selected at start-up: "08.12.23后下限".
+constexpr int kStartUpRow = 30;
 
 const QString kUsage = QStringLiteral(
     "对于等额本金这不是问题，因为每月您还的本金都一样多，调息后直接按新的利率计算但对于等额本息，"

@@ -15,15 +15,24 @@
 #include <QTest>
 #include <memory>
 
+#include "toolkit/application.h"
 #include "toolkit/form_window.h"
 
-// A fresh calculator window for each test, shown on the offscreen platform,
-// and the ways a user reaches its controls: typing, clicking, choosing rows.
+// A fresh calculator window for each test, shown on the offscreen platform in
+// an application set up as the program's, and the ways a user reaches its
+// controls: typing, clicking, choosing rows.
 namespace quorvane::testing {
 
 class WindowFixture {
  public:
   void Open() {
+    // The application as the program sets it up: its style, its palette and
+    // Qt's Chinese texts, so the tests see what users see.
+    static const bool setUp = [] {
+      SetUpApplication(*qApp);
+      return true;
+    }();
+    Q_UNUSED(setUp);
     window_ = std::make_unique<FormWindow>();
     window_->show();
     window_->activateWindow();
