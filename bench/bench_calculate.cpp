@@ -10,7 +10,10 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -102,6 +105,22 @@ void PrintPreview(benchmark::State& state) {
 }
 
 BENCHMARK(PrintPreview)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// The yardstick for 打印…: Qt's own print preview of one page with one line.
+void QtPrintPreviewOfOneLine(benchmark::State& state) {
+  QPrinter printer(QPrinter::HighResolution);
+  for (auto _ : state) {
+    QPrintPreviewDialog preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [](QPrinter* target) {
+      QPainter painter(target);
+      painter.drawText(100, 100, QStringLiteral("第1期:1560.73元"));
+    });
+    QTimer::singleShot(0, &preview, &QDialog::reject);
+    preview.exec();
+  }
+}
+
+BENCHMARK(QtPrintPreviewOfOneLine)->Unit(benchmark::kMillisecond);
 
 // "图表…": from F11 in the report box until the chart window is shown and
 // painted, a new window each time.

@@ -3,9 +3,10 @@
 
 #include "toolkit/report_printout.h"
 
-#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "form/form_design.h"
 #include "form/menu_texts.h"
@@ -18,76 +19,115 @@ namespace {
 
 constexpr int kPrintPoints = 10;
 constexpr int kPrintTitlePoints = 14;
+constexpr double kRowPadding = 0.35;  // of a line's height, above and below the text
 
-QString Cell(const char* tag, std::string_view text) {
-  return QStringLiteral("<%1 align=\"right\">%2</%1>")
-      .arg(QLatin1String(tag), FromUtf8(text).toHtmlEscaped());
+QStringList Cells(const ReportMonth& month) {
+  QStringList cells;
+  for (const std::string& figure : month) {
+    cells << FromUtf8(figure);
+  }
+  return cells;
 }
 
-// The title line, the header's figures, and the months as a table whose
-// heading row is its header: a paginated layout repeats it on every page.
-QString PrintedHtml(const ReportTable& table) {
-  QString html = QStringLiteral("<p style=\"font-size: %1pt; font-weight: bold\">%2</p>")
-                     .arg(kPrintTitlePoints)
-                     .arg((QString::fromStdString(WindowCaption()) + QStringLiteral("\u3000") +
-                           FromUtf8(MethodName(table.method)))
-                              .toHtmlEscaped());
+}  // namespace
+
+ReportPrintout::ReportPrintout(const ReportTable& table, QPrinter& printer)
+    : font_(WindowFont()), titleFont_(WindowFont()), headingFont_(WindowFont()) {
+  font_.setPointSize(kPrintPoints);
+  titleFont_.setPointSize(kPrintTitlePoints);
+  titleFont_.setBold(true);
+  headingFont_.setPointSize(kPrintPoints);
+  headingFont_.setBold(true);
+
+  title_ = QString::fromStdString(WindowCaption()) + QStringLiteral("\u3000") +
+           FromUtf8(MethodName(table.method));
   QStringList figures;
   for (const ReportFigure& figure : table.figures) {
     figures << FromUtf8(figure.label) + QStringLiteral("：") + FromUtf8(figure.value) +
                    QStringLiteral("元");
   }
-  html +=
-      QStringLiteral("<p>%1</p>").arg(figures.join(QStringLiteral("\u3000\u3000")).toHtmlEscaped());
-  html += QStringLiteral(
-      "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\" border=\"0.5\" "
-      "style=\"border-collapse: collapse\"><thead><tr>");
-  for (const std::string_view heading : kMonthHeadings) {
-    html += Cell("th", heading);
-  }
-  html += QStringLiteral("</tr></thead>");
-  html.reserve(html.size() + static_cast<qsizetype>(table.months.size()) * 160);
+  figures_ = figures.join(QStringLiteral("\u3000\u3000"));
+  rows_.reserve(table.months.size());
   for (const ReportMonth& month : table.months) {
-    html += QStringLiteral("<tr>");
-    for (const std::string& figure : month) {
-      html += Cell("td", figure);
-    }
-    html += QStringLiteral("</tr>");
+    rows_.push_back(Cells(month));
   }
-  html += QStringLiteral("</table>");
-  return html;
+
+  page_ = printer.pageLayout().paintRectPixels(printer.resolution());
+  page_.moveTo(0, 0);
+  const QFontMetricsF metrics(font_, &printer);
+  rowHeight_ = metrics.height() * (1 + 2 * kRowPadding);
+  const double titleHeight = QFontMetricsF(titleFont_, &printer).height() * 1.5;
+  const double figuresHeight =
+      metrics.boundingRect(page_, Qt::TextWordWrap, figures_).height() + metrics.height();
+  headerHeight_ = titleHeight + figuresHeight;
+  footerHeight_ = 2.5 * metrics.height();
+  const double tableHeight = page_.height() - footerHeight_;
+  // Every page has the heading row; the first also the title and the figures.
+  rowsPerPage_ = std::max<std::size_t>(1, static_cast<std::size_t>(tableHeight / rowHeight_) - 1);
+  firstPageRows_ =
+      static_cast<std::size_t>(std::max(0.0, (tableHeight - headerHeight_) / rowHeight_ - 1));
 }
 
-}  // namespace
-
-ReportPrintout::ReportPrintout(const ReportTable& table, QPrinter& printer) : font_(WindowFont()) {
-  font_.setPointSize(kPrintPoints);
-  document_.setDefaultFont(font_);
-  document_.setHtml(PrintedHtml(table));
-
-  document_.documentLayout()->setPaintDevice(&printer);
-  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-  const double footerHeight = 2.5 * QFontMetricsF(font_, &printer).height();
-  body_ = QRectF(0, 0, page.width(), page.height() - footerHeight);
-  footer_ = QRectF(0, body_.bottom(), page.width(), footerHeight);
-  document_.setPageSize(body_.size());
+int ReportPrintout::PageCount() const {
+  if (rows_.size() <= firstPageRows_) {
+    return 1;
+  }
+  const std::size_t later = rows_.size() - firstPageRows_;
+  return 1 + static_cast<int>((later + rowsPerPage_ - 1) / rowsPerPage_);
 }
 
-int ReportPrintout::PageCount() const { return document_.pageCount(); }
+std::pair<std::size_t, std::size_t> ReportPrintout::MonthsOn(int page) const {
+  const std::size_t first =
+      page == 0 ? 0 : firstPageRows_ + static_cast<std::size_t>(page - 1) * rowsPerPage_;
+  const std::size_t count = page == 0 ? firstPageRows_ : rowsPerPage_;
+  return {std::min(first, rows_.size()), std::min(first + count, rows_.size())};
+}
+
+// One row of the table: four cells of equal width, framed, the figures set
+// right as in a ledger.
+void ReportPrintout::PaintRow(QPainter& painter, double top, const QStringList& cells,
+                              bool heading) const {
+  const double width = page_.width() / 4;
+  const double padding = rowHeight_ * kRowPadding / (1 + 2 * kRowPadding);
+  painter.setFont(heading ? headingFont_ : font_);
+  for (qsizetype column = 0; column < cells.size() && column < 4; ++column) {
+    const QRectF cell(page_.left() + static_cast<double>(column) * width, top, width, rowHeight_);
+    painter.drawRect(cell);
+    painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter,
+                     cells[column]);
+  }
+}
 
 void ReportPrintout::PaintPage(QPainter& painter, int page) const {
-  const QRectF shown(0, page * body_.height(), body_.width(), body_.height());
   painter.save();
-  painter.translate(body_.left(), body_.top() - shown.top());
-  painter.setClipRect(shown);
-  QAbstractTextDocumentLayout::PaintContext context;
-  context.clip = shown;
-  document_.documentLayout()->draw(&painter, context);
-  painter.restore();
-
-  painter.save();
+  QPen pen(Qt::black);
+  pen.setWidthF(rowHeight_ / 40);  // a hairline at any resolution
+  painter.setPen(pen);
+  double top = page_.top();
+  if (page == 0) {
+    painter.setFont(titleFont_);
+    const double titleHeight = QFontMetricsF(titleFont_, painter.device()).height() * 1.5;
+    painter.drawText(QRectF(page_.left(), top, page_.width(), titleHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, title_);
+    top += titleHeight;
+    painter.setFont(font_);
+    painter.drawText(QRectF(page_.left(), top, page_.width(), headerHeight_ - titleHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, figures_);
+    top = page_.top() + headerHeight_;
+  }
+  QStringList headings;
+  for (const std::string_view heading : kMonthHeadings) {
+    headings << FromUtf8(heading);
+  }
+  PaintRow(painter, top, headings, true);
+  const auto [first, last] = MonthsOn(page);
+  for (std::size_t month = first; month < last; ++month) {
+    top += rowHeight_;
+    PaintRow(painter, top, rows_[month], false);
+  }
   painter.setFont(font_);
-  painter.drawText(footer_, Qt::AlignHCenter | Qt::AlignBottom,
+  const QRectF footer(page_.left(), page_.bottom() - footerHeight_, page_.width(), footerHeight_);
+  painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
                    FromUtf8(PageNumberText(page + 1, PageCount())));
   painter.restore();
 }
