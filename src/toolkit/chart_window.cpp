@@ -172,7 +172,7 @@ void ChartWindow::MarkMonth(std::size_t month) {
     return;
   }
   marked_ = month;
-  QString line = FromUtf8(MonthLine(figures_, month));
+  status_->setText(FromUtf8(MonthLine(figures_, month)));
   if (figures_.plottable) {
     const double period = figures_.months[month].period;
     marker_->point1->setCoords(period, 0);
@@ -180,7 +180,6 @@ void ChartWindow::MarkMonth(std::size_t month) {
     marker_->setVisible(true);
     plot_->replot(QCustomPlot::rpQueuedReplot);
   }
-  status_->setText(line);
 }
 
 void ChartWindow::MarkMonthAt(const QMouseEvent* event) {
