@@ -8,10 +8,7 @@
 // it does not use (no plotting library).
 #include <QApplication>
 #include <QPlainTextEdit>
-#include <QTest>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <cstdio>
 
 #include "form/form_design.h"
 #include "form/help_text.h"
@@ -31,13 +28,5 @@ int main(int argc, char** argv) {
   auto* text = new QPlainTextEdit(QString::fromStdString(quorvane::HelpText()), &window);
   auto* layout = new QVBoxLayout(&window);
   layout->addWidget(text);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) {
-    return 1;
-  }
-  const double shownAfter = quorvane::bench::MillisecondsSinceProcessStart();
-  QTimer::singleShot(500, &application, &QApplication::quit);  // then at rest
-  QApplication::exec();
-  std::printf("startup_ms %.1f rss_kb %ld\n", shownAfter, quorvane::bench::ResidentKilobytes());
-  return 0;
+  return quorvane::bench::ReportStartUp(application, window);
 }

@@ -7,7 +7,11 @@
 // since the kernel started it, and the memory it holds. Linux only, like the
 // benchmarks that use it.
 #include <unistd.h>
+#include <QApplication>
 #include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <ctime>
 
@@ -40,6 +44,20 @@ inline long ResidentKilobytes() {
     }
   }
   return -1;
+}
+
+// Shows the window, waits until it is on screen and, after half a second at
+// rest, prints "startup_ms <ms> rss_kb <kB>"; the process's exit status.
+inline int ReportStartUp(QApplication& application, QWidget& window) {
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    return 1;
+  }
+  const double shownAfter = MillisecondsSinceProcessStart();
+  QTimer::singleShot(500, &application, &QApplication::quit);  // then at rest
+  QApplication::exec();
+  std::printf("startup_ms %.1f rss_kb %ld\n", shownAfter, ResidentKilobytes());
+  return 0;
 }
 
 }  // namespace quorvane::bench

@@ -5,9 +5,6 @@
 // window is shown, set up as the program sets it up, and the memory it then
 // holds at rest. Prints one line: "startup_ms <ms> rss_kb <kB>".
 #include <QApplication>
-#include <QTest>
-#include <QTimer>
-#include <cstdio>
 
 #include "process_clock.h"
 #include "toolkit/application.h"
@@ -20,13 +17,5 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   quorvane::SetUpApplication(application);
   quorvane::FormWindow window;
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) {
-    return 1;
-  }
-  const double shownAfter = quorvane::bench::MillisecondsSinceProcessStart();
-  QTimer::singleShot(500, &application, &QApplication::quit);  // then at rest
-  QApplication::exec();
-  std::printf("startup_ms %.1f rss_kb %ld\n", shownAfter, quorvane::bench::ResidentKilobytes());
-  return 0;
+  return quorvane::bench::ReportStartUp(application, window);
 }

@@ -37,6 +37,18 @@ function(linked archive result)
   endif()
 endfunction()
 
+# Those of the given archives that were linked.
+function(linked_among result)
+  set(found "")
+  foreach(archive IN LISTS ARGN)
+    linked(${archive} is_linked)
+    if(is_linked)
+      list(APPEND found ${archive})
+    endif()
+  endforeach()
+  set(${result} ${found} PARENT_SCOPE)
+endfunction()
+
 set(rule "==============================================================================")
 set(thin_rule "------------------------------------------------------------------------------")
 # The notices and the SPDX ids whose text follows once at the end are kept
@@ -213,13 +225,7 @@ endif()
 
 # The compiler's runtime and the Windows runtime of MinGW-w64, as Debian's
 # packages of them describe their copyright.
-set(gcc_runtime "")
-foreach(archive libstdc++.a libgcc.a libgcc_eh.a)
-  linked(${archive} is_linked)
-  if(is_linked)
-    list(APPEND gcc_runtime ${archive})
-  endif()
-endforeach()
+linked_among(gcc_runtime libstdc++.a libgcc.a libgcc_eh.a)
 if(gcc_runtime)
   list(JOIN gcc_runtime ", " pieces)
   file(READ /usr/share/doc/gcc-mingw-w64-base/copyright text)
@@ -227,14 +233,8 @@ if(gcc_runtime)
              "Free Software Foundation, Inc."
              "The C++ standard library and the compiler's support routines, linked statically under the GCC Runtime Library Exception.\n\n${text}")
 endif()
-set(mingw_runtime "")
-foreach(archive libpthread.a libwinpthread.a libmingwex.a libmingw32.a libmoldname.a libmsvcrt.a
-                libuuid.a libdxguid.a)
-  linked(${archive} is_linked)
-  if(is_linked)
-    list(APPEND mingw_runtime ${archive})
-  endif()
-endforeach()
+linked_among(mingw_runtime libpthread.a libwinpthread.a libmingwex.a libmingw32.a libmoldname.a
+             libmsvcrt.a libuuid.a libdxguid.a)
 if(mingw_runtime)
   list(JOIN mingw_runtime ", " pieces)
   file(READ /usr/share/doc/mingw-w64-x86-64-dev/copyright text)

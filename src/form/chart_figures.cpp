@@ -23,13 +23,14 @@ std::optional<double> Charted(std::string_view text) {
   return figure;
 }
 
-std::optional<std::int64_t> Fen(std::string_view text) {
-  const auto figure = Charted(text);
-  if (!figure) {
+std::optional<std::int64_t> Fen(std::optional<double> yuan) {
+  if (!yuan) {
     return std::nullopt;
   }
-  return std::llround(*figure * 100);
+  return std::llround(*yuan * 100);
 }
+
+std::optional<std::int64_t> Fen(std::string_view text) { return Fen(Charted(text)); }
 
 // A running sum of fen stays far inside 64 bits: each month adds at most
 // kLargestCharted yuan, and the sum stops being known before it could wrap.
@@ -147,18 +148,18 @@ ChartFigures FiguresOf(const ReportTable& table) {
   auto owedFen = balanceFen;
   for (const ReportMonth& texts : table.months) {
     const auto period = Charted(texts[0]);
-    const auto payment = Charted(texts[1]);
+    const auto payment = Charted(texts[1]);  // not drawn itself: the bars stack up to it
     const auto principal = Charted(texts[2]);
     const auto interest = Charted(texts[3]);
-    const auto shareFen = Fen(texts[2]);
+    const auto shareFen = Fen(principal);
     if (owedFen && shareFen && std::llabs(*owedFen) < kLargestSumFen) {
       *owedFen -= *shareFen;
     } else {
       owedFen.reset();
     }
     figures.plottable = figures.plottable && period && payment && principal && interest && owedFen;
-    figures.months.push_back({period.value_or(0), payment.value_or(0), principal.value_or(0),
-                              interest.value_or(0), owedFen});
+    figures.months.push_back(
+        {period.value_or(0), principal.value_or(0), interest.value_or(0), owedFen});
   }
   return figures;
 }

@@ -38,8 +38,7 @@ inline constexpr std::string_view kOutOfChartRange =
 
 struct ChartMonth {
   double period = 0;     // 期数, as the report numbers it
-  double payment = 0;    // 月还款, yuan
-  double principal = 0;  // 其中本金
+  double principal = 0;  // 其中本金, yuan
   double interest = 0;   // 利息
   // 剩余本金 after the month; unknown from a month whose principal the chart
   // cannot count on.

@@ -47,6 +47,9 @@ ReportPrintout::ReportPrintout(const ReportTable& table, QPrinter& printer)
                    QStringLiteral("元");
   }
   figures_ = figures.join(QStringLiteral("\u3000\u3000"));
+  for (const std::string_view heading : kMonthHeadings) {
+    headings_ << FromUtf8(heading);
+  }
   rows_.reserve(table.months.size());
   for (const ReportMonth& month : table.months) {
     rows_.push_back(Cells(month));
@@ -56,10 +59,10 @@ ReportPrintout::ReportPrintout(const ReportTable& table, QPrinter& printer)
   page_.moveTo(0, 0);
   const QFontMetricsF metrics(font_, &printer);
   rowHeight_ = metrics.height() * (1 + 2 * kRowPadding);
-  const double titleHeight = QFontMetricsF(titleFont_, &printer).height() * 1.5;
+  titleHeight_ = QFontMetricsF(titleFont_, &printer).height() * 1.5;
   const double figuresHeight =
       metrics.boundingRect(page_, Qt::TextWordWrap, figures_).height() + metrics.height();
-  headerHeight_ = titleHeight + figuresHeight;
+  headerHeight_ = titleHeight_ + figuresHeight;
   footerHeight_ = 2.5 * metrics.height();
   const double tableHeight = page_.height() - footerHeight_;
   // Every page has the heading row; the first also the title and the figures.
@@ -106,20 +109,15 @@ void ReportPrintout::PaintPage(QPainter& painter, int page) const {
   double top = page_.top();
   if (page == 0) {
     painter.setFont(titleFont_);
-    const double titleHeight = QFontMetricsF(titleFont_, painter.device()).height() * 1.5;
-    painter.drawText(QRectF(page_.left(), top, page_.width(), titleHeight),
+    painter.drawText(QRectF(page_.left(), top, page_.width(), titleHeight_),
                      Qt::AlignLeft | Qt::AlignVCenter, title_);
-    top += titleHeight;
+    top += titleHeight_;
     painter.setFont(font_);
-    painter.drawText(QRectF(page_.left(), top, page_.width(), headerHeight_ - titleHeight),
+    painter.drawText(QRectF(page_.left(), top, page_.width(), headerHeight_ - titleHeight_),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, figures_);
     top = page_.top() + headerHeight_;
   }
-  QStringList headings;
-  for (const std::string_view heading : kMonthHeadings) {
-    headings << FromUtf8(heading);
-  }
-  PaintRow(painter, top, headings, true);
+  PaintRow(painter, top, headings_, true);
   const auto [first, last] = MonthsOn(page);
   for (std::size_t month = first; month < last; ++month) {
     top += rowHeight_;

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "form/report_table.h"
@@ -44,8 +45,10 @@ class ReportPrintout {
   QFont font_;
   QFont titleFont_;
   QFont headingFont_;
-  QRectF page_;              // the printable area, in device pixels
-  double rowHeight_ = 0;     // a table row, its text and its padding
+  QStringList headings_;
+  QRectF page_;           // the printable area, in device pixels
+  double rowHeight_ = 0;  // a table row, its text and its padding
+  double titleHeight_ = 0;
   double headerHeight_ = 0;  // the title and the figures, on the first page
   double footerHeight_ = 0;
   std::size_t firstPageRows_ = 0;
