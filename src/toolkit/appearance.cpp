@@ -3,6 +3,7 @@
 
 #include "toolkit/appearance.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -103,14 +104,37 @@ QImage WindowIconImage(int size) {
   return image;
 }
 
-QIcon WindowIcon() {
-  // The designed 32 x 32 image, and larger renderings for sharp title bars
-  // and docks on high-DPI screens.
-  QIcon icon;
-  for (const int size : {kIconSize, 48, 64, 128, 256}) {
-    icon.addPixmap(QPixmap::fromImage(WindowIconImage(size)));
+namespace {
+
+// The window icon drawn at the size a window system asks for, sharp at each,
+// and only when it asks: a title bar asks for one or two small sizes, a dock
+// for a large one. (The desktop entry's scalable icon serves the desktop's
+// own large views.)
+class DrawnIconEngine : public QIconEngine {
+ public:
+  QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    return QPixmap::fromImage(WindowIconImage(qMin(size.width(), size.height())));
   }
-  return icon;
-}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
+             QIcon::State /*state*/) override {
+    const int side = qMin(rect.width(), rect.height());
+    QRect square(0, 0, side, side);
+    square.moveCenter(rect.center());
+    painter->drawImage(square, WindowIconImage(side));
+  }
+  // The sizes offered where the window system takes a fixed set (the X
+  // window's icon property): the title bar's and the task bar's, up to a
+  // large switcher's.
+  QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    return {QSize(16, 16), QSize(kIconSize, kIconSize), QSize(48, 48), QSize(64, 64),
+            QSize(128, 128)};
+  }
+  QIconEngine* clone() const override { return new DrawnIconEngine; }
+  QString key() const override { return QStringLiteral("quorvane-drawn"); }
+};
+
+}  // namespace
+
+QIcon WindowIcon() { return QIcon(new DrawnIconEngine); }
 
 }  // namespace quorvane

@@ -100,6 +100,27 @@ class LayoutTest : public QObject, WindowFixture {
     QVERIFY(Window().windowIcon().availableSizes().contains(QSize(32, 32)));
   }
 
+  // The icon at any size a title bar, task bar or dock asks for is drawn at
+  // that size: the purple ground, the white house and its purple door where
+  // the 32-unit design puts them, the corners clear.
+  void iconAtEverySize_data() {
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 20, 24, 32, 40, 48, 96, 256}) {
+      QTest::addRow("%d", size) << size;
+    }
+  }
+  void iconAtEverySize() {
+    QFETCH(int, size);
+    const QImage image = Window().windowIcon().pixmap(QSize(size, size), 1.0).toImage();
+    QCOMPARE(image.size(), QSize(size, size));
+    const auto at = [&](int x, int y) { return image.pixelColor(x * size / 32, y * size / 32); };
+    QCOMPARE(at(0, 0).alpha(), 0);
+    QCOMPARE(at(3, 16), QColor(192, 0, 192));   // the ground
+    QCOMPARE(at(11, 22), QColor(Qt::white));    // the wall
+    QCOMPARE(at(16, 12), QColor(Qt::white));    // the roof
+    QCOMPARE(at(16, 24), QColor(192, 0, 192));  // the door
+  }
+
   // Controls of every kind where the design puts them, in pixels (twips / 15),
   // with their captions, colours and fonts.
   void controls_data() {
