@@ -3,7 +3,7 @@
 
 // Start-up as the user meets it: from the start of this process until the
 // window is shown, set up as the program sets it up, and the memory it then
-// holds at rest. Prints one line: "startup_ms <ms> rss_kb <kB>".
+// holds at rest. Prints one line: "startup_ms <ms> cpu_ms <ms> rss_kb <kB>".
 #include <QApplication>
 
 #include "process_clock.h"

@@ -47,9 +47,6 @@ QFont WindowFont() {
   return font;
 }
 
-namespace {
-
-// The font of a caption that carries one of its own.
 QFont CaptionQFont(CaptionFont captionFont) {
   QFont font = WindowFont();
   if (captionFont != CaptionFont::Default) {
@@ -58,8 +55,6 @@ QFont CaptionQFont(CaptionFont captionFont) {
   }
   return font;
 }
-
-}  // namespace
 
 QColor SeparatorColour() { return {171, 171, 171}; }
 

@@ -17,6 +17,9 @@ namespace quorvane {
 // then the other Chinese fonts that Debian ships, at 9 points.
 QFont WindowFont();
 
+// The font of a caption as designed: the window's font, or its own bold one.
+QFont CaptionQFont(CaptionFont captionFont);
+
 // The colour of the separator lines: the application workspace's grey.
 QColor SeparatorColour();
 

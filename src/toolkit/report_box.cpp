@@ -9,12 +9,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
 #include "form/menu_texts.h"
-#include "toolkit/chart_window.h"
-#include "toolkit/report_printout.h"
+#include "toolkit/report_views.h"
 #include "toolkit/utf8.h"
 
 namespace quorvane {
@@ -90,30 +87,23 @@ void ReportBox::CopyAsTable() {
 
 void ReportBox::PrintPreview() {
   const auto report = ReadReport(BoxText());
-  if (!report) {
-    return;
+  if (report && Views() != nullptr) {
+    views_->PrintPreview(*report);
   }
-  if (!printer_) {
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPageSize(QPageSize(QPageSize::A4));
-  }
-  QPrintPreviewDialog preview(printer_.get(), this);
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [&report](QPrinter* printer) { ReportPrintout(*report, *printer).Print(*printer); });
-  preview.exec();
 }
 
-// Opens the chart of the report in the box, or brings the open one to the
-// front with this report.
 void ReportBox::ShowChart() {
   const auto report = ReadReport(BoxText());
-  if (!report) {
-    return;
+  if (report && Views() != nullptr) {
+    views_->ShowChart(*report);
   }
-  if (chartWindow_ == nullptr) {
-    chartWindow_ = new ChartWindow(window());
+}
+
+ReportViews* ReportBox::Views() {
+  if (!views_) {
+    views_ = CreateReportViews(this);
   }
-  chartWindow_->ShowReport(*report);
+  return views_.get();
 }
 
 }  // namespace quorvane

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,11 +11,10 @@
 #include "form/report_table.h"
 
 class QAction;
-class QPrinter;
 
 namespace quorvane {
 
-class ChartWindow;
+class ReportViews;
 
 // A multi-line box whose text can be taken out of the window: "复制为表格"
 // (Ctrl+Shift+C) puts it on the clipboard as a table, tab-separated and
@@ -45,15 +43,17 @@ class ReportBox : public QPlainTextEdit {
   void EnableActions(bool enabled);
   void CopyAsTable();
   void PrintPreview();
+  // Opens the chart of the report in the box, or brings the open one to the
+  // front with this report.
   void ShowChart();
+  // The print preview and the chart, made the first time one is asked for.
+  ReportViews* Views();
 
   Content content_;
   QAction* copyAsTable_ = nullptr;
-  QAction* print_ = nullptr;           // the report box's only
-  QAction* chart_ = nullptr;           // the report box's only
-  QPointer<ChartWindow> chartWindow_;  // while it is open
-  // Kept while the window lives, so the choices made in the print dialog hold.
-  std::unique_ptr<QPrinter> printer_;
+  QAction* print_ = nullptr;  // the report box's only
+  QAction* chart_ = nullptr;  // the report box's only
+  std::unique_ptr<ReportViews> views_;
 };
 
 }  // namespace quorvane
