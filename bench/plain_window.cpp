@@ -14,6 +14,7 @@
 
 #include "form/form_design.h"
 #include "form/help_text.h"
+#include "form/window.h"
 #include "process_clock.h"
 #include "rates/rate_tables.h"
 #include "toolkit/appearance.h"
@@ -30,7 +31,7 @@ QString TextsInFont(quorvane::CaptionFont font) {
     }
   }
   if (font == quorvane::CaptionFont::Default) {
-    for (const int list : {0, 1}) {
+    for (const quorvane::ListIndex list : {quorvane::kCommercialList, quorvane::kFundList}) {
       for (const quorvane::RateRow& row : quorvane::RateTable(list)) {
         texts << quorvane::FromUtf8(row.item);
       }
