@@ -87,11 +87,12 @@ void AppendMonthLine(std::string& lines, double number, float payment,
   lines += pieces[0];
   AppendPointNumberText(lines, number);
   lines += pieces[1];
-  AppendNumberText(lines, payment);
+  const LeadingZero money = kEqualPaymentShape.monthMoney;
+  AppendNumberText(lines, payment, money);
   lines += pieces[2];
-  AppendNumberText(lines, month.principal);
+  AppendNumberText(lines, month.principal, money);
   lines += pieces[3];
-  AppendNumberText(lines, month.interest);
+  AppendNumberText(lines, month.interest, money);
   lines += pieces[4];
   lines += kLineBreak;
 }

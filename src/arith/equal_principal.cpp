@@ -23,11 +23,12 @@ void AppendMonthLine(std::string& lines, double number, float payment, float sha
   lines += pieces[0];
   AppendPointNumberText(lines, number);
   lines += pieces[1];
-  AppendPointNumberText(lines, payment);
+  const LeadingZero money = kEqualPrincipalShape.monthMoney;
+  AppendNumberText(lines, payment, money);
   lines += pieces[2];
-  AppendPointNumberText(lines, share);
+  AppendNumberText(lines, share, money);
   lines += pieces[3];
-  AppendPointNumberText(lines, interest);
+  AppendNumberText(lines, interest, money);
   lines += pieces[4];
   lines += kLineBreak;
 }

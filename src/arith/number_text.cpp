@@ -193,6 +193,8 @@ void Append(std::string& out, double x, Precision precision, Form form,
   }
 }
 
+Form FormOf(LeadingZero zero) { return zero == LeadingZero::Written ? Form::General : Form::Point; }
+
 std::string Written(double x, Precision precision, Form form) {
   std::string text;
   Append(text, x, precision, form);
@@ -208,8 +210,11 @@ std::string StrText(double x) { return Written(x, kDouble, Form::Str); }
 std::string PointNumberText(float x) { return Written(x, kSingle, Form::Point); }
 std::string PointNumberText(double x) { return Written(x, kDouble, Form::Point); }
 
-void AppendNumberText(std::string& out, float x) { Append(out, x, kSingle, Form::General); }
-void AppendPointNumberText(std::string& out, float x) { Append(out, x, kSingle, Form::Point); }
+std::string NumberText(double x, LeadingZero zero) { return Written(x, kDouble, FormOf(zero)); }
+
+void AppendNumberText(std::string& out, float x, LeadingZero zero) {
+  Append(out, x, kSingle, FormOf(zero));
+}
 void AppendPointNumberText(std::string& out, double x) { Append(out, x, kDouble, Form::Point); }
 
 namespace reference {

@@ -25,9 +25,14 @@ std::string StrText(double x);
 std::string PointNumberText(float x);
 std::string PointNumberText(double x);
 
+// Whether a figure below one keeps its "0" before the point: "0.5" or ".5".
+enum class LeadingZero { Written, Dropped };
+
+// NumberText (Written) or PointNumberText (Dropped).
+std::string NumberText(double x, LeadingZero zero);
+
 // The same texts appended to a text being built, as the reports are.
-void AppendNumberText(std::string& out, float x);
-void AppendPointNumberText(std::string& out, float x);
+void AppendNumberText(std::string& out, float x, LeadingZero zero);
 void AppendPointNumberText(std::string& out, double x);
 
 // The general form of a single-precision value worked out the slow way

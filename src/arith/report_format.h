@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "arith/number_text.h"
+
 // The shapes of the lines the program writes into its boxes: the words
 // between the figures of a report's header and months, and of the stretch
 // log. The schedules and the accruals write them, the report reader reads
@@ -40,9 +42,13 @@ inline constexpr std::array<std::string_view, 5> kEqualPrincipalMonth{
     "第", "期：", "元 | 其中本金:", "元 | 利息:", "元"};
 
 // What the header's figures are, in the order written.
-inline constexpr std::array<std::string_view, 3> kEqualPaymentHeaderLabels{"月还款", "总还款",
-                                                                           "其中利息"};
-inline constexpr std::array<std::string_view, 2> kEqualPrincipalHeaderLabels{"总还款", "其中利息"};
+inline constexpr std::string_view kPaymentLabel = "月还款";
+inline constexpr std::string_view kTotalLabel = "总还款";
+inline constexpr std::string_view kInterestTotalLabel = "其中利息";
+inline constexpr std::array<std::string_view, 3> kEqualPaymentHeaderLabels{
+    kPaymentLabel, kTotalLabel, kInterestTotalLabel};
+inline constexpr std::array<std::string_view, 2> kEqualPrincipalHeaderLabels{kTotalLabel,
+                                                                             kInterestTotalLabel};
 
 struct ReportShape {
   ReportMethod method;
@@ -50,14 +56,23 @@ struct ReportShape {
   std::span<const std::string_view> headerLabels;
   std::size_t separatorLength;  // hyphens on the line under the header
   LinePieces month;
+  // Money in the month lines: the equal-payment report writes "0.29", the
+  // equal-principal one ".29", and whatever else speaks of a report's months
+  // writes its money the same way.
+  LeadingZero monthMoney;
 };
 
 inline constexpr ReportShape kEqualPaymentShape{ReportMethod::EqualPayment, kEqualPaymentHeader,
-                                                kEqualPaymentHeaderLabels, 56, kEqualPaymentMonth};
+                                                kEqualPaymentHeaderLabels,  56,
+                                                kEqualPaymentMonth,         LeadingZero::Written};
 inline constexpr ReportShape kEqualPrincipalShape{
     ReportMethod::EqualPrincipal, kEqualPrincipalHeader, kEqualPrincipalHeaderLabels, 40,
-    kEqualPrincipalMonth};
+    kEqualPrincipalMonth,         LeadingZero::Dropped};
 inline constexpr std::array<ReportShape, 2> kReportShapes{kEqualPaymentShape, kEqualPrincipalShape};
+
+constexpr const ReportShape& ShapeOf(ReportMethod method) {
+  return method == ReportMethod::EqualPayment ? kEqualPaymentShape : kEqualPrincipalShape;
+}
 
 // A stretch's line in the log: " =" on an empty log, " +" after earlier
 // lines, then the amount with a blank in its sign's place (" = 8566.68").
