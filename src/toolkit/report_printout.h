@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "form/printout_layout.h"
 #include "form/report_table.h"
 
 class QPainter;
@@ -16,11 +17,10 @@ class QPrinter;
 
 namespace quorvane {
 
-// A report laid out on the pages of a printer: a title line (the window's
-// caption and the method), the header's figures, then the months as a table
-// of four columns whose headings repeat at the top of every page, and
-// "第 n 页 / 共 m 页" at the foot of each page. The pages are laid out
-// directly, row by row at the font's height, so a long report opens in the
+// A report laid out on the pages of a printer: the title and the header's
+// figures, then the months as a table whose headings repeat at the top of
+// every page, and "第 n 页 / 共 m 页" at the foot of each page. The rows are
+// painted directly at the font's height, so a long report opens in the
 // preview at once.
 class ReportPrintout {
  public:
@@ -34,25 +34,25 @@ class ReportPrintout {
   // Prints every page.
   void Print(QPrinter& printer) const;
 
+  // The fonts of the title, the headings and the rest.
+  struct Fonts {
+    QFont text;
+    QFont title;
+    QFont headings;
+  };
+
  private:
-  // The months on a page: the first and one past the last.
-  [[nodiscard]] std::pair<std::size_t, std::size_t> MonthsOn(int page) const;
   void PaintRow(QPainter& painter, double top, const QStringList& cells, bool heading) const;
 
-  std::vector<QStringList> rows_;  // the months' cells
+  Fonts fonts_;
   QString title_;
   QString figures_;
-  QFont font_;
-  QFont titleFont_;
-  QFont headingFont_;
   QStringList headings_;
-  QRectF page_;           // the printable area, in device pixels
-  double rowHeight_ = 0;  // a table row, its text and its padding
+  std::vector<QStringList> rows_;  // the months' cells
+  QRectF page_;                    // the printable area, in device pixels
+  PageHeights heights_;
   double titleHeight_ = 0;
-  double headerHeight_ = 0;  // the title and the figures, on the first page
-  double footerHeight_ = 0;
-  std::size_t firstPageRows_ = 0;
-  std::size_t rowsPerPage_ = 0;
+  std::vector<PageMonths> pages_;
 };
 
 }  // namespace quorvane
