@@ -6,7 +6,9 @@ include(GNUInstallDirs)
 
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The print preview and the chart, where the program looks for them.
-install(TARGETS quorvane_views LIBRARY DESTINATION ${QUORVANE_VIEWS_DIR})
+if(QUORVANE_VIEWS_MODULE)
+  install(TARGETS quorvane_views LIBRARY DESTINATION ${QUORVANE_VIEWS_DIR})
+endif()
 # On X11 a window is matched to its entry by the class of WM_CLASS, which Qt
 # takes from the application name, the project's name.
 set(QUORVANE_DESKTOP_ENTRY ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.desktop)

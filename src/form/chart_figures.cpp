@@ -15,13 +15,14 @@ namespace {
 
 // A figure of the report as a number the chart can draw: nothing when it is
 // beyond what the axes show.
-std::optional<double> Charted(std::string_view text) {
-  const auto figure = FieldNumber(text);
+std::optional<double> Charted(std::optional<double> figure) {
   if (!figure || !std::isfinite(*figure) || std::fabs(*figure) > kLargestCharted) {
     return std::nullopt;
   }
   return figure;
 }
+
+std::optional<double> Charted(std::string_view text) { return Charted(FieldNumber(text)); }
 
 std::optional<std::int64_t> Fen(std::optional<double> yuan) {
   if (!yuan) {
@@ -30,11 +31,18 @@ std::optional<std::int64_t> Fen(std::optional<double> yuan) {
   return std::llround(*yuan * 100);
 }
 
-std::optional<std::int64_t> Fen(std::string_view text) { return Fen(Charted(text)); }
-
 // A running sum of fen stays far inside 64 bits: each month adds at most
 // kLargestCharted yuan, and the sum stops being known before it could wrap.
 constexpr std::int64_t kLargestSumFen = std::int64_t{4'000'000'000'000'000'000};
+
+// Adds fen to a running sum; unknown once either is.
+void Add(std::optional<std::int64_t>& sum, std::optional<std::int64_t> fen) {
+  if (sum && fen && std::llabs(*sum) < kLargestSumFen) {
+    *sum += *fen;
+  } else {
+    sum.reset();
+  }
+}
 
 std::string_view HeaderFigure(const ReportTable& table, std::string_view label) {
   for (const ReportFigure& figure : table.figures) {
@@ -66,110 +74,91 @@ std::string InterestShare(std::string_view total, std::string_view interest) {
   return share + "%";
 }
 
-// One unit in the last of the 7 significant digits that a report writes.
-double LastDigitUnit(std::string_view text) {
-  const double figure = FieldNumber(text).value_or(0);
-  return figure == 0 ? 0 : std::pow(10.0, std::floor(std::log10(std::fabs(figure))) - 6);
-}
-
-// What is owed before an equal-principal report's first month. Its 总还款
-// counts the whole loan, the principal repaid before the report included, so
-// its header's principal is what is owed only when the report covers the
-// whole loan: then the months' equal shares repay it to within half a fen
-// each, and the header to within its last digits. Otherwise what is owed is
-// what the months repay, the sum of the 其中本金 column.
-std::optional<std::int64_t> EqualPrincipalOwedFen(const ReportTable& table,
-                                                  std::optional<std::int64_t> headerFen) {
-  std::int64_t shares = 0;
-  for (const ReportMonth& month : table.months) {
-    const auto share = Fen(month[2]);
-    if (!share || std::llabs(shares) >= kLargestSumFen) {
-      return std::nullopt;
-    }
-    shares += *share;
-  }
-  if (!headerFen) {
-    return shares;
-  }
-  const double slackFen = 0.5 * static_cast<double>(table.months.size()) +
-                          100 * (LastDigitUnit(HeaderFigure(table, "总还款")) +
-                                 LastDigitUnit(HeaderFigure(table, "其中利息")));
-  const bool wholeLoan = std::fabs(static_cast<double>(*headerFen - shares)) <= slackFen;
-  return wholeLoan ? *headerFen : shares;
-}
-
-std::string Summary(const ReportTable& table, std::optional<std::int64_t> principalFen) {
-  const std::string_view total = HeaderFigure(table, "总还款");
-  const std::string_view interest = HeaderFigure(table, "其中利息");
-  std::string summary =
-      "本金 " + (principalFen ? FenText(*principalFen) : std::string("—")) + " 元";
-  summary += "，总还款 " + std::string(total) + " 元";
-  summary += "，总利息 " + std::string(interest) + " 元";
-  summary += "，利息占总还款 " + InterestShare(total, interest);
-  return summary;
-}
+// A month's figure, named by its column's heading.
+enum Column : std::size_t { kPeriod, kPayment, kPrincipal, kInterest };
 
 }  // namespace
 
 std::string ChartWindowTitle() { return std::string(kChartName) + " - " + WindowCaption(); }
 
-std::string FenText(std::int64_t fen) {
-  const bool negative = fen < 0;
-  const std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(fen)
-                                           : static_cast<std::uint64_t>(fen);
-  std::string text = negative ? "-" : "";
-  text += std::to_string(magnitude / 100);
-  const auto cents = static_cast<unsigned>(magnitude % 100);
-  if (cents != 0) {
-    text += '.';
-    text += static_cast<char>('0' + cents / 10);
-    if (cents % 10 != 0) {
-      text += static_cast<char>('0' + cents % 10);
-    }
-  }
-  return text;
+std::string_view WithoutUnit(std::string_view heading) {
+  return heading.substr(0, heading.find("(元)"));
 }
 
-ChartFigures FiguresOf(const ReportTable& table) {
+std::string MoneyText(ReportMethod method, std::int64_t fen) {
+  // Below 10^13 yuan the 15 digits written are exactly the fen.
+  return NumberText(static_cast<double>(fen) / 100, ShapeOf(method).monthMoney);
+}
+
+std::optional<std::int64_t> OwedBeforeFirstMonth(const ReportTable& table,
+                                                 std::optional<double> owedYuan) {
+  if (owedYuan) {
+    return Fen(Charted(owedYuan));
+  }
+  std::optional<std::int64_t> shares = 0;
+  for (const ReportMonth& month : table.months) {
+    Add(shares, Fen(Charted(month[kPrincipal])));
+  }
+  return shares;
+}
+
+std::vector<std::optional<std::int64_t>> BalancesAfterMonths(const ReportTable& table,
+                                                             std::optional<std::int64_t> owedFen) {
+  std::vector<std::optional<std::int64_t>> balances;
+  balances.reserve(table.months.size());
+  auto balance = owedFen;
+  for (const ReportMonth& month : table.months) {
+    const auto share = Fen(Charted(month[kPrincipal]));
+    Add(balance, share ? std::optional(-*share) : std::nullopt);
+    balances.push_back(balance);
+  }
+  return balances;
+}
+
+std::string Summary(const ReportTable& table) {
+  const std::string_view total = HeaderFigure(table, kTotalLabel);
+  const std::string_view interest = HeaderFigure(table, kInterestTotalLabel);
+  const auto totalFen = Fen(Charted(total));
+  const auto interestFen = Fen(Charted(interest));
+  const std::string principal = totalFen && interestFen
+                                    ? MoneyText(table.method, *totalFen - *interestFen)
+                                    : std::string("—");
+  return "本金 " + principal + " 元，" + std::string(kTotalLabel) + " " + std::string(total) +
+         " 元，总利息 " + std::string(interest) + " 元，利息占总还款 " +
+         InterestShare(total, interest);
+}
+
+ChartFigures FiguresOf(ReportTable table, std::optional<double> owedYuan) {
   ChartFigures figures;
-  const auto totalFen = Fen(HeaderFigure(table, "总还款"));
-  const auto interestFen = Fen(HeaderFigure(table, "其中利息"));
-  std::optional<std::int64_t> principalFen;
-  if (totalFen && interestFen) {
-    principalFen = *totalFen - *interestFen;
-  }
-  figures.summary = Summary(table, principalFen);
-  const auto balanceFen = table.method == ReportMethod::EqualPayment
-                              ? principalFen
-                              : EqualPrincipalOwedFen(table, principalFen);
-  figures.plottable = balanceFen.has_value();
-  figures.texts = table.months;
+  figures.summary = Summary(table);
+  const auto balances = BalancesAfterMonths(table, OwedBeforeFirstMonth(table, owedYuan));
   figures.months.reserve(table.months.size());
-  auto owedFen = balanceFen;
-  for (const ReportMonth& texts : table.months) {
-    const auto period = Charted(texts[0]);
-    const auto payment = Charted(texts[1]);  // not drawn itself: the bars stack up to it
-    const auto principal = Charted(texts[2]);
-    const auto interest = Charted(texts[3]);
-    const auto shareFen = Fen(principal);
-    if (owedFen && shareFen && std::llabs(*owedFen) < kLargestSumFen) {
-      *owedFen -= *shareFen;
-    } else {
-      owedFen.reset();
-    }
-    figures.plottable = figures.plottable && period && payment && principal && interest && owedFen;
+  for (std::size_t i = 0; i < table.months.size(); ++i) {
+    const ReportMonth& texts = table.months[i];
+    const auto period = Charted(texts[kPeriod]);
+    const auto payment = Charted(texts[kPayment]);  // not drawn itself: the bars stack up to it
+    const auto principal = Charted(texts[kPrincipal]);
+    const auto interest = Charted(texts[kInterest]);
+    figures.plottable =
+        figures.plottable && period && payment && principal && interest && balances[i];
     figures.months.push_back(
-        {period.value_or(0), principal.value_or(0), interest.value_or(0), owedFen});
+        {period.value_or(0), principal.value_or(0), interest.value_or(0), balances[i]});
   }
+  figures.report = std::move(table);
   return figures;
 }
 
 std::string MonthLine(const ChartFigures& figures, std::size_t month) {
-  const ReportMonth& texts = figures.texts.at(month);
-  std::string line = "第 " + texts[0] + " 期：月还款 " + texts[1] + " 元，其中本金 " + texts[2] +
-                     " 元，利息 " + texts[3] + " 元";
+  const ReportMonth& texts = figures.report.months.at(month);
+  const auto words = [](std::size_t column) {
+    return std::string(WithoutUnit(kMonthHeadings.at(column)));
+  };
+  std::string line = "第 " + texts[kPeriod] + " 期：" + words(kPayment) + " " + texts[kPayment] +
+                     " 元，" + words(kPrincipal) + " " + texts[kPrincipal] + " 元，" +
+                     words(kInterest) + " " + texts[kInterest] + " 元";
   if (const auto balance = figures.months.at(month).balanceFen) {
-    line += "，剩余本金 " + FenText(*balance) + " 元";
+    line += "，" + std::string(WithoutUnit(kBalanceHeading)) + " " +
+            MoneyText(figures.report.method, *balance) + " 元";
   }
   return line;
 }

@@ -15,26 +15,22 @@
 // A report's figures as the repayment chart draws them, and the chart's
 // words. Everything comes from the report as the box shows it: each month's
 // payment split into principal and interest, and the principal still owed
-// after it, counted in whole fen: the principal the report starts from less
-// the running sum of its 其中本金 column. A report starts from its header's
-// principal (总还款 less 其中利息), but for an equal-principal report that
-// continues a loan: its 总还款 also counts the principal repaid before it, so
-// it starts from what its months repay.
+// after it, counted in whole fen: what was owed before the report's first
+// month less the running sum of its 其中本金 column.
 namespace quorvane {
 
-// The chart window's title ("还款图表 - Quorvane 1.0") and the words on it.
+// The chart window's title ("还款图表 - Quorvane 1.0") and the words on it;
+// the axes and series are named by the report's own headings.
 std::string ChartWindowTitle();
 inline constexpr std::string_view kChartName = "还款图表";
-inline constexpr std::string_view kPeriodAxisTitle = "期数";
-inline constexpr std::string_view kPaymentAxisTitle = "月还款(元)";
-inline constexpr std::string_view kBalanceAxisTitle = "剩余本金(元)";
-inline constexpr std::string_view kPrincipalSeries = "其中本金";
-inline constexpr std::string_view kInterestSeries = "利息";
-inline constexpr std::string_view kBalanceSeries = "剩余本金";
+inline constexpr std::string_view kBalanceHeading = "剩余本金(元)";
 inline constexpr std::string_view kChartKeysHint =
     "用 ←/→ 逐期、PageUp/PageDown 每 12 期、Home/End 到首末期查看；Ctrl+C 复制图表";
 inline constexpr std::string_view kOutOfChartRange =
     "报表中有超出图表所能显示范围的数额，图中未画出；各期数额仍可在此逐期查看。";
+
+// A heading without its unit, as a series is named: "其中本金(元)" gives "其中本金".
+std::string_view WithoutUnit(std::string_view heading);
 
 struct ChartMonth {
   double period = 0;     // 期数, as the report numbers it
@@ -46,9 +42,9 @@ struct ChartMonth {
 };
 
 struct ChartFigures {
+  ReportTable report;  // the months' figures as the report writes them
   std::vector<ChartMonth> months;
-  std::vector<ReportMonth> texts;  // each month's figures as the report writes them
-  std::string summary;             // 本金, 总还款, 总利息 and 利息占总还款
+  std::string summary;  // 本金, 总还款, 总利息 and 利息占总还款
   // Whether every figure is one an axis can show; when not, nothing is drawn
   // and the months can still be read one by one.
   bool plottable = true;
@@ -58,13 +54,31 @@ struct ChartFigures {
 // counted in fen in 64 bits, and no loan comes near it.
 inline constexpr double kLargestCharted = 1e12;
 
-ChartFigures FiguresOf(const ReportTable& table);
+// What is owed before the report's first month, in fen. The program knows
+// it of a report it wrote (owedYuan, what Calculate owed); of a report the
+// user has edited it is what the months repay, the sum of the 其中本金
+// column. Nothing when it is beyond what the chart counts.
+std::optional<std::int64_t> OwedBeforeFirstMonth(const ReportTable& table,
+                                                 std::optional<double> owedYuan);
+
+// 剩余本金 after each month, from what was owed before the first; unknown
+// from the first month whose principal cannot be counted.
+std::vector<std::optional<std::int64_t>> BalancesAfterMonths(const ReportTable& table,
+                                                             std::optional<std::int64_t> owedFen);
+
+// The line above the chart: 本金, 总还款, 总利息 and 利息占总还款 from the
+// report's header.
+std::string Summary(const ReportTable& table);
+
+// Everything the chart shows of a report.
+ChartFigures FiguresOf(ReportTable table, std::optional<double> owedYuan);
 
 // One month in the report's own words and figures, with the balance after it:
-// "第 37 期：月还款 1560.73 元，其中本金 296.27 元，利息 1264.46 元，剩余本金 246191.53 元".
+// "第 37 期：月还款 1560.73 元，其中本金 300.28 元，利息 1260.45 元，剩余本金 246846.83 元".
 std::string MonthLine(const ChartFigures& figures, std::size_t month);
 
-// A whole number of fen as yuan, as the report writes money: "1234.5", "-0.03".
-std::string FenText(std::int64_t fen);
+// A whole number of fen as the report's month lines write money: "1234.5",
+// and "0.29" in an equal-payment report, ".29" in an equal-principal one.
+std::string MoneyText(ReportMethod method, std::int64_t fen);
 
 }  // namespace quorvane

@@ -160,16 +160,31 @@ void Form1::Command1_Click() {
 
 void Form1::CalcEqualPayment() {
   const LoanFieldTexts fields(window_);
-  ShowReport(EqualPaymentReport(fields.View()));
+  ShowReport(EqualPaymentReport(fields.View()), fields.View());
 }
 
 void Form1::CalcEqualPrincipal() {
   const LoanFieldTexts fields(window_);
-  ShowReport(EqualPrincipalReport(fields.View()));
+  ShowReport(EqualPrincipalReport(fields.View()), fields.View());
 }
 
-void Form1::ShowReport(const std::optional<std::string>& report) {
-  window_.SetText(TextBox::Text2, report ? std::string_view(*report) : kDataErrorMessage);
+void Form1::ShowReport(std::optional<std::string> report, const LoanTexts& loan) {
+  written_.reset();
+  if (!report) {
+    window_.SetText(TextBox::Text2, kDataErrorMessage);
+    return;
+  }
+  window_.SetText(TextBox::Text2, *report);
+  if (const auto owed = ReadOwedLoan(loan)) {
+    written_ = WrittenReport{std::move(*report), owed->principal};
+  }
+}
+
+std::optional<double> Form1::OwedBeforeReport(std::string_view text2) const {
+  if (!written_ || written_->text != text2) {
+    return std::nullopt;
+  }
+  return written_->owedYuan;
 }
 
 void Form1::Text1_KeyPress(std::int16_t /*Index*/, std::int16_t& KeyAscii) {

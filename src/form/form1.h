@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "arith/accrual.h"
+#include "arith/loan_fields.h"
 #include "form/window.h"
 
 // The calculator's one window: its handlers and the order of their steps. All
@@ -51,11 +53,15 @@ class Form1 {
   // The rate list whose row was chosen last: 0 commercial, 1 provident fund.
   [[nodiscard]] float LastRateList() const { return lastRateList_; }
 
+  // What was owed before the first month of the report in Text2, in yuan,
+  // while Text2 holds it as Calculate wrote it; nothing once it was edited.
+  [[nodiscard]] std::optional<double> OwedBeforeReport(std::string_view text2) const;
+
  private:
   void CalcEqualPayment();
   void CalcEqualPrincipal();
-  // The report, or the data error message when there is none.
-  void ShowReport(const std::optional<std::string>& report);
+  // The report of the loan, or the data error message when there is none.
+  void ShowReport(std::optional<std::string> report, const LoanTexts& loan);
   bool AccrueEqualPayment();
   bool AccrueEqualPrincipal();
   // Writes a stretch's three texts, or the data error message when it failed.
@@ -67,6 +73,13 @@ class Form1 {
 
   Window& window_;
   float lastRateList_ = 0;
+
+  // The report Calculate wrote last, and what was owed before its first month.
+  struct WrittenReport {
+    std::string text;
+    double owedYuan = 0;
+  };
+  std::optional<WrittenReport> written_;
 };
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,22 @@
 namespace quorvane {
 
 inline constexpr std::string_view kCopyAsTableEntry = "复制为表格";
-inline constexpr std::string_view kPrintEntry = "打印…";
-inline constexpr std::string_view kChartEntry = "图表…";
+
+// The windows of their own that the report box's menu opens, after its copy
+// entry: the views. Each is a class of the views module; this is the one
+// list of them, in the order of the menu.
+enum class ReportViewKind { PrintPreview, Chart };
+
+struct ReportViewEntry {
+  ReportViewKind view;
+  std::string_view caption;
+  std::string_view shortcut;  // as Qt writes key sequences, "Ctrl+P"
+};
+
+inline constexpr std::array kReportViewEntries{
+    ReportViewEntry{ReportViewKind::PrintPreview, "打印…", "Ctrl+P"},
+    ReportViewEntry{ReportViewKind::Chart, "图表…", "F11"},
+};
 
 // Said when the part of the program that prints and draws charts cannot be
 // loaded (an installation with a file missing).

@@ -51,7 +51,7 @@ QCPBars* MonthBars(QCustomPlot* plot, std::string_view name, const QColor& colou
 }
 
 // A range that shows zero and leaves a little room above the highest figure.
-void Frame(QCPAxis* axis) {
+void IncludeZeroWithHeadroom(QCPAxis* axis) {
   QCPRange range = axis->range();
   range.lower = std::min(range.lower, 0.0);
   range.upper = std::max(range.upper, 0.0);
@@ -97,16 +97,16 @@ void ChartWindow::SetUpPlot() {
   for (QCPAxis* axis : {plot_->xAxis, plot_->yAxis, plot_->yAxis2}) {
     UseFont(axis, font);
   }
-  plot_->xAxis->setLabel(FromUtf8(kPeriodAxisTitle));
-  plot_->yAxis->setLabel(FromUtf8(kPaymentAxisTitle));
-  plot_->yAxis2->setLabel(FromUtf8(kBalanceAxisTitle));
+  plot_->xAxis->setLabel(FromUtf8(kMonthHeadings[0]));
+  plot_->yAxis->setLabel(FromUtf8(kMonthHeadings[1]));
+  plot_->yAxis2->setLabel(FromUtf8(kBalanceHeading));
   plot_->yAxis2->setVisible(true);
 
-  principal_ = MonthBars(plot_, kPrincipalSeries, kPrincipalColour);
-  interest_ = MonthBars(plot_, kInterestSeries, kInterestColour);
+  principal_ = MonthBars(plot_, WithoutUnit(kMonthHeadings[2]), kPrincipalColour);
+  interest_ = MonthBars(plot_, WithoutUnit(kMonthHeadings[3]), kInterestColour);
   interest_->moveAbove(principal_);
   balance_ = plot_->addGraph(plot_->xAxis, plot_->yAxis2);
-  balance_->setName(FromUtf8(kBalanceSeries));
+  balance_->setName(FromUtf8(WithoutUnit(kBalanceHeading)));
   balance_->setPen(QPen(kBalanceColour, 2));
 
   marker_ = new QCPItemStraightLine(plot_);
@@ -125,8 +125,8 @@ void ChartWindow::SetUpPlot() {
   legendRow->setMargins(QMargins(0, 0, 0, 4));
 }
 
-void ChartWindow::ShowReport(const ReportTable& table) {
-  figures_ = FiguresOf(table);
+void ChartWindow::ShowReport(const ReportTable& table, std::optional<double> owedYuan) {
+  figures_ = FiguresOf(table, owedYuan);
   marked_.reset();
   Draw();
   show();
@@ -155,15 +155,15 @@ void ChartWindow::Draw() {
       periods << month.period;
       principal << month.principal;
       interest << month.interest;
-      balance << static_cast<double>(month.balanceFen.value_or(0)) / 100;
+      balance << static_cast<double>(*month.balanceFen) / 100;
     }
   }
   principal_->setData(periods, principal);
   interest_->setData(periods, interest);
   balance_->setData(periods, balance);
   plot_->rescaleAxes();
-  Frame(plot_->yAxis);
-  Frame(plot_->yAxis2);
+  IncludeZeroWithHeadroom(plot_->yAxis);
+  IncludeZeroWithHeadroom(plot_->yAxis2);
   plot_->replot();
 }
 
@@ -172,7 +172,7 @@ void ChartWindow::MarkMonth(std::size_t month) {
     return;
   }
   marked_ = month;
-  status_->setText(FromUtf8(MonthLine(figures_, month)));
+  status_->setText(MonthStatus(month));
   if (figures_.plottable) {
     const double period = figures_.months[month].period;
     marker_->point1->setCoords(period, 0);
@@ -195,14 +195,15 @@ void ChartWindow::MarkMonthAt(const QMouseEvent* event) {
   if (marked_ != month) {
     MarkMonth(month);
   }
-  QToolTip::showText(event->globalPosition().toPoint(), status_->text(), plot_);
+  QToolTip::showText(event->globalPosition().toPoint(), MonthStatus(month), plot_);
 }
 
-void ChartWindow::MoveMarker(int key) {
+QString ChartWindow::MonthStatus(std::size_t month) const {
+  return FromUtf8(MonthLine(figures_, month));
+}
+
+bool ChartWindow::MoveMarker(int key) {
   const auto last = static_cast<long long>(figures_.months.size()) - 1;
-  if (last < 0) {
-    return;
-  }
   const long long at = marked_ ? static_cast<long long>(*marked_) : -1;
   long long to = at;
   switch (key) {
@@ -225,27 +226,20 @@ void ChartWindow::MoveMarker(int key) {
       to = marked_ ? at - kMonthsPerPage : last;
       break;
     default:
-      return;
+      return false;
   }
-  MarkMonth(static_cast<std::size_t>(std::clamp(to, 0LL, last)));
+  if (last >= 0) {
+    MarkMonth(static_cast<std::size_t>(std::clamp(to, 0LL, last)));
+  }
+  return true;
 }
 
 bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == plot_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
-      switch (key->key()) {
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-          MoveMarker(key->key());
-          return true;
-        default:
-          break;
-      }
+    const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+    if (plain && MoveMarker(key->key())) {
+      return true;
     }
   }
   return QWidget::eventFilter(watched, event);
@@ -273,6 +267,13 @@ void ChartWindow::CopyPicture() {
   data->setImageData(picture);
   data->setData(QStringLiteral("image/png"), png);
   QApplication::clipboard()->setMimeData(data);
+}
+
+void ChartView::Open(const ViewRequest& request) {
+  if (window_ == nullptr) {
+    window_ = new ChartWindow(box_->window());
+  }
+  window_->ShowReport(request.report, request.owedYuan);
 }
 
 }  // namespace quorvane

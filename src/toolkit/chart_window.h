@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstddef>
 #include <optional>
 
 #include "form/chart_figures.h"
 #include "form/report_table.h"
+#include "toolkit/report_views.h"
 
 class QCPBars;
 class QCPGraph;
@@ -36,8 +38,9 @@ class ChartWindow : public QWidget {
   ChartWindow& operator=(const ChartWindow&) = delete;
   ~ChartWindow() override;
 
-  // Draws the report and brings the window to the front.
-  void ShowReport(const ReportTable& table);
+  // Draws the report and brings the window to the front. What was owed
+  // before its first month is known of a report the program wrote.
+  void ShowReport(const ReportTable& table, std::optional<double> owedYuan);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,7 +51,9 @@ class ChartWindow : public QWidget {
   void Draw();
   void MarkMonth(std::size_t month);
   void MarkMonthAt(const QMouseEvent* event);
-  void MoveMarker(int key);
+  // Moves the marker as a key asks; false for a key that does not move it.
+  bool MoveMarker(int key);
+  [[nodiscard]] QString MonthStatus(std::size_t month) const;
   void CopyPicture();
 
   QCustomPlot* plot_ = nullptr;
@@ -60,6 +65,18 @@ class ChartWindow : public QWidget {
   QCPItemStraightLine* marker_ = nullptr;
   ChartFigures figures_;
   std::optional<std::size_t> marked_;
+};
+
+// The chart of the report in a box: opens the chart window, or brings the
+// open one to the front with the report now in the box.
+class ChartView final : public ReportView {
+ public:
+  explicit ChartView(QWidget* box) : box_(box) {}
+  void Open(const ViewRequest& request) override;
+
+ private:
+  QWidget* box_;
+  QPointer<ChartWindow> window_;  // while it is open
 };
 
 }  // namespace quorvane

@@ -40,7 +40,7 @@ std::string FromBoxText(QString boxText) {
   return boxText.toStdString();
 }
 
-QPlainTextEdit* CreateMultiLineBox(ReportBox::Content content, QWidget* parent) {
+ReportBox* CreateMultiLineBox(ReportBox::Content content, QWidget* parent) {
   auto* box = new ReportBox(content, parent);
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -67,6 +67,7 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
   setFont(WindowFont());
   setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
   CreateControls();
+  text2_->SetOwedLookup([this] { return form_.OwedBeforeReport(Text(TextBox::Text2)); });
   SelectFirstMethod();
   ConnectEvents();
   form_.Form_Load();

@@ -10,7 +10,6 @@
 #include "form/form_design.h"
 #include "form/window.h"
 
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -18,6 +17,7 @@ namespace quorvane {
 
 class NumericField;
 class RateList;
+class ReportBox;
 
 // The calculator's window in Qt Widgets: builds the controls from the form's
 // design, carries out the form's operations on them and hands their events to
@@ -57,8 +57,8 @@ class FormWindow : public QWidget, public Window {
   [[nodiscard]] QPushButton* CommandButton(Button button) const;
 
   std::array<NumericField*, 9> text1_{};  // Text1(7) does not exist
-  QPlainTextEdit* text2_ = nullptr;
-  QPlainTextEdit* text3_ = nullptr;
+  ReportBox* text2_ = nullptr;
+  ReportBox* text3_ = nullptr;
   std::array<QRadioButton*, 2> option1_{};
   std::array<RateList*, 2> list1_{};
   std::array<QPushButton*, 4> command_{};  // Command1 to Command4

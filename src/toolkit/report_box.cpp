@@ -8,31 +8,47 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 
-#include "form/menu_texts.h"
 #include "toolkit/report_views.h"
 #include "toolkit/utf8.h"
 
 namespace quorvane {
 
+namespace {
+
+QAction* BoxAction(std::string_view caption, const QKeySequence& shortcut, QWidget* box) {
+  auto* action = new QAction(FromUtf8(caption), box);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WidgetShortcut);
+  box->addAction(action);
+  return action;
+}
+
+// Tells the user that the views cannot be had, without holding up the
+// window; the reason goes to the program's error output.
+void SayViewsAreMissing(QWidget* box, const QString& failure) {
+  qWarning("quorvane: %s", qPrintable(failure));
+  auto* message = new QMessageBox(QMessageBox::Warning, FromUtf8(kViewsMissingTitle),
+                                  FromUtf8(kViewsMissingMessage), QMessageBox::Ok, box->window());
+  message->setAttribute(Qt::WA_DeleteOnClose);
+  message->open();
+}
+
+}  // namespace
+
 ReportBox::ReportBox(Content content, QWidget* parent) : QPlainTextEdit(parent), content_(content) {
-  copyAsTable_ = new QAction(FromUtf8(kCopyAsTableEntry), this);
-  copyAsTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copyAsTable_->setShortcutContext(Qt::WidgetShortcut);
+  copyAsTable_ = BoxAction(kCopyAsTableEntry, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
   connect(copyAsTable_, &QAction::triggered, this, &ReportBox::CopyAsTable);
-  addAction(copyAsTable_);
   if (content_ == Content::Report) {
-    print_ = new QAction(FromUtf8(kPrintEntry), this);
-    print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    print_->setShortcutContext(Qt::WidgetShortcut);
-    connect(print_, &QAction::triggered, this, &ReportBox::PrintPreview);
-    addAction(print_);
-    chart_ = new QAction(FromUtf8(kChartEntry), this);
-    chart_->setShortcut(QKeySequence(Qt::Key_F11));
-    chart_->setShortcutContext(Qt::WidgetShortcut);
-    connect(chart_, &QAction::triggered, this, &ReportBox::ShowChart);
-    addAction(chart_);
+    for (std::size_t entry = 0; entry < kReportViewEntries.size(); ++entry) {
+      const ReportViewEntry& view = kReportViewEntries.at(entry);
+      viewActions_.at(entry) = BoxAction(
+          view.caption, QKeySequence(FromUtf8(view.shortcut), QKeySequence::PortableText), this);
+      connect(viewActions_.at(entry), &QAction::triggered, this,
+              [this, entry] { OpenView(entry); });
+    }
   }
 }
 
@@ -52,7 +68,7 @@ std::optional<TableRows> ReportBox::ReadRows() const {
 
 void ReportBox::EnableActions(bool enabled) {
   copyAsTable_->setEnabled(enabled);
-  for (QAction* action : {print_, chart_}) {
+  for (QAction* action : viewActions_) {
     if (action != nullptr) {
       action->setEnabled(enabled);
     }
@@ -66,7 +82,7 @@ void ReportBox::contextMenuEvent(QContextMenuEvent* event) {
   connect(menu, &QMenu::aboutToHide, this, [this] { EnableActions(true); });
   menu->addSeparator();
   menu->addAction(copyAsTable_);
-  for (QAction* action : {print_, chart_}) {
+  for (QAction* action : viewActions_) {
     if (action != nullptr) {
       menu->addAction(action);
     }
@@ -85,25 +101,26 @@ void ReportBox::CopyAsTable() {
   QApplication::clipboard()->setMimeData(table);
 }
 
-void ReportBox::PrintPreview() {
+void ReportBox::OpenView(std::size_t entry) {
   const auto report = ReadReport(BoxText());
-  if (report && Views() != nullptr) {
-    views_->PrintPreview(*report);
+  if (!report) {
+    return;
+  }
+  if (ReportView* view = View(entry)) {
+    view->Open({*report, owedLookup_ ? owedLookup_() : std::nullopt});
   }
 }
 
-void ReportBox::ShowChart() {
-  const auto report = ReadReport(BoxText());
-  if (report && Views() != nullptr) {
-    views_->ShowChart(*report);
+ReportView* ReportBox::View(std::size_t entry) {
+  if (!views_.at(entry)) {
+    const LoadedViews loaded = LoadViews();
+    if (loaded.plugin == nullptr) {
+      SayViewsAreMissing(this, loaded.failure);
+      return nullptr;
+    }
+    views_.at(entry) = loaded.plugin->CreateView(kReportViewEntries.at(entry).view, this);
   }
-}
-
-ReportViews* ReportBox::Views() {
-  if (!views_) {
-    views_ = CreateReportViews(this);
-  }
-  return views_.get();
+  return views_.at(entry).get();
 }
 
 }  // namespace quorvane

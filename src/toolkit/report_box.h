@@ -4,24 +4,26 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "form/menu_texts.h"
 #include "form/report_table.h"
 
 class QAction;
 
 namespace quorvane {
 
-class ReportViews;
+class ReportView;
 
 // A multi-line box whose text can be taken out of the window: "复制为表格"
 // (Ctrl+Shift+C) puts it on the clipboard as a table, tab-separated and
-// HTML, for a spreadsheet or a document; the report box also prints
-// ("打印…", Ctrl+P) through the print preview and draws it as a chart
-// ("图表…", F11, in a window of its own). They read the text as the box shows
-// it, and are disabled when it does not read as a report (or a log).
+// HTML, for a spreadsheet or a document; the report box also opens the views
+// of its report ("打印…", Ctrl+P; "图表…", F11). They read the text as the box
+// shows it, and are disabled when it does not read as a report (or a log).
 class ReportBox : public QPlainTextEdit {
   Q_OBJECT
 
@@ -31,6 +33,11 @@ class ReportBox : public QPlainTextEdit {
   ~ReportBox() override;
   ReportBox(const ReportBox&) = delete;
   ReportBox& operator=(const ReportBox&) = delete;
+
+  // What was owed before the first month of the report the box shows, when
+  // the program knows it: it wrote the report, and the user has not edited it.
+  using OwedLookup = std::function<std::optional<double>()>;
+  void SetOwedLookup(OwedLookup lookup) { owedLookup_ = std::move(lookup); }
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -42,18 +49,17 @@ class ReportBox : public QPlainTextEdit {
   // text being read then; otherwise a shortcut reads it when pressed.
   void EnableActions(bool enabled);
   void CopyAsTable();
-  void PrintPreview();
-  // Opens the chart of the report in the box, or brings the open one to the
-  // front with this report.
-  void ShowChart();
-  // The print preview and the chart, made the first time one is asked for.
-  ReportViews* Views();
+  // Opens the view of a menu entry with the report in the box; the view is
+  // made the first time it is asked for.
+  void OpenView(std::size_t entry);
+  [[nodiscard]] ReportView* View(std::size_t entry);
 
   Content content_;
   QAction* copyAsTable_ = nullptr;
-  QAction* print_ = nullptr;  // the report box's only
-  QAction* chart_ = nullptr;  // the report box's only
-  std::unique_ptr<ReportViews> views_;
+  // The report box's only, in the order of kReportViewEntries.
+  std::array<QAction*, kReportViewEntries.size()> viewActions_{};
+  std::array<std::unique_ptr<ReportView>, kReportViewEntries.size()> views_;
+  OwedLookup owedLookup_;
 };
 
 }  // namespace quorvane

@@ -3,41 +3,62 @@
 
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
+#include <QtPlugin>
 #include <memory>
+#include <optional>
 
+#include "form/menu_texts.h"
 #include "form/report_table.h"
 
 class QWidget;
 
+// The views: the windows of their own that the report box's menu opens (the
+// print preview, the chart). They bring the printing and plotting libraries
+// with them, so they live in a Qt plug-in of their own, which the build
+// makes a module loaded the first time a view is asked for, so that
+// start-up does not load those libraries, or links into the program.
 namespace quorvane {
 
-// What the report box shows in windows of their own: the print preview and
-// the chart. They bring the printing and plotting libraries with them, so
-// on Linux they live in a module of their own, loaded the first time one is
-// asked for, and start-up does not load those libraries; on Windows they are
-// linked in.
-class ReportViews {
- public:
-  ReportViews() = default;
-  ReportViews(const ReportViews&) = delete;
-  ReportViews& operator=(const ReportViews&) = delete;
-  virtual ~ReportViews() = default;
-
-  // Opens the print preview of the report over the box and returns when it
-  // closes; the printer's settings hold for the next time.
-  virtual void PrintPreview(const ReportTable& report) = 0;
-  // Opens the chart of the report, or brings the open one to the front with
-  // this report.
-  virtual void ShowChart(const ReportTable& report) = 0;
+// What a view is opened with: the report as the box shows it, and what was
+// owed before its first month when the program wrote it.
+struct ViewRequest {
+  const ReportTable& report;
+  std::optional<double> owedYuan;
 };
 
-// The views of one report box; nullptr, after telling the user, when they
-// cannot be loaded.
-std::unique_ptr<ReportViews> CreateReportViews(QWidget* box);
+// A view of one report box. It opens over the box, or brings its open window
+// to the front with the report now in the box.
+class ReportView {
+ public:
+  ReportView() = default;
+  ReportView(const ReportView&) = delete;
+  ReportView& operator=(const ReportView&) = delete;
+  virtual ~ReportView() = default;
+
+  virtual void Open(const ViewRequest& request) = 0;
+};
+
+// What the plug-in offers: the view behind each entry of the menu.
+class ViewsPlugin {
+ public:
+  ViewsPlugin() = default;
+  ViewsPlugin(const ViewsPlugin&) = delete;
+  ViewsPlugin& operator=(const ViewsPlugin&) = delete;
+  virtual ~ViewsPlugin() = default;
+
+  [[nodiscard]] virtual std::unique_ptr<ReportView> CreateView(ReportViewKind kind,
+                                                               QWidget* box) const = 0;
+};
+
+// The plug-in, or nothing and why it could not be had.
+struct LoadedViews {
+  const ViewsPlugin* plugin = nullptr;
+  QString failure;
+};
+LoadedViews LoadViews();
 
 }  // namespace quorvane
 
-// The module's one entry point, found by its name: the views of the box,
-// owned by the caller.
-extern "C" Q_DECL_EXPORT quorvane::ReportViews* QuorvaneCreateReportViews(QWidget* box);
+#define QUORVANE_VIEWS_INTERFACE "quorvane.ViewsPlugin/1.0"
+Q_DECLARE_INTERFACE(quorvane::ViewsPlugin, QUORVANE_VIEWS_INTERFACE)
