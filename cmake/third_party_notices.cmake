@@ -10,6 +10,10 @@
 #   cmake -DMAP=quorvane.map -DQT_SOURCE=... -DQT_VERSION=6.4.2
 #         -DQCUSTOMPLOT_SOURCE=... -DQCUSTOMPLOT_VERSION=2.1.0
 #         -DOUTPUT=THIRD-PARTY.txt -P third_party_notices.cmake
+#
+# The functions take what they read as arguments; what the document gathers
+# as it goes (the notices, the licence texts given once at the end, the
+# folders already given) is kept in global properties.
 cmake_minimum_required(VERSION 3.25)
 
 foreach(input MAP QT_SOURCE QT_VERSION QCUSTOMPLOT_SOURCE QCUSTOMPLOT_VERSION OUTPUT)
@@ -18,46 +22,35 @@ foreach(input MAP QT_SOURCE QT_VERSION QCUSTOMPLOT_SOURCE QCUSTOMPLOT_VERSION OU
   endif()
 endforeach()
 
+set(rule "==============================================================================")
+set(thin_rule "------------------------------------------------------------------------------")
+set_property(GLOBAL PROPERTY notices "")
+set_property(GLOBAL PROPERTY shared_licences "")
+set_property(GLOBAL PROPERTY attributed_folders "")
+
 # The archives the linker took members from.
 file(READ ${MAP} map)
 string(REGEX MATCHALL "[A-Za-z0-9_.+-]+\\.a\\(" members "${map}")
-set(archives "")
+set(linked_archives "")
 foreach(member IN LISTS members)
   string(REGEX REPLACE "\\($" "" archive "${member}")
-  list(APPEND archives ${archive})
+  list(APPEND linked_archives ${archive})
 endforeach()
-list(REMOVE_DUPLICATES archives)
+list(REMOVE_DUPLICATES linked_archives)
 
-function(linked archive result)
-  list(FIND archives ${archive} at)
-  if(at EQUAL -1)
-    set(${result} FALSE PARENT_SCOPE)
-  else()
-    set(${result} TRUE PARENT_SCOPE)
-  endif()
-endfunction()
-
-# Those of the given archives that were linked.
-function(linked_among result)
+# Those of the candidates (a list) that are among the linked archives.
+function(linked_among result linked candidates)
   set(found "")
-  foreach(archive IN LISTS ARGN)
-    linked(${archive} is_linked)
-    if(is_linked)
+  foreach(archive IN LISTS candidates)
+    if(archive IN_LIST linked)
       list(APPEND found ${archive})
     endif()
   endforeach()
   set(${result} ${found} PARENT_SCOPE)
 endfunction()
 
-set(rule "==============================================================================")
-set(thin_rule "------------------------------------------------------------------------------")
-# The notices and the SPDX ids whose text follows once at the end are kept
-# in global properties, as functions at any depth add to them.
-set_property(GLOBAL PROPERTY notices "")
-set_property(GLOBAL PROPERTY shared_licences "")
-
 function(add_notice name version licence copyright text)
-  set(notice "${rule}\n${name}")
+  set(notice "==============================================================================\n${name}")
   if(NOT "${version}" STREQUAL "")
     string(APPEND notice " ${version}")
   endif()
@@ -65,16 +58,18 @@ function(add_notice name version licence copyright text)
   if(NOT "${copyright}" STREQUAL "")
     string(APPEND notice "Copyright: ${copyright}\n")
   endif()
-  string(APPEND notice "${thin_rule}\n${text}\n\n")
+  string(APPEND notice
+         "------------------------------------------------------------------------------\n"
+         "${text}\n\n")
   set_property(GLOBAL APPEND_STRING PROPERTY notices "${notice}")
 endfunction()
 
 # The text of an SPDX licence from Qt's LICENSES folder, given once at the end.
-function(refer_to_shared ids result)
+function(refer_to_shared qt_source ids result)
   string(REGEX MATCHALL "[A-Za-z0-9.+-]+" words "${ids}")
   set(found "")
   foreach(word IN LISTS words)
-    if(EXISTS ${QT_SOURCE}/LICENSES/${word}.txt)
+    if(EXISTS ${qt_source}/LICENSES/${word}.txt)
       list(APPEND found ${word})
       set_property(GLOBAL APPEND PROPERTY shared_licences ${word})
     endif()
@@ -95,12 +90,13 @@ function(json_field json field result)
   set(${result} "${value}" PARENT_SCOPE)
 endfunction()
 
-# One entry of a qt_attribution.json, in the folder it lies in.
-function(add_attribution json folder)
+# One entry of a qt_attribution.json, in the folder it lies in; none whose
+# id is among the excluded.
+function(add_attribution json folder qt_source excluded)
   json_field("${json}" Name name)
   json_field("${json}" Version version)
   json_field("${json}" Id id)
-  if(id IN_LIST not_in_this_build)
+  if(id IN_LIST excluded)
     return()
   endif()
   json_field("${json}" LicenseId licence)
@@ -114,7 +110,7 @@ function(add_attribution json folder)
   if(NOT "${licence_file}" STREQUAL "" AND EXISTS ${folder}/${licence_file})
     file(READ ${folder}/${licence_file} text)
   else()
-    refer_to_shared("${licence}" text)
+    refer_to_shared(${qt_source} "${licence}" text)
   endif()
   if(NOT "${usage}" STREQUAL "")
     set(text "${usage}\n\n${text}")
@@ -122,7 +118,14 @@ function(add_attribution json folder)
   add_notice("${name}" "${version}" "${licence}" "${copyright}" "${text}")
 endfunction()
 
-function(add_attributions_in folder)
+# The notices of every qt_attribution.json in a folder of Qt's source, once;
+# none in a folder or of an id among the excluded.
+function(add_attributions_in folder qt_source excluded)
+  get_property(done GLOBAL PROPERTY attributed_folders)
+  if(folder IN_LIST done)
+    return()
+  endif()
+  set_property(GLOBAL APPEND PROPERTY attributed_folders ${folder})
   file(GLOB_RECURSE attribution_files ${folder}/qt_attribution.json)
   foreach(attribution_file IN LISTS attribution_files)
     if(attribution_file MATCHES "/(tests|examples)/")
@@ -130,7 +133,7 @@ function(add_attributions_in folder)
     endif()
     get_filename_component(attribution_folder ${attribution_file} DIRECTORY)
     get_filename_component(attribution_folder_name ${attribution_folder} NAME)
-    if(attribution_folder_name IN_LIST not_in_this_build)
+    if(attribution_folder_name IN_LIST excluded)
       continue()
     endif()
     file(READ ${attribution_file} attribution)
@@ -140,12 +143,53 @@ function(add_attributions_in folder)
       math(EXPR last "${count} - 1")
       foreach(i RANGE ${last})
         string(JSON entry GET "${attribution}" ${i})
-        add_attribution("${entry}" ${attribution_folder})
+        add_attribution("${entry}" ${attribution_folder} ${qt_source} "${excluded}")
       endforeach()
     else()
-      add_attribution("${attribution}" ${attribution_folder})
+      add_attribution("${attribution}" ${attribution_folder} ${qt_source} "${excluded}")
     endif()
   endforeach()
+endfunction()
+
+# The folder of Qt's source that builds each of Qt's archives, as
+# "archive|folder", read from Qt's own build files, whatever the version's
+# layout: libQt6Core.a is built where qt_internal_add_module(Core …) stands,
+# a plugin where its OUTPUT_NAME is given, a bundled library where
+# qt_internal_add_3rdparty_library names it.
+function(qt_archive_folders qt_source result)
+  file(GLOB_RECURSE build_files ${qt_source}/src/CMakeLists.txt)
+  set(found "")
+  foreach(build_file IN LISTS build_files)
+    if(build_file MATCHES "/(tests|examples)/")
+      continue()
+    endif()
+    file(READ ${build_file} content)
+    string(REGEX MATCHALL "qt_internal_add_(module|3rdparty_library)\\([A-Za-z0-9_]+" defined
+           "${content}")
+    string(REGEX MATCHALL "OUTPUT_NAME[ \t\n]+\"?[A-Za-z0-9_\${}]+" named "${content}")
+    get_filename_component(folder ${build_file} DIRECTORY)
+    foreach(definition IN LISTS defined named)
+      string(REGEX REPLACE "^.*[( \t\n\"]" "" archive "${definition}")
+      if(definition MATCHES "^qt_internal_add_")
+        set(archive "Qt6${archive}")
+      endif()
+      string(REPLACE "\${INSTALL_CMAKE_NAMESPACE}" "Qt6" archive "${archive}")
+      string(REPLACE "\${QT_LIBINFIX}" "" archive "${archive}")
+      list(APPEND found "lib${archive}.a|${folder}")
+    endforeach()
+  endforeach()
+  set(${result} ${found} PARENT_SCOPE)
+endfunction()
+
+# The folder that builds an archive, from qt_archive_folders' list.
+function(folder_of archive folders result)
+  list(FILTER folders INCLUDE REGEX "^${archive}\\|")
+  if(NOT folders)
+    message(FATAL_ERROR "third_party_notices: no folder of Qt's source builds ${archive}")
+  endif()
+  list(GET folders 0 entry)
+  string(REGEX REPLACE "^[^|]*\\|" "" folder "${entry}")
+  set(${result} ${folder} PARENT_SCOPE)
 endfunction()
 
 # Third-party code that a module's build refers to but that is not compiled
@@ -155,35 +199,37 @@ endfunction()
 # ARM processors, the Core Foundation event dispatcher for macOS.
 set(not_in_this_build forkfd VulkanMemoryAllocator vulkan wintab pixman qeventdispatcher_cf)
 
-# Qt's modules and plugins as their archives are named, and where they lie.
-set(qt_parts
-  "Qt6Core|Qt Core|corelib"
-  "Qt6Gui|Qt GUI|gui"
-  "Qt6Widgets|Qt Widgets|widgets"
-  "Qt6PrintSupport|Qt Print Support|printsupport"
-  "qwindows|Qt's Windows platform plugin|plugins/platforms/windows"
-  "qoffscreen|Qt's offscreen platform plugin|plugins/platforms/offscreen"
-  "qwindowsvistastyle|Qt's Windows Vista style|plugins/styles/windowsvista"
-  "qgif|Qt's GIF image plugin|plugins/imageformats/gif"
-  "qico|Qt's ICO image plugin|plugins/imageformats/ico"
-  "qjpeg|Qt's JPEG image plugin|plugins/imageformats/jpeg"
-  "Qt6EntryPoint|Qt's entry point for Windows programs|entrypoint")
-refer_to_shared("LGPL-3.0-only GPL-3.0-only" qt_licence_text)
-foreach(part IN LISTS qt_parts)
+# What the notices call Qt's parts, by their archives.
+set(qt_part_names
+  "libQt6Core.a|Qt Core"
+  "libQt6Gui.a|Qt GUI"
+  "libQt6Widgets.a|Qt Widgets"
+  "libQt6PrintSupport.a|Qt Print Support"
+  "libqwindows.a|Qt's Windows platform plugin"
+  "libqoffscreen.a|Qt's offscreen platform plugin"
+  "libqwindowsvistastyle.a|Qt's Windows Vista style"
+  "libqgif.a|Qt's GIF image plugin"
+  "libqico.a|Qt's ICO image plugin"
+  "libqjpeg.a|Qt's JPEG image plugin"
+  "libQt6EntryPoint.a|Qt's entry point for Windows programs")
+
+# Each linked part of Qt, with the notices of its folder and of the
+# third-party folders its build refers to; then the bundled libraries.
+qt_archive_folders(${QT_SOURCE} qt_folders)
+refer_to_shared(${QT_SOURCE} "LGPL-3.0-only GPL-3.0-only" qt_licence_text)
+foreach(part IN LISTS qt_part_names)
   string(REPLACE "|" ";" part "${part}")
   list(GET part 0 archive)
   list(GET part 1 name)
-  list(GET part 2 folder)
-  linked(lib${archive}.a is_linked)
-  if(NOT is_linked)
+  if(NOT archive IN_LIST linked_archives)
     continue()
   endif()
+  folder_of(${archive} "${qt_folders}" folder)
   add_notice("${name}" ${QT_VERSION} "LGPL-3.0-only"
              "The Qt Company Ltd. and other contributors"
              "Linked statically; Qt's source, as built, is part of this release.\n${qt_licence_text}")
-  add_attributions_in(${QT_SOURCE}/src/${folder})
-  file(GLOB_RECURSE build_files ${QT_SOURCE}/src/${folder}/CMakeLists.txt
-                                ${QT_SOURCE}/src/${folder}/*.cmake)
+  add_attributions_in(${folder} ${QT_SOURCE} "${not_in_this_build}")
+  file(GLOB_RECURSE build_files ${folder}/CMakeLists.txt ${folder}/*.cmake)
   set(referred "")
   foreach(build_file IN LISTS build_files)
     file(STRINGS ${build_file} lines REGEX "3rdparty/")
@@ -193,31 +239,22 @@ foreach(part IN LISTS qt_parts)
   list(REMOVE_DUPLICATES referred)
   foreach(third_party IN LISTS referred)
     string(REPLACE "3rdparty/" "" third_party_name ${third_party})
-    if(NOT third_party_name IN_LIST not_in_this_build AND
-       NOT third_party_name IN_LIST attributed_third_parties)
-      list(APPEND attributed_third_parties ${third_party_name})
-      add_attributions_in(${QT_SOURCE}/src/3rdparty/${third_party_name})
+    if(NOT third_party_name IN_LIST not_in_this_build)
+      add_attributions_in(${QT_SOURCE}/src/3rdparty/${third_party_name} ${QT_SOURCE}
+                          "${not_in_this_build}")
     endif()
   endforeach()
 endforeach()
-
-# The libraries Qt bundles as archives of their own.
-foreach(bundled
-        "Qt6BundledFreetype|freetype" "Qt6BundledHarfbuzz|harfbuzz-ng"
-        "Qt6BundledLibpng|libpng" "Qt6BundledLibjpeg|libjpeg" "Qt6BundledPcre2|pcre2"
-        "Qt6BundledZLIB|zlib")
-  string(REPLACE "|" ";" bundled "${bundled}")
-  list(GET bundled 0 archive)
-  list(GET bundled 1 folder)
-  linked(lib${archive}.a is_linked)
-  if(is_linked AND NOT folder IN_LIST attributed_third_parties)
-    list(APPEND attributed_third_parties ${folder})
-    add_attributions_in(${QT_SOURCE}/src/3rdparty/${folder})
+foreach(entry IN LISTS qt_folders)
+  string(REPLACE "|" ";" entry "${entry}")
+  list(GET entry 0 archive)
+  list(GET entry 1 folder)
+  if(archive MATCHES "^libQt6Bundled" AND archive IN_LIST linked_archives)
+    add_attributions_in(${folder} ${QT_SOURCE} "${not_in_this_build}")
   endif()
 endforeach()
 
-linked(libQCustomPlotQt6.a is_linked)
-if(is_linked)
+if(libQCustomPlotQt6.a IN_LIST linked_archives)
   file(READ ${QCUSTOMPLOT_SOURCE}/GPL.txt text)
   add_notice("QCustomPlot" ${QCUSTOMPLOT_VERSION} "GPL-3.0-or-later" "Emanuel Eichhammer"
              "Draws the repayment chart. Linked statically.\n\n${text}")
@@ -225,7 +262,7 @@ endif()
 
 # The compiler's runtime and the Windows runtime of MinGW-w64, as Debian's
 # packages of them describe their copyright.
-linked_among(gcc_runtime libstdc++.a libgcc.a libgcc_eh.a)
+linked_among(gcc_runtime "${linked_archives}" "libstdc++.a;libgcc.a;libgcc_eh.a")
 if(gcc_runtime)
   list(JOIN gcc_runtime ", " pieces)
   file(READ /usr/share/doc/gcc-mingw-w64-base/copyright text)
@@ -233,8 +270,8 @@ if(gcc_runtime)
              "Free Software Foundation, Inc."
              "The C++ standard library and the compiler's support routines, linked statically under the GCC Runtime Library Exception.\n\n${text}")
 endif()
-linked_among(mingw_runtime libpthread.a libwinpthread.a libmingwex.a libmingw32.a libmoldname.a
-             libmsvcrt.a libuuid.a libdxguid.a)
+linked_among(mingw_runtime "${linked_archives}"
+             "libpthread.a;libwinpthread.a;libmingwex.a;libmingw32.a;libmoldname.a;libmsvcrt.a;libuuid.a;libdxguid.a")
 if(mingw_runtime)
   list(JOIN mingw_runtime ", " pieces)
   file(READ /usr/share/doc/mingw-w64-x86-64-dev/copyright text)
