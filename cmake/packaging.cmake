@@ -35,6 +35,19 @@ configure_file(data/${QUORVANE_APP_ID}.metainfo.xml.in
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${QUORVANE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The manual page, compressed as the changelog is below.
+set(QUORVANE_VIEWS_FULL_DIR ${CMAKE_INSTALL_FULL_LIBDIR}/quorvane)
+configure_file(data/quorvane.1.in ${CMAKE_CURRENT_BINARY_DIR}/quorvane.1.in @ONLY)
+file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/quorvane.1
+     INPUT ${CMAKE_CURRENT_BINARY_DIR}/quorvane.1.in)
+set(QUORVANE_MANUAL_GZ ${CMAKE_CURRENT_BINARY_DIR}/quorvane.1.gz)
+add_custom_command(
+  OUTPUT ${QUORVANE_MANUAL_GZ}
+  COMMAND gzip -9 -n -c ${CMAKE_CURRENT_BINARY_DIR}/quorvane.1 > ${QUORVANE_MANUAL_GZ}
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/quorvane.1)
+add_custom_target(quorvane_manual ALL DEPENDS ${QUORVANE_MANUAL_GZ})
+install(FILES ${QUORVANE_MANUAL_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 # The package's documents: the machine-readable copyright and the changelog,
 # compressed without a name or a time in it, so it comes out the same each time.
 set(QUORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorvane)

@@ -5,8 +5,10 @@
 
 #include "toolkit/application.h"
 #include "toolkit/form_window.h"
+#include "toolkit/running_mark.h"
 
 int main(int argc, char* argv[]) {
+  quorvane::MarkAsRunning();
   QApplication application(argc, argv);
   quorvane::SetUpApplication(application);
   quorvane::FormWindow window;
