@@ -182,8 +182,9 @@ class RatesTest : public QObject {
   }
   void listsAgreeWithTheDatedRates() {
     QFETCH(int, list);
-    const std::span<const RateChange> dated = list == 0 ? std::span<const RateChange>(CommercialBenchmarks)
-                                                        : std::span<const RateChange>(FundBenchmarks);
+    const std::span<const RateChange> dated =
+        list == 0 ? std::span<const RateChange>(CommercialBenchmarks)
+                  : std::span<const RateChange>(FundBenchmarks);
     int checked = 0;
     for (const RateRow& row : RateTable(list)) {
       if (row.item.find("后") == std::string_view::npos) {

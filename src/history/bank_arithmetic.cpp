@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "history/bank_arithmetic.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvane {
+
+namespace {
+
+// Ten-thousandths of a percent a year, in a month: 100 × 10 000 × 12.
+constexpr std::int64_t kRateDenominator = 12'000'000;
+
+// A non-negative quotient rounded half up.
+Fen HalfUp(std::int64_t numerator, std::int64_t denominator) {
+  return (numerator + denominator / 2) / denominator;
+}
+
+}  // namespace
+
+Fen MonthInterest(Fen balance, Percent rate) {
+  return HalfUp(balance * rate.tenThousandths, kRateDenominator);
+}
+
+Fen EqualPayment(Fen balance, int months, Percent rate) {
+  if (rate.tenThousandths == 0) {
+    return HalfUp(balance, months);
+  }
+  const double i = static_cast<double>(rate.tenThousandths) / kRateDenominator;
+  const double g = std::pow(1.0 + i, months);
+  const double payment = static_cast<double>(balance) * i * g / (g - 1.0);
+  return static_cast<Fen>(std::floor(payment + 0.5));
+}
+
+Fen EqualShare(Fen balance, int months) { return HalfUp(balance, months); }
+
+Fen MonthlyAmount(Repayment method, Fen balance, int monthsLeft, Percent rate) {
+  return method == Repayment::EqualPayment ? EqualPayment(balance, monthsLeft, rate)
+                                           : EqualShare(balance, monthsLeft);
+}
+
+std::optional<BankMonth> NextMonth(Repayment method, Fen balance, Fen amount, Percent rate,
+                                   bool lastMonth) {
+  BankMonth month;
+  month.interest = MonthInterest(balance, rate);
+  if (method == Repayment::EqualPayment) {
+    if (amount <= month.interest && !lastMonth && balance > 0) {
+      return std::nullopt;
+    }
+    month.principal = amount - month.interest;
+  } else {
+    month.principal = amount;
+  }
+  if (lastMonth) {
+    month.principal = balance;
+  }
+  month.principal = std::min(month.principal, balance);
+  month.payment = month.principal + month.interest;
+  month.balance = balance - month.principal;
+  return month;
+}
+
+}  // namespace quorvane
