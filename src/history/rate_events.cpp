@@ -1,0 +1,164 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "history/rate_events.h"
+
+#include <algorithm>
+
+namespace quorvane {
+
+namespace {
+
+using std::chrono::year;
+using std::chrono::years;
+
+std::span<const RateChange> TableOf(LoanKind kind) {
+  return kind == LoanKind::Commercial ? std::span<const RateChange>(CommercialBenchmarks)
+                                      : std::span<const RateChange>(FundBenchmarks);
+}
+
+// A table's rate times the contract's multiple, to four places, halves up.
+Percent Discounted(Percent rate, int discountTenths) {
+  return Percent{(rate.tenThousandths * discountTenths + 50) / 100};
+}
+
+// The same day some years later; 29 February falls on the 28th in other years.
+year_month_day YearsLater(year_month_day day, int count) {
+  const year_month_day later = day + years{count};
+  return later.ok() ? later : year_month_day{later.year() / later.month() / std::chrono::last};
+}
+
+// The days a change can reach the loan, after `from` and before `until`.
+std::vector<year_month_day> RepricingDays(const Contract& contract, year_month_day from,
+                                          year_month_day until, bool changeDays) {
+  std::vector<year_month_day> days;
+  if (changeDays) {
+    for (const RateChange& change : TableOf(contract.kind)) {
+      if (change.effective > from && change.effective < until) {
+        days.push_back(change.effective);
+      }
+    }
+    return days;
+  }
+  for (int n = 1;; ++n) {
+    const year_month_day day = contract.repricing == Repricing::Anniversary
+                                   ? YearsLater(contract.granted, n)
+                                   : year{int(contract.granted.year()) + n} / 1 / 1;
+    if (day >= until) {
+      return days;
+    }
+    if (day > from) {
+      days.push_back(day);
+    }
+  }
+}
+
+// The five-year LPR fixed in the month before a repricing day.
+struct LprAt {
+  Percent rate;
+  year_month_day month;  // the first day of the fixing's month
+  bool assumed = false;
+};
+
+LprAt LprBefore(year_month_day repricing) {
+  const std::chrono::year_month fixingMonth =
+      repricing.year() / repricing.month() - std::chrono::months{1};
+  const year_month_day monthEnd{fixingMonth / std::chrono::last};
+  const std::chrono::year_month lastKnown =
+      kLastKnownLprFixing.year() / kLastKnownLprFixing.month();
+  return {LprOn(monthEnd).value_or(kConversionLpr), year_month_day{fixingMonth / 1},
+          fixingMonth > lastKnown};
+}
+
+// The benchmark repricings from the grant day up to `until`.
+void AddBenchmarkEvents(const Contract& contract, year_month_day until, Percent& rate,
+                        std::vector<RateEvent>& events) {
+  const auto table = TableOf(contract.kind);
+  for (const year_month_day day : RepricingDays(contract, contract.granted, until,
+                                                contract.repricing == Repricing::ChangeDay)) {
+    const auto change = RateInForce(table, day);
+    const Percent base = RateForMonths(*change, contract.months);
+    const Percent next = Discounted(base, contract.discountTenths);
+    if (next != rate) {
+      rate = next;
+      events.push_back({day, RateEventKind::Benchmark, rate, base, change->effective, {}, false});
+    }
+  }
+}
+
+// A spread cut: a spread above the cap becomes the cap, on the LPR of the
+// last repricing.
+struct SpreadCut {
+  year_month_day day;
+  std::optional<Percent> cap;
+};
+
+void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
+                  std::vector<RateEvent>& events) {
+  Percent spread{rate.tenThousandths - kConversionLpr.tenThousandths};
+  events.push_back({kLprConversionDay, RateEventKind::LprConversion, rate, kConversionLpr,
+                    year{2019} / 12 / 1, spread, false});
+  const year_month_day from = year{2020} / 12 / 31;
+  std::vector<year_month_day> days = RepricingDays(contract, from, until, false);
+  const SpreadCut cuts[] = {{year{2023} / 9 / 25, contract.spreadCap2023},
+                            {year{2024} / 10 / 25, contract.spreadCap2024}};
+  LprAt lpr{kConversionLpr, year{2019} / 12 / 1, false};
+  std::size_t next = 0;
+  const auto reprice = [&](year_month_day day) {
+    lpr = LprBefore(day);
+    const Percent repriced{lpr.rate.tenThousandths + spread.tenThousandths};
+    if (repriced != rate) {
+      rate = repriced;
+      events.push_back(
+          {day, RateEventKind::LprRepricing, rate, lpr.rate, lpr.month, spread, lpr.assumed});
+    }
+  };
+  for (const SpreadCut& cut : cuts) {
+    for (; next < days.size() && days[next] <= cut.day; ++next) {
+      reprice(days[next]);
+    }
+    if (cut.cap && cut.day < until && spread > *cut.cap) {
+      spread = *cut.cap;
+      rate = Percent{lpr.rate.tenThousandths + spread.tenThousandths};
+      events.push_back(
+          {cut.day, RateEventKind::SpreadCap, rate, lpr.rate, lpr.month, spread, lpr.assumed});
+    }
+  }
+  for (; next < days.size(); ++next) {
+    reprice(days[next]);
+  }
+}
+
+}  // namespace
+
+year_month_day PaymentDay(const Contract& contract, int k) {
+  const std::chrono::year_month month =
+      contract.granted.year() / contract.granted.month() + std::chrono::months{k};
+  return month / std::chrono::day(static_cast<unsigned>(contract.paymentDay));
+}
+
+std::optional<Percent> FirstRate(LoanKind kind, year_month_day granted, int months,
+                                 int discountTenths) {
+  if (kind == LoanKind::Commercial && granted >= year{2019} / 10 / 8) {
+    return std::nullopt;
+  }
+  const auto change = RateInForce(TableOf(kind), granted);
+  if (!change) {
+    return std::nullopt;
+  }
+  return Discounted(RateForMonths(*change, months), discountTenths);
+}
+
+std::vector<RateEvent> RateEvents(const Contract& contract) {
+  std::vector<RateEvent> events;
+  Percent rate = contract.firstRate;
+  const year_month_day lastPayment = PaymentDay(contract, contract.months);
+  const bool becomesLpr = contract.kind == LoanKind::Commercial && lastPayment > kLprConversionDay;
+  AddBenchmarkEvents(contract, becomesLpr ? kLprConversionDay : lastPayment, rate, events);
+  if (becomesLpr) {
+    AddLprEvents(contract, lastPayment, rate, events);
+  }
+  return events;
+}
+
+}  // namespace quorvane

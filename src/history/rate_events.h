@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "rates/dated_rates.h"
+
+// How the state's rate changes reached a running home loan: the benchmark
+// repricings until 2020, the conversion to LPR plus a fixed spread, the
+// yearly LPR repricings and the spread cuts of 2023 and 2024.
+namespace quorvane {
+
+enum class LoanKind { Commercial, Fund };
+
+// When a change reaches a running loan: 次年1月1日, 对月对日, 次月.
+enum class Repricing { NextJanuary, Anniversary, ChangeDay };
+
+struct Contract {
+  LoanKind kind = LoanKind::Commercial;
+  year_month_day granted = std::chrono::year{2007} / 6 / 15;
+  int paymentDay = 15;  // 1 to 28
+  int months = 240;
+  int discountTenths = 85;  // 折 × 10: 85 is 8.5 折, the contract's multiple
+  Percent firstRate{61'200};
+  Repricing repricing = Repricing::NextJanuary;
+  // The spread cuts of 2023-09-25 and 2024-10-25: a spread above the cap
+  // becomes the cap; nothing switches a cut off.
+  std::optional<Percent> spreadCap2023 = Percent{0};
+  std::optional<Percent> spreadCap2024 = Percent{-3'000};
+};
+
+// The day the k-th payment is due: the payment day of the k-th month after
+// the grant month.
+year_month_day PaymentDay(const Contract& contract, int k);
+
+// The table's rate on the grant day times the contract's multiple. Nothing
+// before the tables begin, and nothing for a commercial loan granted from
+// 2019-10-08 on, which was priced on the LPR from the start.
+std::optional<Percent> FirstRate(LoanKind kind, year_month_day granted, int months,
+                                 int discountTenths);
+
+// The day commercial loans became LPR loans, and the LPR they were measured
+// against (December 2019's).
+inline constexpr year_month_day kLprConversionDay = std::chrono::year{2020} / 3 / 1;
+inline constexpr Percent kConversionLpr{48'000};
+
+enum class RateEventKind {
+  Benchmark,      // a benchmark change reached the loan
+  LprConversion,  // the rate kept, now LPR + spread
+  LprRepricing,   // the yearly repricing at the LPR + spread
+  SpreadCap,      // the spread cut to a cap
+};
+
+struct RateEvent {
+  year_month_day effective;  // the rate holds for payments due after this day
+  RateEventKind kind = RateEventKind::Benchmark;
+  Percent rate;             // the loan's rate from here
+  Percent base;             // the benchmark or the LPR the rate is made of
+  year_month_day baseDay;   // the benchmark change or the LPR fixing it was set on
+  Percent spread;           // LPR loans: the spread from here
+  bool lprAssumed = false;  // the fixing is later than the last one known
+};
+
+// Every change of the loan's rate from the first rate to its last payment,
+// in date order. Repricings that leave the rate as it was are not events; the
+// conversion to LPR is, though it keeps the rate.
+std::vector<RateEvent> RateEvents(const Contract& contract);
+
+}  // namespace quorvane
