@@ -30,7 +30,11 @@ Fen EqualPayment(Fen balance, int months, Percent rate) {
   }
   const double i = static_cast<double>(rate.tenThousandths) / kRateDenominator;
   const double g = std::pow(1.0 + i, months);
-  const double payment = static_cast<double>(balance) * i * g / (g - 1.0);
+  double payment = static_cast<double>(balance) * i * g / (g - 1.0);
+  if (!std::isfinite(payment)) {
+    // So many months that g overflows: g ⁄ (g − 1) is 1, the interest alone.
+    payment = static_cast<double>(balance) * i;
+  }
   return static_cast<Fen>(std::floor(payment + 0.5));
 }
 

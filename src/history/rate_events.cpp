@@ -70,6 +70,12 @@ LprAt LprBefore(year_month_day repricing) {
           fixingMonth > lastKnown};
 }
 
+// LPR plus the spread; a spread deeper than the LPR leaves no interest, not a
+// negative one.
+Percent LprPlus(Percent lpr, Percent spread) {
+  return Percent{std::max<std::int64_t>(0, lpr.tenThousandths + spread.tenThousandths)};
+}
+
 // The benchmark repricings from the grant day up to `until`.
 void AddBenchmarkEvents(const Contract& contract, year_month_day until, Percent& rate,
                         std::vector<RateEvent>& events) {
@@ -106,7 +112,7 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
   std::size_t next = 0;
   const auto reprice = [&](year_month_day day) {
     lpr = LprBefore(day);
-    const Percent repriced{lpr.rate.tenThousandths + spread.tenThousandths};
+    const Percent repriced = LprPlus(lpr.rate, spread);
     if (repriced != rate) {
       rate = repriced;
       events.push_back(
@@ -119,7 +125,7 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
     }
     if (cut.cap && cut.day < until && spread > *cut.cap) {
       spread = *cut.cap;
-      rate = Percent{lpr.rate.tenThousandths + spread.tenThousandths};
+      rate = LprPlus(lpr.rate, spread);
       events.push_back(
           {cut.day, RateEventKind::SpreadCap, rate, lpr.rate, lpr.month, spread, lpr.assumed});
     }
