@@ -10,6 +10,8 @@ namespace quorvane {
 
 namespace {
 
+using namespace std::string_literals;
+
 constexpr const char* kMinus = "\u2212";
 
 // The fewest places, down to `atLeast`, that write ten-thousandths exactly.
@@ -50,7 +52,8 @@ std::string PercentText(Percent rate) {
   const int places = PlacesOf(size, 2);
   const std::string decimals =
       std::to_string(size % 10'000 + 10'000).substr(1, static_cast<std::size_t>(places));
-  return (rate.tenThousandths < 0 ? kMinus : "") + std::to_string(size / 10'000) + "." + decimals;
+  return std::string(rate.tenThousandths < 0 ? kMinus : "") + std::to_string(size / 10'000) + "." +
+         decimals;
 }
 
 std::string BasisPointsText(Percent spread) {
@@ -58,12 +61,12 @@ std::string BasisPointsText(Percent spread) {
   const std::int64_t size = std::llabs(spread.tenThousandths);
   std::string text = std::to_string(size / 100);
   if (size % 100 != 0) {
-    text += "." + std::to_string(size % 100 + 100).substr(1, size % 10 == 0 ? 1 : 2);
+    text += "."s + std::to_string(size % 100 + 100).substr(1, size % 10 == 0 ? 1 : 2);
   }
   if (spread.tenThousandths == 0) {
     return text;
   }
-  return (spread.tenThousandths < 0 ? kMinus : "+") + text;
+  return std::string(spread.tenThousandths < 0 ? kMinus : "+") + text;
 }
 
 std::string DayText(year_month_day day) {
@@ -80,23 +83,23 @@ std::string EventText(const RateEvent& event, const Contract& contract) {
       const std::string base = PercentText(event.base) + "%";
       std::string multiple = std::to_string(contract.discountTenths / 10);
       if (contract.discountTenths % 10 != 0) {
-        multiple += "." + std::to_string(contract.discountTenths % 10);
+        multiple += "."s + std::to_string(contract.discountTenths % 10);
       }
-      return "基准利率 " + DayText(event.baseDay) + " 调为 " + base + "，" +
+      return "基准利率 "s + DayText(event.baseDay) + " 调为 " + base + "，" +
              ReachedBy(contract.repricing) + "：" + base + " × " + multiple + " 折 = " + rate;
     }
     case RateEventKind::LprConversion:
-      return "转为 LPR + 加点：" + rate + " " + kMinus + " " + PercentText(event.base) +
+      return "转为 LPR + 加点："s + rate + " " + kMinus + " " + PercentText(event.base) +
              "% = " + BasisPointsText(event.spread) + " 基点";
     case RateEventKind::LprRepricing:
     case RateEventKind::SpreadCap: {
       std::string text = event.kind == RateEventKind::SpreadCap
-                             ? "加点调为 " + BasisPointsText(event.spread) + " 基点"
+                             ? "加点调为 "s + BasisPointsText(event.spread) + " 基点"
                              : "重定价";
-      text += "，LPR " + MonthText(event.baseDay) + " 为 " + PercentText(event.base) + "%：" +
+      text += "，LPR "s + MonthText(event.baseDay) + " 为 " + PercentText(event.base) + "%：" +
               LprSum(event.base, event.spread) + " = " + rate;
       if (event.lprAssumed) {
-        text += "（" + DayText(kLastKnownLprFixing) + " 以后的 LPR 未知，按 " +
+        text += "（"s + DayText(kLastKnownLprFixing) + " 以后的 LPR 未知，按 " +
                 PercentText(event.base) + "% 计）";
       }
       return text;
