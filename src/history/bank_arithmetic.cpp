@@ -20,6 +20,10 @@ Fen HalfUp(std::int64_t numerator, std::int64_t denominator) {
 
 }  // namespace
 
+double MonthRate(Percent rate) {
+  return static_cast<double>(rate.tenThousandths) / kRateDenominator;
+}
+
 Fen MonthInterest(Fen balance, Percent rate) {
   return HalfUp(balance * rate.tenThousandths, kRateDenominator);
 }
@@ -28,7 +32,7 @@ Fen EqualPayment(Fen balance, int months, Percent rate) {
   if (rate.tenThousandths == 0) {
     return HalfUp(balance, months);
   }
-  const double i = static_cast<double>(rate.tenThousandths) / kRateDenominator;
+  const double i = MonthRate(rate);
   const double g = std::pow(1.0 + i, months);
   double payment = static_cast<double>(balance) * i * g / (g - 1.0);
   if (!std::isfinite(payment)) {

@@ -22,6 +22,9 @@ inline constexpr Percent kHighestRate{1'000'000};
 
 enum class Repayment { EqualPayment, EqualPrincipal };
 
+// The month's rate i = R ⁄ 1200 as a fraction: 6.12 % a year is 0.0051.
+double MonthRate(Percent rate);
+
 // A month's interest on a balance: B × R ⁄ 1200, halves up, in integers.
 Fen MonthInterest(Fen balance, Percent rate);
 

@@ -14,6 +14,11 @@ using namespace std::string_literals;
 
 constexpr const char* kMinus = "\u2212";
 
+// The sign written before a figure: a minus for a negative one, else `otherwise`.
+std::string SignOf(Percent figure, const char* otherwise) {
+  return figure.tenThousandths < 0 ? kMinus : otherwise;
+}
+
 // The fewest places, down to `atLeast`, that write ten-thousandths exactly.
 int PlacesOf(std::int64_t tenThousandths, int atLeast) {
   int places = 4;
@@ -39,8 +44,7 @@ const char* ReachedBy(Repricing repricing) {
 // "4.20% − 0.30%": the LPR and the spread as a sum a person reads.
 std::string LprSum(Percent lpr, Percent spread) {
   const Percent size{std::llabs(spread.tenThousandths)};
-  return PercentText(lpr) + "% " + (spread.tenThousandths < 0 ? kMinus : "+") + " " +
-         PercentText(size) + "%";
+  return PercentText(lpr) + "% " + SignOf(spread, "+") + " " + PercentText(size) + "%";
 }
 
 std::string MonthText(year_month_day day) { return DayText(day).substr(0, 7); }
@@ -52,8 +56,7 @@ std::string PercentText(Percent rate) {
   const int places = PlacesOf(size, 2);
   const std::string decimals =
       std::to_string(size % 10'000 + 10'000).substr(1, static_cast<std::size_t>(places));
-  return std::string(rate.tenThousandths < 0 ? kMinus : "") + std::to_string(size / 10'000) + "." +
-         decimals;
+  return SignOf(rate, "") + std::to_string(size / 10'000) + "." + decimals;
 }
 
 std::string BasisPointsText(Percent spread) {
@@ -66,7 +69,7 @@ std::string BasisPointsText(Percent spread) {
   if (spread.tenThousandths == 0) {
     return text;
   }
-  return std::string(spread.tenThousandths < 0 ? kMinus : "+") + text;
+  return SignOf(spread, "+") + text;
 }
 
 std::string DayText(year_month_day day) {

@@ -40,7 +40,7 @@ int MonthsToRepay(Repayment method, Fen balance, Fen amount, Percent rate) {
   if (method == Repayment::EqualPrincipal || rate.tenThousandths == 0) {
     return wholeMonths(static_cast<double>(balance) / static_cast<double>(amount));
   }
-  const double i = static_cast<double>(rate.tenThousandths) / 12'000'000;
+  const double i = MonthRate(rate);
   const double m = static_cast<double>(amount);
   const double b = static_cast<double>(balance);
   if (m <= b * i) {

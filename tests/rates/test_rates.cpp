@@ -47,6 +47,14 @@ year_month_day ItemDay(std::string_view item) {
 
 std::int64_t TenThousandths(float rate) { return std::llround(static_cast<double>(rate) * 10000); }
 
+// The dated rates paired with a rate list.
+std::span<const RateChange> Dated(int list) {
+  if (list == 0) {
+    return CommercialBenchmarks;
+  }
+  return FundBenchmarks;
+}
+
 // A lower limit listed at discount 10 is written already multiplied by the
 // floor of its day, to the hundredth: 0.9 before 2006-08-19, 0.85 from then.
 std::int64_t ListedLimit(Percent benchmark, year_month_day day) {
@@ -182,9 +190,7 @@ class RatesTest : public QObject {
   }
   void listsAgreeWithTheDatedRates() {
     QFETCH(int, list);
-    const std::span<const RateChange> dated =
-        list == 0 ? std::span<const RateChange>(CommercialBenchmarks)
-                  : std::span<const RateChange>(FundBenchmarks);
+    const std::span<const RateChange> dated = Dated(list);
     int checked = 0;
     for (const RateRow& row : RateTable(list)) {
       if (row.item.find("后") == std::string_view::npos) {
@@ -223,9 +229,7 @@ class RatesTest : public QObject {
     QFETCH(qint64, rate);
     const QList<int> ymd = {day.left(4).toInt(), day.mid(5, 2).toInt(), day.right(2).toInt()};
     const year_month_day date = std::chrono::year{ymd[0]} / ymd[1] / ymd[2];
-    const auto change = RateInForce(list == 0 ? std::span<const RateChange>(CommercialBenchmarks)
-                                              : std::span<const RateChange>(FundBenchmarks),
-                                    date);
+    const auto change = RateInForce(Dated(list), date);
     QVERIFY(change.has_value());
     QCOMPARE(RateForMonths(*change, months).tenThousandths, rate);
   }
