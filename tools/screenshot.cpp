@@ -4,7 +4,8 @@
 // Writes pictures of the calculator's window: just after start-up, after
 // "计 算" on the start-up loan, and with the report box's context menu open;
 // and the repayment chart of that loan under each method, side by side, the
-// marker on month 37. Runs on any Qt platform, offscreen included.
+// marker on month 37; and the loan's history of that loan. Runs on any Qt platform, offscreen
+// included.
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -70,6 +71,22 @@ QImage ChartOfReport(QWidget& window) {
   return chart->window()->grab().toImage();
 }
 
+// The loan's history that F12 opens, with the start-up loan.
+QImage HistoryOfLoan(QWidget& window) {
+  auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+  for (QAction* action : report->actions()) {
+    if (action->shortcut() == QKeySequence(Qt::Key_F12)) {
+      action->trigger();
+    }
+  }
+  auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
+  if (history == nullptr) {
+    return {};
+  }
+  QApplication::processEvents();
+  return history->grab().toImage();
+}
+
 // Both methods' charts side by side.
 QImage ChartsOfBothMethods(QWidget& window) {
   const QImage equalPayment = ChartOfReport(window);
@@ -110,5 +127,6 @@ int main(int argc, char* argv[]) {
   const bool menu = WithReportMenu(window).save(folder.filePath(QStringLiteral("report-menu.png")));
   const bool charts =
       ChartsOfBothMethods(window).save(folder.filePath(QStringLiteral("chart.png")));
-  return startup && report && menu && charts ? 0 : 1;
+  const bool history = HistoryOfLoan(window).save(folder.filePath(QStringLiteral("history.png")));
+  return startup && report && menu && charts && history ? 0 : 1;
 }

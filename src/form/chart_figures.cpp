@@ -149,6 +149,9 @@ ChartFigures FiguresOf(ReportTable table, std::optional<double> owedYuan) {
 }
 
 std::string MonthLine(const ChartFigures& figures, std::size_t month) {
+  if (!figures.monthLines.empty()) {
+    return figures.monthLines.at(month);
+  }
   const ReportMonth& texts = figures.report.months.at(month);
   const auto words = [](std::size_t column) {
     return std::string(WithoutUnit(kMonthHeadings.at(column)));

@@ -48,7 +48,16 @@ struct ChartFigures {
   // Whether every figure is one an axis can show; when not, nothing is drawn
   // and the months can still be read one by one.
   bool plottable = true;
+  // Figures that are no report's (the loan's history): each month's line,
+  // its annual rate in %, drawn as a step line, and the months a rate
+  // change takes effect, marked on it.
+  std::vector<std::string> monthLines;
+  std::vector<double> rates;
+  std::vector<std::size_t> changes;
 };
+
+// The rate line's heading.
+inline constexpr std::string_view kRateHeading = "年利率(%)";
 
 // Largest amount, in yuan, that the chart draws: the running balance is
 // counted in fen in 64 bits, and no loan comes near it.

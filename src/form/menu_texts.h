@@ -17,17 +17,22 @@ inline constexpr std::string_view kCopyAsTableEntry = "复制为表格";
 // The windows of their own that the report box's menu opens, after its copy
 // entry: the views. Each is a class of the views module; this is the one
 // list of them, in the order of the menu.
-enum class ReportViewKind { PrintPreview, Chart };
+enum class ReportViewKind { PrintPreview, Chart, History };
 
 struct ReportViewEntry {
   ReportViewKind view;
   std::string_view caption;
   std::string_view shortcut;  // as Qt writes key sequences, "Ctrl+P"
+  // A view of the report is enabled while the box reads as one and its key
+  // works in the box; the others are always enabled, their key anywhere in
+  // the window.
+  bool readsReport = true;
 };
 
 inline constexpr std::array kReportViewEntries{
     ReportViewEntry{ReportViewKind::PrintPreview, "打印…", "Ctrl+P"},
     ReportViewEntry{ReportViewKind::Chart, "图表…", "F11"},
+    ReportViewEntry{ReportViewKind::History, "贷款历程…", "F12", false},
 };
 
 // Said when the part of the program that prints and draws charts cannot be

@@ -29,6 +29,7 @@ const QColor kPrincipalColour(0x00, 0x72, 0xB2);
 const QColor kInterestColour(0xE6, 0x9F, 0x00);
 const QColor kBalanceColour(Qt::black);
 const QColor kMarkerColour(0x55, 0x55, 0x55);
+const QColor kRateColour(0xD5, 0x5E, 0x00);  // Okabe and Ito's vermilion
 
 constexpr int kChartWidth = 800;
 constexpr int kChartHeight = 520;
@@ -126,7 +127,55 @@ void ChartWindow::SetUpPlot() {
 }
 
 void ChartWindow::ShowReport(const ReportTable& table, std::optional<double> owedYuan) {
-  figures_ = FiguresOf(table, owedYuan);
+  ShowFigures(FiguresOf(table, owedYuan));
+}
+
+// The rate's axis and its step line, made the first time figures have a rate.
+void ChartWindow::SetUpRateLine() {
+  rateAxis_ = plot_->axisRect()->addAxis(QCPAxis::atRight);
+  UseFont(rateAxis_, WindowFont());
+  rateAxis_->setLabel(FromUtf8(kRateHeading));
+  rate_ = plot_->addGraph(plot_->xAxis, rateAxis_);
+  rate_->setName(FromUtf8(WithoutUnit(kRateHeading)));
+  rate_->setLineStyle(QCPGraph::lsStepLeft);
+  rate_->setPen(QPen(kRateColour, 2));
+  changes_ = plot_->addGraph(plot_->xAxis, rateAxis_);
+  changes_->setLineStyle(QCPGraph::lsNone);
+  changes_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, kRateColour, Qt::white, 7));
+  changes_->removeFromLegend();
+}
+
+void ChartWindow::DrawRates() {
+  if (figures_.rates.empty() && rate_ == nullptr) {
+    return;
+  }
+  if (rate_ == nullptr) {
+    SetUpRateLine();
+  }
+  QVector<double> periods;
+  QVector<double> rates;
+  QVector<double> changePeriods;
+  QVector<double> changeRates;
+  for (std::size_t m = 0; m < figures_.rates.size() && figures_.plottable; ++m) {
+    periods << figures_.months.at(m).period;
+    rates << figures_.rates[m];
+  }
+  for (const std::size_t m : figures_.changes) {
+    if (m < static_cast<std::size_t>(rates.size())) {
+      changePeriods << periods.at(static_cast<qsizetype>(m));
+      changeRates << rates.at(static_cast<qsizetype>(m));
+    }
+  }
+  rate_->setData(periods, rates);
+  changes_->setData(changePeriods, changeRates);
+  rateAxis_->setVisible(!rates.isEmpty());
+  rate_->setVisible(!rates.isEmpty());
+  rateAxis_->rescale();
+  IncludeZeroWithHeadroom(rateAxis_);
+}
+
+void ChartWindow::ShowFigures(ChartFigures figures) {
+  figures_ = std::move(figures);
   marked_.reset();
   Draw();
   show();
@@ -164,6 +213,7 @@ void ChartWindow::Draw() {
   plot_->rescaleAxes();
   IncludeZeroWithHeadroom(plot_->yAxis);
   IncludeZeroWithHeadroom(plot_->yAxis2);
+  DrawRates();
   plot_->replot();
 }
 
@@ -273,7 +323,7 @@ void ChartView::Open(const ViewRequest& request) {
   if (window_ == nullptr) {
     window_ = new ChartWindow(box_->window());
   }
-  window_->ShowReport(request.report, request.owedYuan);
+  window_->ShowReport(*request.report, request.owedYuan);
 }
 
 }  // namespace quorvane

@@ -12,6 +12,7 @@
 #include "form/report_table.h"
 #include "toolkit/report_views.h"
 
+class QCPAxis;
 class QCPBars;
 class QCPGraph;
 class QCPItemStraightLine;
@@ -41,6 +42,9 @@ class ChartWindow : public QWidget {
   // Draws the report and brings the window to the front. What was owed
   // before its first month is known of a report the program wrote.
   void ShowReport(const ReportTable& table, std::optional<double> owedYuan);
+  // Draws figures of another kind (the loan's history) the same way, with
+  // their rate as a step line on an axis of its own.
+  void ShowFigures(ChartFigures figures);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,7 +52,9 @@ class ChartWindow : public QWidget {
 
  private:
   void SetUpPlot();
+  void SetUpRateLine();
   void Draw();
+  void DrawRates();
   void MarkMonth(std::size_t month);
   void MarkMonthAt(const QMouseEvent* event);
   // Moves the marker as a key asks; false for a key that does not move it.
@@ -62,6 +68,9 @@ class ChartWindow : public QWidget {
   QCPBars* principal_ = nullptr;
   QCPBars* interest_ = nullptr;
   QCPGraph* balance_ = nullptr;
+  QCPAxis* rateAxis_ = nullptr;
+  QCPGraph* rate_ = nullptr;
+  QCPGraph* changes_ = nullptr;
   QCPItemStraightLine* marker_ = nullptr;
   ChartFigures figures_;
   std::optional<std::size_t> marked_;

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <cmath>
 
 #include "arith/report_format.h"
 #include "form/form_design.h"
@@ -20,6 +21,7 @@
 #include "toolkit/numeric_field.h"
 #include "toolkit/rate_list.h"
 #include "toolkit/report_box.h"
+#include "toolkit/report_views.h"
 #include "toolkit/utf8.h"
 
 namespace quorvane {
@@ -68,6 +70,11 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent), form_(*this) {
   setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
   CreateControls();
   text2_->SetOwedLookup([this] { return form_.OwedBeforeReport(Text(TextBox::Text2)); });
+  text2_->SetLoanLookup([this] {
+    return MainWindowLoan{Text(Text1(kAmount)), Text(Text1(kTerm)), Text(Text1(kDiscount)),
+                          OptionValue(kEqualPrincipalMethod),
+                          std::lround(form_.LastRateList()) == kFundList};
+  });
   SelectFirstMethod();
   ConnectEvents();
   form_.Form_Load();

@@ -17,7 +17,7 @@ void PrintPreview::Open(const ViewRequest& request) {
   QPrintPreviewDialog preview(&printer_, box_);
   QObject::connect(
       &preview, &QPrintPreviewDialog::paintRequested, box_,
-      [&request](QPrinter* printer) { ReportPrintout(request.report, *printer).Print(*printer); });
+      [&request](QPrinter* printer) { ReportPrintout(*request.report, *printer).Print(*printer); });
   preview.exec();
 }
 

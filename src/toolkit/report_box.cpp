@@ -18,10 +18,11 @@ namespace quorvane {
 
 namespace {
 
-QAction* BoxAction(std::string_view caption, const QKeySequence& shortcut, QWidget* box) {
+QAction* BoxAction(std::string_view caption, const QKeySequence& shortcut, QWidget* box,
+                   Qt::ShortcutContext context = Qt::WidgetShortcut) {
   auto* action = new QAction(FromUtf8(caption), box);
   action->setShortcut(shortcut);
-  action->setShortcutContext(Qt::WidgetShortcut);
+  action->setShortcutContext(context);
   box->addAction(action);
   return action;
 }
@@ -44,8 +45,9 @@ ReportBox::ReportBox(Content content, QWidget* parent) : QPlainTextEdit(parent),
   if (content_ == Content::Report) {
     for (std::size_t entry = 0; entry < kReportViewEntries.size(); ++entry) {
       const ReportViewEntry& view = kReportViewEntries.at(entry);
-      viewActions_.at(entry) = BoxAction(
-          view.caption, QKeySequence(FromUtf8(view.shortcut), QKeySequence::PortableText), this);
+      viewActions_.at(entry) =
+          BoxAction(view.caption, QKeySequence(FromUtf8(view.shortcut), QKeySequence::PortableText),
+                    this, view.readsReport ? Qt::WidgetShortcut : Qt::WindowShortcut);
       connect(viewActions_.at(entry), &QAction::triggered, this,
               [this, entry] { OpenView(entry); });
     }
@@ -68,9 +70,9 @@ std::optional<TableRows> ReportBox::ReadRows() const {
 
 void ReportBox::EnableActions(bool enabled) {
   copyAsTable_->setEnabled(enabled);
-  for (QAction* action : viewActions_) {
-    if (action != nullptr) {
-      action->setEnabled(enabled);
+  for (std::size_t entry = 0; entry < viewActions_.size(); ++entry) {
+    if (viewActions_.at(entry) != nullptr && kReportViewEntries.at(entry).readsReport) {
+      viewActions_.at(entry)->setEnabled(enabled);
     }
   }
 }
@@ -102,12 +104,18 @@ void ReportBox::CopyAsTable() {
 }
 
 void ReportBox::OpenView(std::size_t entry) {
-  const auto report = ReadReport(BoxText());
-  if (!report) {
-    return;
+  ViewRequest request{nullptr, std::nullopt, loanLookup_ ? loanLookup_() : MainWindowLoan{}};
+  std::optional<ReportTable> report;
+  if (kReportViewEntries.at(entry).readsReport) {
+    report = ReadReport(BoxText());
+    if (!report) {
+      return;
+    }
+    request.report = &*report;
+    request.owedYuan = owedLookup_ ? owedLookup_() : std::nullopt;
   }
   if (ReportView* view = View(entry)) {
-    view->Open({*report, owedLookup_ ? owedLookup_() : std::nullopt});
+    view->Open(request);
   }
 }
 

@@ -18,12 +18,15 @@ class QAction;
 namespace quorvane {
 
 class ReportView;
+struct MainWindowLoan;
 
 // A multi-line box whose text can be taken out of the window: "复制为表格"
 // (Ctrl+Shift+C) puts it on the clipboard as a table, tab-separated and
 // HTML, for a spreadsheet or a document; the report box also opens the views
 // of its report ("打印…", Ctrl+P; "图表…", F11). They read the text as the box
 // shows it, and are disabled when it does not read as a report (or a log).
+// "贷款历程…" (F12, from anywhere in the window) opens the loan's history,
+// with the loan in the main window's fields.
 class ReportBox : public QPlainTextEdit {
   Q_OBJECT
 
@@ -38,6 +41,9 @@ class ReportBox : public QPlainTextEdit {
   // the program knows it: it wrote the report, and the user has not edited it.
   using OwedLookup = std::function<std::optional<double>()>;
   void SetOwedLookup(OwedLookup lookup) { owedLookup_ = std::move(lookup); }
+  // The loan in the main window's fields.
+  using LoanLookup = std::function<MainWindowLoan()>;
+  void SetLoanLookup(LoanLookup lookup) { loanLookup_ = std::move(lookup); }
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -60,6 +66,7 @@ class ReportBox : public QPlainTextEdit {
   std::array<QAction*, kReportViewEntries.size()> viewActions_{};
   std::array<std::unique_ptr<ReportView>, kReportViewEntries.size()> views_;
   OwedLookup owedLookup_;
+  LoanLookup loanLookup_;
 };
 
 }  // namespace quorvane

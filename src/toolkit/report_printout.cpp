@@ -18,7 +18,6 @@ namespace {
 constexpr int kPrintPoints = 10;
 constexpr int kPrintTitlePoints = 14;
 constexpr double kRowPadding = 0.35;  // of a line's height, above and below the text
-constexpr auto kColumns = static_cast<double>(kMonthHeadings.size());
 
 ReportPrintout::Fonts PrintFonts() {
   ReportPrintout::Fonts fonts{WindowFont(), WindowFont(), WindowFont()};
@@ -62,20 +61,31 @@ PageHeights MeasurePage(const ReportPrintout::Fonts& fonts, QPrinter& printer, c
 
 }  // namespace
 
+ReportPrintout::Table TableOf(const ReportTable& report) {
+  ReportPrintout::Table table{FromUtf8(PrintoutTitle(report)),
+                              FromUtf8(PrintoutFigures(report)),
+                              Cells(kMonthHeadings),
+                              {}};
+  table.rows.reserve(report.months.size());
+  for (const ReportMonth& month : report.months) {
+    table.rows.push_back(Cells(month));
+  }
+  return table;
+}
+
 ReportPrintout::ReportPrintout(const ReportTable& table, QPrinter& printer)
+    : ReportPrintout(TableOf(table), printer) {}
+
+ReportPrintout::ReportPrintout(Table table, QPrinter& printer)
     : fonts_(PrintFonts()),
-      title_(FromUtf8(PrintoutTitle(table))),
-      figures_(FromUtf8(PrintoutFigures(table))),
-      headings_(Cells(kMonthHeadings)),
+      title_(std::move(table.title)),
+      figures_(std::move(table.figures)),
+      headings_(std::move(table.headings)),
+      rows_(std::move(table.rows)),
       page_(PrintableArea(printer)),
       heights_(MeasurePage(fonts_, printer, page_, figures_)),
       titleHeight_(TitleHeight(fonts_, printer)),
-      pages_(Paginate(table.months.size(), heights_)) {
-  rows_.reserve(table.months.size());
-  for (const ReportMonth& month : table.months) {
-    rows_.push_back(Cells(month));
-  }
-}
+      pages_(Paginate(rows_.size(), heights_)) {}
 
 int ReportPrintout::PageCount() const { return static_cast<int>(pages_.size()); }
 
@@ -83,7 +93,7 @@ int ReportPrintout::PageCount() const { return static_cast<int>(pages_.size()); 
 // figures set right as in a ledger.
 void ReportPrintout::PaintRow(QPainter& painter, double top, const QStringList& cells,
                               bool heading) const {
-  const double width = page_.width() / kColumns;
+  const double width = page_.width() / static_cast<double>(headings_.size());
   const double padding = heights_.row * kRowPadding / (1 + 2 * kRowPadding);
   painter.setFont(heading ? fonts_.headings : fonts_.text);
   for (qsizetype column = 0; column < cells.size() && column < headings_.size(); ++column) {

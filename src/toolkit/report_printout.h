@@ -17,7 +17,7 @@ class QPrinter;
 
 namespace quorvane {
 
-// A report laid out on the pages of a printer: the title and the header's
+// A report (or the loan's history) laid out on the pages of a printer: the title and the header's
 // figures, then the months as a table whose headings repeat at the top of
 // every page, and "第 n 页 / 共 m 页" at the foot of each page. The rows are
 // painted directly at the font's height, so a long report opens in the
@@ -25,6 +25,16 @@ namespace quorvane {
 class ReportPrintout {
  public:
   ReportPrintout(const ReportTable& table, QPrinter& printer);
+
+  // Any table laid out the same way: a title, the figures above the table,
+  // its headings and its rows.
+  struct Table {
+    QString title;
+    QString figures;
+    QStringList headings;
+    std::vector<QStringList> rows;
+  };
+  ReportPrintout(Table table, QPrinter& printer);
 
   [[nodiscard]] int PageCount() const;
 

@@ -7,6 +7,7 @@
 #include <QtPlugin>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "form/menu_texts.h"
 #include "form/report_table.h"
@@ -20,11 +21,23 @@ class QWidget;
 // start-up does not load those libraries, or links into the program.
 namespace quorvane {
 
-// What a view is opened with: the report as the box shows it, and what was
-// owed before its first month when the program wrote it.
+// The loan in the main window's fields, as typed, and the kind of the rate
+// list chosen last.
+struct MainWindowLoan {
+  std::string amount;  // 万元
+  std::string months;
+  std::string discount;  // 折
+  bool equalPrincipal = false;
+  bool fund = false;
+};
+
+// What a view is opened with: the report as the box shows it (for a view of
+// the report), what was owed before its first month when the program wrote
+// it, and the main window's loan.
 struct ViewRequest {
-  const ReportTable& report;
+  const ReportTable* report = nullptr;
   std::optional<double> owedYuan;
+  MainWindowLoan loan;
 };
 
 // A view of one report box. It opens over the box, or brings its open window

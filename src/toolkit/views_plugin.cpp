@@ -4,6 +4,7 @@
 #include "toolkit/views_plugin.h"
 
 #include "toolkit/chart_window.h"
+#include "toolkit/history_window.h"
 #include "toolkit/print_preview.h"
 
 namespace quorvane {
@@ -15,6 +16,8 @@ std::unique_ptr<ReportView> QuorvaneViewsPlugin::CreateView(ReportViewKind kind,
       return std::make_unique<PrintPreview>(box);
     case ReportViewKind::Chart:
       return std::make_unique<ChartView>(box);
+    case ReportViewKind::History:
+      return std::make_unique<HistoryView>(box);
   }
   return nullptr;
 }

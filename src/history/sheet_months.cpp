@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <array>
+#include <map>
+#include <optional>
+
+#include "history/event_texts.h"
+#include "history/history_sheet.h"
+
+namespace quorvane {
+
+namespace {
+
+bool IsRateRow(const EventRow& row) { return row.rate.has_value() && row.on && !row.noEffect; }
+
+void AddNote(std::string& note, const std::string& text) {
+  note += (note.empty() ? "" : "；") + text;
+}
+
+// One part's months, each with the 说明 of the rows that take effect with it:
+// a rate from the first payment due after its day, a prepayment as its own row.
+std::vector<ShownMonth> PartMonths(const LoanSheet& sheet, SheetPart part) {
+  const std::vector<HistoryRow>& rows = sheet.months.at(static_cast<std::size_t>(part));
+  std::vector<ShownMonth> shown;
+  shown.reserve(rows.size());
+  std::vector<const EventRow*> rates;
+  std::vector<const EventRow*> prepayments;
+  for (const EventRow& event : sheet.events) {
+    if (event.part == part && event.on && !event.noEffect) {
+      (IsRateRow(event) ? rates : prepayments).push_back(&event);
+    }
+  }
+  std::size_t nextRate = 0;
+  std::size_t nextPrepayment = 0;
+  for (const HistoryRow& row : rows) {
+    ShownMonth month{row.number, row.due, row.rate, row.month, {}};
+    if (row.number == 0) {
+      if (nextPrepayment < prepayments.size()) {
+        AddNote(month.note, prepayments[nextPrepayment++]->why);
+      }
+    } else {
+      for (; nextRate < rates.size() && rates[nextRate]->effective < row.due; ++nextRate) {
+        AddNote(month.note, rates[nextRate]->what + "：" + rates[nextRate]->why);
+      }
+    }
+    shown.push_back(std::move(month));
+  }
+  return shown;
+}
+
+// The two parts month by month: payments due on one day summed, prepayments
+// after the payments of their day, the balance what both still owe.
+std::vector<ShownMonth> BothParts(const LoanSheet& sheet) {
+  struct Moment {
+    year_month_day day;
+    bool prepayment;
+    auto operator<=>(const Moment&) const = default;
+  };
+  std::map<Moment, ShownMonth> sums;
+  std::map<Moment, std::array<std::optional<Fen>, 2>> balances;  // a part's, where due
+  std::array<Fen, 2> owed{};
+  for (std::size_t p = 0; p < 2; ++p) {
+    const auto part = static_cast<SheetPart>(p);
+    for (const ShownMonth& month : PartMonths(sheet, part)) {
+      owed.at(p) += month.month.principal;
+      const Moment at{month.due, month.number == 0};
+      auto [sum, fresh] = sums.try_emplace(at, month);
+      sum->second.rate.reset();
+      sum->second.note.clear();
+      if (!fresh) {
+        sum->second.month.payment += month.month.payment;
+        sum->second.month.principal += month.month.principal;
+        sum->second.month.interest += month.month.interest;
+      }
+      if (!month.note.empty()) {
+        AddNote(sum->second.note,
+                std::string(ViewName(static_cast<SheetView>(p))) + "：" + month.note);
+      }
+      balances[at].at(p) = month.month.balance;
+    }
+  }
+  std::vector<ShownMonth> shown;
+  std::array<Fen, 2> after = owed;
+  for (auto& [at, month] : sums) {
+    for (std::size_t p = 0; p < 2; ++p) {
+      after.at(p) = balances[at].at(p).value_or(after.at(p));
+    }
+    month.month.balance = after[0] + after[1];
+    shown.push_back(std::move(month));
+  }
+  return shown;
+}
+
+}  // namespace
+
+std::vector<ShownMonth> ShownMonths(const LoanSheet& sheet, SheetView view) {
+  if (view == SheetView::Both) {
+    return sheet.months.size() == 2 ? BothParts(sheet) : std::vector<ShownMonth>{};
+  }
+  const auto part = view == SheetView::Fund ? SheetPart::Fund : SheetPart::Main;
+  if (static_cast<std::size_t>(part) >= sheet.months.size()) {
+    return {};
+  }
+  return PartMonths(sheet, part);
+}
+
+std::vector<std::string> SheetSummary(const std::vector<ShownMonth>& months, year_month_day today) {
+  if (months.empty()) {
+    return {};
+  }
+  Fen paid = 0;
+  Fen interest = 0;
+  Fen principal = 0;
+  Fen principalByToday = 0;
+  Fen interestByToday = 0;
+  int dueByToday = 0;
+  for (const ShownMonth& month : months) {
+    paid += month.month.payment;
+    interest += month.month.interest;
+    principal += month.month.principal;
+    if (month.due <= today) {
+      principalByToday += month.month.principal;
+      interestByToday += month.month.interest;
+      dueByToday += month.number == 0 ? 0 : 1;
+    }
+  }
+  return {"总还款 " + YuanText(paid) + " 元，总利息 " + YuanText(interest) + " 元，最后还款日 " +
+              DayText(months.back().due),
+          "截至今天（" + DayText(today) + "）：已到期 " + std::to_string(dueByToday) +
+              " 期，已还本金 " + YuanText(principalByToday) + " 元，利息 " +
+              YuanText(interestByToday) + " 元，尚欠本金 " +
+              YuanText(principal - principalByToday) + " 元"};
+}
+
+std::vector<std::string> MonthCells(const ShownMonth& month) {
+  const bool prepayment = month.number == 0;
+  return {prepayment ? "提前还款" : std::to_string(month.number),
+          DayText(month.due),
+          month.rate ? PercentText(*month.rate) : std::string(),
+          YuanText(month.month.payment),
+          YuanText(month.month.principal),
+          prepayment ? std::string() : YuanText(month.month.interest),
+          YuanText(month.month.balance),
+          month.note};
+}
+
+std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,
+                                                 const std::vector<ShownMonth>& months) {
+  std::vector<std::vector<std::string>> rows{
+      {"贷款种类", std::string(KindName(texts.combined ? LoanKind::Commercial : texts.kind))},
+      {"放款日期", texts.granted},
+      {"每月还款日", texts.paymentDay},
+      {"贷款金额(万元)", texts.amount},
+      {"还款期限(月)", texts.months},
+      {"还款方法", std::string(RepaymentName(texts.method))},
+      {"利率折扣(折)", texts.discount},
+      {"首期年利率(%)", texts.firstRate},
+      {"调整方式", std::string(RepricingName(texts.repricing))},
+  };
+  if (texts.combined) {
+    rows.push_back({"公积金部分金额(万元)", texts.fundAmount});
+    rows.push_back({"公积金部分期限(月)", texts.fundMonths});
+    rows.push_back({"公积金部分折扣(折)", texts.fundDiscount});
+    rows.push_back({"明细", std::string(ViewName(view))});
+  }
+  rows.emplace_back();
+  rows.emplace_back(kHistoryHeadings.begin(), kHistoryHeadings.end());
+  for (const ShownMonth& month : months) {
+    rows.push_back(MonthCells(month));
+  }
+  return rows;
+}
+
+}  // namespace quorvane

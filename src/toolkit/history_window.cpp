@@ -1,0 +1,656 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "toolkit/history_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "form/chart_figures.h"
+#include "form/field_checks.h"
+#include "form/report_table.h"
+#include "history/event_texts.h"
+#include "toolkit/appearance.h"
+#include "toolkit/chart_window.h"
+#include "toolkit/numeric_field.h"
+#include "toolkit/report_printout.h"
+#include "toolkit/utf8.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kWidth = 960;
+constexpr int kHeight = 680;
+constexpr int kPrintedColumns = 7;  // the figures; the 说明 do not fit a printed column
+
+enum EventColumn { kDayColumn, kWhatColumn, kRateColumn, kWhyColumn };
+constexpr int kEventRowRole = Qt::UserRole;
+
+QString Title() {
+  return FromUtf8(kHistoryName) + QStringLiteral(" - ") + FromUtf8(WindowCaption());
+}
+
+year_month_day SystemToday() {
+  const QDate today = QDate::currentDate();
+  return std::chrono::year{today.year()} / static_cast<unsigned>(today.month()) /
+         static_cast<unsigned>(today.day());
+}
+
+QString Text(std::string_view text) { return FromUtf8(text); }
+
+// Rows of one line each, of the font's height: a long 说明 is cut, and read
+// whole in the row's tooltip.
+void CompactRows(QTableView* table) {
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->setWordWrap(false);
+}
+
+// The figures' colour of a marked month: a light yellow that dark text reads on.
+const QColor kMarkedMonth(0xFF, 0xF4, 0xC8);
+const QColor kBorrowersRow(0xE8, 0xF0, 0xFF);
+const QColor kSwitchedOffText(0x80, 0x80, 0x80);
+
+}  // namespace
+
+void HistoryMonthsModel::SetMonths(const std::vector<ShownMonth>& months) {
+  beginResetModel();
+  cells_.clear();
+  cells_.reserve(months.size());
+  for (const ShownMonth& month : months) {
+    const std::vector<std::string> texts = MonthCells(month);
+    auto& row = cells_.emplace_back();
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      row.at(column) = FromUtf8(texts.at(column));
+    }
+  }
+  endResetModel();
+}
+
+int HistoryMonthsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(cells_.size());
+}
+
+int HistoryMonthsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(kHistoryHeadings.size());
+}
+
+QVariant HistoryMonthsModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || static_cast<std::size_t>(index.row()) >= cells_.size()) {
+    return {};
+  }
+  const auto& row = cells_.at(static_cast<std::size_t>(index.row()));
+  const auto noteColumn = row.size() - 1;
+  const bool marked = !row.at(noteColumn).isEmpty();
+  switch (role) {
+    case Qt::DisplayRole:
+      return row.at(static_cast<std::size_t>(index.column()));
+    case Qt::ToolTipRole:
+      return marked ? QVariant(row.at(noteColumn)) : QVariant();
+    case Qt::BackgroundRole:
+      return marked ? QVariant(kMarkedMonth) : QVariant();
+    case Qt::TextAlignmentRole:
+      return static_cast<std::size_t>(index.column()) == noteColumn
+                 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                 : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+      return {};
+  }
+}
+
+QVariant HistoryMonthsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      static_cast<std::size_t>(section) >= kHistoryHeadings.size()) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  return FromUtf8(kHistoryHeadings.at(static_cast<std::size_t>(section)));
+}
+
+HistoryWindow::HistoryWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), today_(SystemToday()), printer_(QPrinter::HighResolution) {
+  setObjectName(QStringLiteral("history"));
+  setWindowTitle(Title());
+  setWindowIcon(WindowIcon());
+  setFont(WindowFont());
+  setAccessibleName(Title());
+  resize(kWidth, kHeight);
+  printer_.setPageSize(QPageSize(QPageSize::A4));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(CreateContract());
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->setChildrenCollapsible(false);
+  split->addWidget(CreateEvents());
+  auto* monthsBox = new QGroupBox(Text("还款明细"), split);
+  auto* monthsLayout = new QVBoxLayout(monthsBox);
+  summary_ = new QLabel(monthsBox);
+  summary_->setObjectName(QStringLiteral("summary"));
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  summary_->setAccessibleName(Text("合计"));
+  monthsModel_ = new HistoryMonthsModel(this);
+  monthsView_ = new QTableView(monthsBox);
+  monthsView_->setObjectName(QStringLiteral("months"));
+  monthsView_->setAccessibleName(Text("还款明细"));
+  monthsView_->setModel(monthsModel_);
+  CompactRows(monthsView_);
+  monthsView_->horizontalHeader()->setStretchLastSection(true);
+  monthsView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  monthsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  const int digitWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
+  for (int column = 0; column + 1 < static_cast<int>(kHistoryHeadings.size()); ++column) {
+    monthsView_->setColumnWidth(column, digitWidth);
+  }
+  monthsLayout->addWidget(summary_);
+  monthsLayout->addWidget(monthsView_, 1);
+  split->addWidget(monthsBox);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 3);
+  layout->addWidget(split, 1);
+  layout->addWidget(CreateOutput());
+  Recompute();
+}
+
+HistoryWindow::~HistoryWindow() {
+  for (NumericField* field : findChildren<NumericField*>()) {
+    field->SetHandlers({}, {});
+  }
+}
+
+NumericField* HistoryWindow::Field(const QString& name, const QString& text,
+                                   void (HistoryWindow::*changed)()) {
+  auto* field = new NumericField(text, this);
+  field->setAccessibleName(name);
+  field->setObjectName(name);
+  field->SetHandlers(
+      [](std::int16_t& keyAscii) {
+        if (!IsAcceptedKey(keyAscii)) {
+          keyAscii = 0;
+        }
+      },
+      [this, field] {
+        if (NeedsRepair(field->text().toStdString())) {
+          field->setText(FromUtf8(kRepairedNumber));
+          Recompute();
+        }
+      });
+  connect(field, &QLineEdit::textEdited, this, changed);
+  return field;
+}
+
+QComboBox* HistoryWindow::Choice(const QString& name, const QStringList& choices,
+                                 void (HistoryWindow::*changed)()) {
+  auto* choice = new QComboBox(this);
+  choice->addItems(choices);
+  choice->setAccessibleName(name);
+  choice->setObjectName(name);
+  connect(choice, &QComboBox::currentIndexChanged, this, changed);
+  return choice;
+}
+
+QWidget* HistoryWindow::CreateContract() {
+  auto* box = new QGroupBox(Text("贷款合同"), this);
+  auto* grid = new QGridLayout(box);
+  const auto place = [grid, box](int row, int column, const char* caption, QWidget* field) {
+    auto* label = new QLabel(Text(caption), box);
+    label->setBuddy(field);
+    grid->addWidget(label, row, column * 2);
+    grid->addWidget(field, row, column * 2 + 1);
+  };
+  kind_ = Choice(Text("贷款种类"),
+                 {Text(KindName(LoanKind::Commercial)), Text(KindName(LoanKind::Fund))},
+                 &HistoryWindow::TableRateIntoField);
+  granted_ = new QLineEdit(Text("2007-06-15"), this);
+  granted_->setAccessibleName(Text("放款日期"));
+  granted_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 16);
+  granted_->setObjectName(granted_->accessibleName());
+  granted_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]{0,10}")), this));
+  connect(granted_, &QLineEdit::textEdited, this, &HistoryWindow::GrantDayChanged);
+  paymentDay_ = Field(Text("每月还款日"), QStringLiteral("15"));
+  repricing_ = Choice(Text("调整方式"), {Text(RepricingName(Repricing::NextJanuary)),
+                                         Text(RepricingName(Repricing::Anniversary)),
+                                         Text(RepricingName(Repricing::ChangeDay))});
+  amount_ = Field(Text("贷款金额（万元）"), QStringLiteral("30"));
+  months_ =
+      Field(Text("还款期限（月）"), QStringLiteral("240"), &HistoryWindow::TableRateIntoField);
+  method_ = Choice(Text("还款方法"), {Text(RepaymentName(Repayment::EqualPayment)),
+                                      Text(RepaymentName(Repayment::EqualPrincipal))});
+  discount_ =
+      Field(Text("利率折扣（折）"), QStringLiteral("8.5"), &HistoryWindow::TableRateIntoField);
+  firstRate_ = Field(Text("首期年利率（%）"), QStringLiteral("6.12"));
+  combined_ = new QCheckBox(Text("组合贷款"), this);
+  combined_->setAccessibleName(Text("组合贷款"));
+  fundAmount_ = Field(Text("公积金部分金额（万元）"), QStringLiteral("10"));
+  fundMonths_ = Field(Text("公积金部分期限（月）"), QStringLiteral("240"));
+  fundDiscount_ = Field(Text("公积金部分折扣（折）"), QStringLiteral("10"));
+  view_ = Choice(Text("明细"), {Text(ViewName(SheetView::Main)), Text(ViewName(SheetView::Fund)),
+                                Text(ViewName(SheetView::Both))});
+  connect(combined_, &QCheckBox::toggled, this, &HistoryWindow::ShowFund);
+
+  place(0, 0, "贷款种类", kind_);
+  place(0, 1, "放款日期", granted_);
+  place(0, 2, "每月还款日", paymentDay_);
+  place(0, 3, "调整方式", repricing_);
+  place(1, 0, "贷款金额（万元）", amount_);
+  place(1, 1, "还款期限（月）", months_);
+  place(1, 2, "还款方法", method_);
+  place(1, 3, "利率折扣（折）", discount_);
+  place(1, 4, "首期年利率（%）", firstRate_);
+  grid->addWidget(combined_, 2, 0);
+  place(2, 1, "公积金部分金额（万元）", fundAmount_);
+  place(2, 2, "期限（月）", fundMonths_);
+  place(2, 3, "折扣（折）", fundDiscount_);
+  place(2, 4, "明细", view_);
+  ShowFund();
+  return box;
+}
+
+QWidget* HistoryWindow::CreateEvents() {
+  auto* box = new QGroupBox(Text("调整记录"), this);
+  auto* layout = new QVBoxLayout(box);
+  events_ = new QTableWidget(0, 4, box);
+  events_->setObjectName(QStringLiteral("events"));
+  events_->setAccessibleName(Text("调整记录"));
+  events_->setHorizontalHeaderLabels(
+      {Text("生效日期"), Text("事件"), Text("年利率(%)"), Text("说明")});
+  CompactRows(events_);
+  events_->horizontalHeader()->setStretchLastSection(true);
+  events_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  events_->setSelectionMode(QAbstractItemView::SingleSelection);
+  events_->setColumnWidth(kDayColumn,
+                          fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 40);
+  events_->setColumnWidth(kWhatColumn,
+                          fontMetrics().horizontalAdvance(Text("公积金部分：提前还款（自填）")));
+  connect(events_, &QTableWidget::itemChanged, this, &HistoryWindow::EventItemChanged);
+  connect(events_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    const QTableWidgetItem* item = row >= 0 ? events_->item(row, kDayColumn) : nullptr;
+    const auto at = item != nullptr ? item->data(kEventRowRole).toInt() : -1;
+    remove_->setEnabled(at >= 0 && static_cast<std::size_t>(at) < sheet_.events.size() &&
+                        sheet_.events.at(static_cast<std::size_t>(at)).borrowerRow.has_value());
+  });
+  layout->addWidget(events_, 1);
+
+  auto* adding = new QHBoxLayout;
+  newKind_ = new QComboBox(box);
+  newKind_->addItems({Text("提前还款"), Text("利率")});
+  newKind_->setAccessibleName(Text("新增记录的种类"));
+  newDay_ = new QLineEdit(box);
+  newDay_->setAccessibleName(Text("新增记录的日期"));
+  newDay_->setPlaceholderText(Text("日期，如 2012-07-15"));
+  newDay_->setMinimumWidth(fontMetrics().horizontalAdvance(newDay_->placeholderText()) + 16);
+  newDay_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]{0,10}")), this));
+  newFigure_ = new NumericField(QString(), box);
+  newFigure_->SetHandlers(
+      [](std::int16_t& keyAscii) {
+        if (!IsAcceptedKey(keyAscii)) {
+          keyAscii = 0;
+        }
+      },
+      {});
+  newMode_ = new QComboBox(box);
+  newMode_->addItems({Text("减少月供"), Text("缩短期限")});
+  newMode_->setAccessibleName(Text("提前还款方式"));
+  const auto kindChosen = [this] {
+    const bool prepayment = newKind_->currentIndex() == 0;
+    newFigure_->setAccessibleName(Text(prepayment ? "提前还款金额（万元）" : "年利率（%）"));
+    newFigure_->setPlaceholderText(newFigure_->accessibleName());
+    newMode_->setEnabled(prepayment);
+  };
+  connect(newKind_, &QComboBox::currentIndexChanged, this, kindChosen);
+  kindChosen();
+  auto* add = new QPushButton(Text("添加"), box);
+  connect(add, &QPushButton::clicked, this, &HistoryWindow::AddBorrowerEvent);
+  connect(newFigure_, &QLineEdit::returnPressed, this, &HistoryWindow::AddBorrowerEvent);
+  remove_ = new QPushButton(Text("删除所选"), box);
+  remove_->setEnabled(false);
+  connect(remove_, &QPushButton::clicked, this, &HistoryWindow::RemoveBorrowerEvent);
+  adding->addWidget(newKind_);
+  adding->addWidget(newDay_);
+  adding->addWidget(newFigure_);
+  adding->addWidget(newMode_);
+  adding->addWidget(add);
+  adding->addStretch(1);
+  adding->addWidget(remove_);
+  layout->addLayout(adding);
+  return box;
+}
+
+void HistoryWindow::AddAction(const QString& caption, const QKeySequence& key,
+                              void (HistoryWindow::*slot)()) {
+  auto* action = new QAction(caption, this);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  addAction(action);
+  connect(action, &QAction::triggered, this, slot);
+}
+
+QWidget* HistoryWindow::CreateOutput() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  status_ = new QLabel(row);
+  status_->setObjectName(QStringLiteral("status"));
+  status_->setAccessibleName(Text("状态"));
+  status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(status_, 1);
+  const struct {
+    const char* caption;
+    QKeySequence key;
+    void (HistoryWindow::*slot)();
+  } outputs[] = {
+      {"复制为表格", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &HistoryWindow::CopyAsTable},
+      {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &HistoryWindow::Print},
+      {"图表…", QKeySequence(Qt::Key_F11), &HistoryWindow::Chart},
+  };
+  for (const auto& output : outputs) {
+    auto* button = new QPushButton(Text(output.caption), row);
+    button->setToolTip(output.key.toString(QKeySequence::NativeText));
+    connect(button, &QPushButton::clicked, this, output.slot);
+    layout->addWidget(button);
+    AddAction(Text(output.caption), output.key, output.slot);
+  }
+  return row;
+}
+
+void HistoryWindow::ShowFund() {
+  const bool combined = combined_->isChecked();
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{fundAmount_, fundMonths_, fundDiscount_, view_}) {
+    field->setEnabled(combined);
+  }
+  kind_->setEnabled(!combined);
+  TableRateIntoField();
+}
+
+void HistoryWindow::TakeLoan(const MainWindowLoan& loan) {
+  amount_->setText(FromUtf8(loan.amount));
+  months_->setText(FromUtf8(loan.months));
+  discount_->setText(FromUtf8(loan.discount));
+  method_->setCurrentIndex(loan.equalPrincipal ? 1 : 0);
+  kind_->setCurrentIndex(loan.fund ? 1 : 0);
+  fundMonths_->setText(FromUtf8(loan.months));
+  TableRateIntoField();
+}
+
+void HistoryWindow::SetToday(year_month_day today) {
+  today_ = today;
+  Recompute();
+}
+
+ContractTexts HistoryWindow::Texts() const {
+  ContractTexts texts;
+  texts.kind = kind_->currentIndex() == 1 ? LoanKind::Fund : LoanKind::Commercial;
+  texts.granted = granted_->text().toStdString();
+  texts.paymentDay = paymentDay_->text().toStdString();
+  texts.amount = amount_->text().toStdString();
+  texts.months = months_->text().toStdString();
+  texts.method = method_->currentIndex() == 1 ? Repayment::EqualPrincipal : Repayment::EqualPayment;
+  texts.discount = discount_->text().toStdString();
+  texts.firstRate = firstRate_->text().toStdString();
+  texts.repricing = static_cast<Repricing>(std::max(0, repricing_->currentIndex()));
+  texts.combined = combined_->isChecked();
+  texts.fundAmount = fundAmount_->text().toStdString();
+  texts.fundMonths = fundMonths_->text().toStdString();
+  texts.fundDiscount = fundDiscount_->text().toStdString();
+  return texts;
+}
+
+void HistoryWindow::TableRateIntoField() {
+  if (firstRate_ == nullptr) {
+    return;
+  }
+  if (const auto rate = TableFirstRate(Texts())) {
+    firstRate_->setText(FromUtf8(*rate));
+  }
+  Recompute();
+}
+
+void HistoryWindow::GrantDayChanged() {
+  if (const auto day = ReadDay(granted_->text().toStdString()); day && day->ok()) {
+    paymentDay_->setText(QString::number(std::min(static_cast<unsigned>(day->day()), 28U)));
+  }
+  TableRateIntoField();
+}
+
+void HistoryWindow::Recompute() {
+  if (view_ == nullptr || monthsModel_ == nullptr) {
+    return;  // still being built
+  }
+  const ContractTexts texts = Texts();
+  sheet_ = ComputeSheet(ReadContractTexts(texts, today_), choices_);
+  ShowEvents();
+  const auto view =
+      texts.combined ? static_cast<SheetView>(std::max(0, view_->currentIndex())) : SheetView::Main;
+  shown_ = ShownMonths(sheet_, view);
+  monthsModel_->SetMonths(shown_);
+  QStringList summary;
+  for (const std::string& line : SheetSummary(shown_, today_)) {
+    summary << FromUtf8(line);
+  }
+  summary_->setText(summary.join(QChar('\n')));
+  QStringList status;
+  if (!sheet_.problem.empty()) {
+    status << FromUtf8(sheet_.problem);
+  }
+  for (const std::string& note : sheet_.notes) {
+    status << FromUtf8(note);
+  }
+  status_->setText(status.join(Text("；")));
+}
+
+void HistoryWindow::ShowEvents() {
+  const QSignalBlocker quiet(events_);
+  const int current = events_->currentRow();
+  events_->setRowCount(static_cast<int>(sheet_.events.size()));
+  for (std::size_t i = 0; i < sheet_.events.size(); ++i) {
+    const EventRow& event = sheet_.events[i];
+    const auto row = static_cast<int>(i);
+    const QString cells[] = {FromUtf8(DayText(event.effective)), FromUtf8(event.what),
+                             event.rate ? FromUtf8(PercentText(*event.rate)) : QString(),
+                             FromUtf8(event.why)};
+    for (int column = kDayColumn; column <= kWhyColumn; ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      const bool editable = column == kRateColumn && event.base && event.on;
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                     (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
+      if (event.borrowerRow) {
+        item->setBackground(kBorrowersRow);
+      }
+      if (!event.on || event.noEffect) {
+        item->setForeground(kSwitchedOffText);
+      }
+      item->setToolTip(cells[kWhyColumn]);
+      events_->setItem(row, column, item);
+    }
+    QTableWidgetItem* day = events_->item(row, kDayColumn);
+    day->setData(kEventRowRole, row);
+    if (event.key) {
+      day->setFlags(day->flags() | Qt::ItemIsUserCheckable);
+      day->setCheckState(event.on ? Qt::Checked : Qt::Unchecked);
+    }
+  }
+  if (current >= 0 && current < events_->rowCount()) {
+    events_->setCurrentCell(current, kDayColumn);
+  }
+}
+
+void HistoryWindow::EventItemChanged(QTableWidgetItem* item) {
+  const int at = events_->item(item->row(), kDayColumn)->data(kEventRowRole).toInt();
+  if (at < 0 || static_cast<std::size_t>(at) >= sheet_.events.size()) {
+    return;
+  }
+  const EventRow& event = sheet_.events.at(static_cast<std::size_t>(at));
+  if (item->column() == kDayColumn && event.key) {
+    if (item->checkState() == Qt::Checked) {
+      choices_.switchedOff.erase(*event.key);
+    } else {
+      choices_.switchedOff.insert(*event.key);
+    }
+  } else if (item->column() == kRateColumn && event.base && event.key) {
+    const auto rate = ReadDecimal(item->text().trimmed().toStdString(), 4);
+    if (rate) {
+      const Percent spread{*rate - event.base->tenThousandths};
+      (event.key->effective.year() == std::chrono::year{2023} ? choices_.cap2023
+                                                              : choices_.cap2024) = spread;
+    }
+  }
+  // The table is filled again once the item has had its say.
+  QTimer::singleShot(0, this, &HistoryWindow::Recompute);
+}
+
+void HistoryWindow::AddBorrowerEvent() {
+  BorrowerEvent event;
+  event.kind =
+      newKind_->currentIndex() == 0 ? BorrowerEvent::Kind::Prepayment : BorrowerEvent::Kind::Rate;
+  const auto day = ReadDay(newDay_->text().toStdString());
+  const bool prepayment = event.kind == BorrowerEvent::Kind::Prepayment;
+  const auto figure = ReadDecimal(newFigure_->text().toStdString(), prepayment ? 6 : 4);
+  if (!day) {
+    status_->setText(Text("新增记录的日期应写成 2012-07-15 这样的日期"));
+    return;
+  }
+  if (!figure || (prepayment && (*figure <= 0 || *figure > kLargestBalance)) ||
+      (!prepayment && *figure > kHighestRate.tenThousandths)) {
+    status_->setText(Text(prepayment ? "提前还款金额应大于 0，至多 10000 万元"
+                                     : "年利率应为 0 至 100，至多四位小数"));
+    return;
+  }
+  event.day = *day;
+  event.amount = prepayment ? *figure : 0;
+  event.rate = Percent{prepayment ? 0 : *figure};
+  event.shortenTerm = prepayment && newMode_->currentIndex() == 1;
+  event.part =
+      combined_->isChecked() && view_->currentIndex() == 1 ? SheetPart::Fund : SheetPart::Main;
+  choices_.borrowerEvents.push_back(event);
+  newFigure_->clear();
+  Recompute();
+}
+
+void HistoryWindow::RemoveBorrowerEvent() {
+  const int row = events_->currentRow();
+  const QTableWidgetItem* item = row >= 0 ? events_->item(row, kDayColumn) : nullptr;
+  if (item == nullptr) {
+    return;
+  }
+  const auto at = static_cast<std::size_t>(item->data(kEventRowRole).toInt());
+  if (at >= sheet_.events.size() || !sheet_.events[at].borrowerRow) {
+    return;
+  }
+  const auto index = static_cast<std::ptrdiff_t>(*sheet_.events[at].borrowerRow);
+  choices_.borrowerEvents.erase(choices_.borrowerEvents.begin() + index);
+  Recompute();
+}
+
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void HistoryWindow::CopyAsTable() {
+  const auto view = static_cast<SheetView>(std::max(0, view_->currentIndex()));
+  const auto rows = SheetTable(Texts(), combined_->isChecked() ? view : SheetView::Main, shown_);
+  auto* table = new QMimeData;
+  table->setText(QString::fromStdString(TabSeparated(rows)));
+  table->setHtml(QString::fromStdString(HtmlTable(rows)));
+  QApplication::clipboard()->setMimeData(table);
+}
+
+void HistoryWindow::Print() {
+  ReportPrintout::Table table{Title(), summary_->text(), {}, {}};
+  for (int column = 0; column < kPrintedColumns; ++column) {
+    table.headings << FromUtf8(kHistoryHeadings.at(static_cast<std::size_t>(column)));
+  }
+  table.rows.reserve(shown_.size());
+  for (const ShownMonth& month : shown_) {
+    QStringList cells;
+    const std::vector<std::string> texts = MonthCells(month);
+    for (int column = 0; column < kPrintedColumns; ++column) {
+      cells << FromUtf8(texts.at(static_cast<std::size_t>(column)));
+    }
+    table.rows.push_back(cells);
+  }
+  QPrintPreviewDialog preview(&printer_, this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&table](QPrinter* printer) { ReportPrintout(table, *printer).Print(*printer); });
+  preview.exec();
+}
+
+ChartFigures HistoryWindow::Figures() const {
+  ChartFigures figures;
+  figures.report.method = ReportMethod::EqualPayment;
+  const auto summary = SheetSummary(shown_, today_);
+  figures.summary = summary.empty() ? std::string() : summary.front();
+  const bool rated = std::all_of(shown_.begin(), shown_.end(),
+                                 [](const ShownMonth& month) { return month.rate.has_value(); });
+  for (const ShownMonth& month : shown_) {
+    if (month.number == 0) {
+      continue;  // a prepayment
+    }
+    const auto period = static_cast<double>(month.number);
+    figures.months.push_back({period, static_cast<double>(month.month.principal) / 100,
+                              static_cast<double>(month.month.interest) / 100,
+                              month.month.balance});
+    std::string line = "第 " + std::to_string(month.number) + " 期（" + DayText(month.due) + "）：";
+    if (month.rate) {
+      line += "年利率 " + PercentText(*month.rate) + "%，";
+    }
+    line += "月还款 " + YuanText(month.month.payment) + " 元，其中本金 " +
+            YuanText(month.month.principal) + " 元，利息 " + YuanText(month.month.interest) +
+            " 元，剩余本金 " + YuanText(month.month.balance) + " 元";
+    figures.monthLines.push_back(line);
+    if (rated) {
+      figures.rates.push_back(static_cast<double>(month.rate->tenThousandths) / 10'000);
+    }
+    if (!month.note.empty()) {
+      figures.changes.push_back(figures.months.size() - 1);
+    }
+  }
+  return figures;
+}
+
+void HistoryWindow::Chart() {
+  if (chart_ == nullptr) {
+    chart_ = new ChartWindow(this);
+  }
+  chart_->ShowFigures(Figures());
+}
+
+void HistoryView::Open(const ViewRequest& request) {
+  if (window_ == nullptr) {
+    window_ = new HistoryWindow(box_);
+    window_->TakeLoan(request.loan);
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QTest>
+
+#include "history/event_texts.h"
+#include "history/history_sheet.h"
+
+using namespace quorvane;
+
+namespace {
+
+constexpr year_month_day kToday = std::chrono::year{2026} / 12 / 8;
+
+LoanSheet Sheet(const ContractTexts& texts, const SheetChoices& choices = {}) {
+  return ComputeSheet(ReadContractTexts(texts, kToday), choices);
+}
+
+QString Joined(const std::vector<std::string>& lines) {
+  QStringList joined;
+  for (const std::string& line : lines) {
+    joined << QString::fromStdString(line);
+  }
+  return joined.join(QChar('\n'));
+}
+
+}  // namespace
+
+class HistorySheetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The worked loan: 300 000 yuan at 8.5 折 from 2007-06-15 over 240 months,
+  // repriced on 1 January; its months computed apart, from the rates listed.
+  void workedLoan() {
+    const LoanSheet sheet = Sheet({});
+    QVERIFY(sheet.problem.empty());
+    const std::vector<ShownMonth> months = ShownMonths(sheet, SheetView::Main);
+    QCOMPARE(months.size(), std::size_t{240});
+    const auto cells = [&months](std::size_t at) { return Joined(MonthCells(months.at(at))); };
+    QCOMPARE(cells(0),
+             QStringLiteral("1\n2007-07-15\n6.12\n2170.11\n640.11\n1530.00\n299359.89\n"));
+    QCOMPARE(cells(239), QStringLiteral("240\n2027-06-15\n2.865\n1885.82\n1881.33\n4.49\n0.00\n"));
+    // 2008-01-15 takes 2008-01-01's rate, and says why.
+    QVERIFY(cells(6).startsWith(QStringLiteral(
+        "7\n2008-01-15\n6.6555\n2262.46\n620.16\n1642.30\n295489.88\n基准利率调整：")));
+    QCOMPARE(Joined(SheetSummary(months, kToday)),
+             QStringLiteral("总还款 476972.18 元，总利息 176972.18 元，最后还款日 2027-06-15\n"
+                            "截至今天（2026-12-08）：已到期 233 期，已还本金 286924.90 元，"
+                            "利息 176847.02 元，尚欠本金 13075.10 元"));
+    QCOMPARE(Joined(sheet.notes), QStringLiteral("2026-08-20 以后的 LPR 未知，按 3.50% 计"));
+  }
+
+  // 合计 is the two parts month by month, and owes what both owe.
+  void combinationSumsItsParts() {
+    ContractTexts texts;
+    texts.combined = true;
+    texts.fundMonths = "180";
+    const LoanSheet sheet = Sheet(texts);
+    QVERIFY(sheet.problem.empty());
+    const auto main = ShownMonths(sheet, SheetView::Main);
+    const auto fund = ShownMonths(sheet, SheetView::Fund);
+    const auto both = ShownMonths(sheet, SheetView::Both);
+    QCOMPARE(both.size(), std::size_t{240});
+    QCOMPARE(fund.size(), std::size_t{180});
+    for (std::size_t k = 0; k < both.size(); ++k) {
+      const Fen fundPayment = k < fund.size() ? fund[k].month.payment : 0;
+      const Fen fundBalance = k < fund.size() ? fund[k].month.balance : 0;
+      QCOMPARE(both[k].month.payment, main[k].month.payment + fundPayment);
+      QCOMPARE(both[k].month.balance, main[k].month.balance + fundBalance);
+    }
+    QCOMPARE(both.front().month.balance + both.front().month.principal, Fen{40'000'000});
+  }
+
+  // At 10 折 the spread is +10 基点: the 2024 cut to −30 switched off, the
+  // months up to it stay and the later ones pay more.
+  void cutSwitchedOff() {
+    ContractTexts texts;
+    texts.discount = "10";
+    texts.firstRate = "7.20";
+    SheetChoices choices;
+    const auto on = ShownMonths(Sheet(texts), SheetView::Main);
+    choices.switchedOff.insert(
+        {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2024} / 10 / 25});
+    const LoanSheet sheet = Sheet(texts, choices);
+    const auto off = ShownMonths(sheet, SheetView::Main);
+    const auto row = std::find_if(sheet.events.begin(), sheet.events.end(), [](const EventRow& e) {
+      return e.key && e.key->kind == RateEventKind::SpreadCap && e.effective.year() == 2024y;
+    });
+    QVERIFY(row != sheet.events.end() && !row->on);
+    QCOMPARE(off.at(207).month.payment, on.at(207).month.payment);  // due 2024-10-15
+    QVERIFY(off.at(208).month.interest > on.at(208).month.interest);
+  }
+
+  // What is wrong is said in words, and nothing is computed from it.
+  void badInput_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("before the tables") << "granted"
+                                       << "2004-10-28"
+                                       << "放款日期应在 2004-10-29 至 2026-12-08 之间";
+    QTest::newRow("after today") << "granted"
+                                 << "2026-12-09"
+                                 << "放款日期应在 2004-10-29 至 2026-12-08 之间";
+    QTest::newRow("LPR loan") << "granted"
+                              << "2019-10-08"
+                              << "2019-10-08 起发放的商业贷款自始按 LPR 定价，本窗口暂不计算";
+    QTest::newRow("no date") << "granted"
+                             << "2007-02-30"
+                             << "放款日期应写成 2007-06-15 这样的日期";
+    QTest::newRow("term 0") << "months"
+                            << "0"
+                            << "还款期限应为 1 至 12000 个月";
+    QTest::newRow("term 12001") << "months"
+                                << "12001"
+                                << "还款期限应为 1 至 12000 个月";
+    QTest::newRow("amount 0") << "amount"
+                              << "0"
+                              << "贷款金额应大于 0，至多 10000 万元";
+    QTest::newRow("day 29") << "paymentDay"
+                            << "29"
+                            << "每月还款日应为 1 至 28 日";
+    QTest::newRow("rate 150") << "firstRate"
+                              << "150"
+                              << "首期年利率应为 0 至 100，至多四位小数，如 6.12";
+    QTest::newRow("payment short") << "firstRate"
+                                   << "99"
+                                   << "月还款不足以支付当月利息";
+  }
+  void badInput() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, problem);
+    ContractTexts texts;
+    std::string* fields[] = {&texts.granted, &texts.months, &texts.amount, &texts.paymentDay,
+                             &texts.firstRate};
+    const QStringList names{"granted", "months", "amount", "paymentDay", "firstRate"};
+    *fields[names.indexOf(field)] = text.toStdString();
+    texts.months = field == "firstRate" ? "12000" : texts.months;
+    const LoanSheet sheet = Sheet(texts);
+    QVERIFY2(QString::fromStdString(sheet.problem).startsWith(problem), sheet.problem.c_str());
+    QVERIFY(ShownMonths(sheet, SheetView::Main).empty());
+  }
+
+  // A prepayment of more than is owed ends the loan; what comes after it, or
+  // after the last payment, is kept and marked as having no effect.
+  void lateRowsHaveNoEffect() {
+    SheetChoices choices;
+    using Kind = BorrowerEvent::Kind;
+    choices.borrowerEvents = {
+        {Kind::Prepayment, std::chrono::year{2020} / 5 / 1, SheetPart::Main, 90'000'000, false, {}},
+        {Kind::Rate, std::chrono::year{2021} / 5 / 1, SheetPart::Main, 0, false, Percent{50'000}},
+        {Kind::Prepayment, std::chrono::year{2022} / 5 / 1, SheetPart::Main, 100, false, {}}};
+    const LoanSheet sheet = Sheet({}, choices);
+    const auto months = ShownMonths(sheet, SheetView::Main);
+    QCOMPARE(months.back().number, 0);
+    QCOMPARE(months.back().month.balance, Fen{0});
+    QCOMPARE(DayText(months.back().due), std::string("2020-05-01"));
+    QStringList late;
+    for (const EventRow& row : sheet.events) {
+      if (row.noEffect) {
+        late << QString::fromStdString(DayText(row.effective) + " " + row.what);
+      }
+    }
+    QCOMPARE(late.join(QChar(',')).count(QStringLiteral("（自填）")), 2);
+    QVERIFY(late.contains(QStringLiteral("2022-05-01 提前还款（自填）")));
+  }
+
+  void readDecimal_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<qint64>("value");  // -1: refused
+    QTest::newRow("万元") << "25.5" << 6 << qint64{25'500'000};
+    QTest::newRow("rate") << "6.6555" << 4 << qint64{66'555};
+    QTest::newRow("point last") << "7." << 1 << qint64{70};
+    QTest::newRow("too many places") << "8.55" << 1 << qint64{-1};
+    QTest::newRow("two points") << "1.2.3" << 4 << qint64{-1};
+    QTest::newRow("empty") << "" << 4 << qint64{-1};
+    QTest::newRow("sign") << "-1" << 4 << qint64{-1};
+  }
+  void readDecimal() {
+    QFETCH(QString, text);
+    QFETCH(int, places);
+    QFETCH(qint64, value);
+    QCOMPARE(ReadDecimal(text.toStdString(), places).value_or(-1), value);
+  }
+};
+
+QTEST_APPLESS_MAIN(HistorySheetTest)
+#include "test_history_sheet.moc"
