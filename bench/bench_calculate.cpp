@@ -161,6 +161,71 @@ void Chart(benchmark::State& state) {
 
 BENCHMARK(Chart)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
 
+// "贷款历程…": from F12 in the main window until the history of its loan is
+// shown and painted, a new window each time.
+void HistoryOpen(benchmark::State& state) {
+  quorvane::FormWindow window;
+  if (!ShowReport(window, state)) {
+    return;
+  }
+  auto* amount = window.findChild<QLineEdit*>(QStringLiteral("Text1(0)"));
+  int shown = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (auto* history = window.findChild<QWidget*>(QStringLiteral("history"))) {
+      history->deleteLater();
+      QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+      break;
+    }
+    amount->setFocus();
+    state.ResumeTiming();
+    QTest::keyClick(amount, Qt::Key_F12);
+    auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
+    if (history == nullptr) {
+      break;
+    }
+    while (!history->windowHandle()->isExposed()) {
+      QApplication::processEvents();
+    }
+    QApplication::processEvents();  // it lays out and paints
+    ++shown;
+  }
+  if (shown != state.iterations()) {
+    state.SkipWithError("the history did not open every time");
+  }
+}
+
+BENCHMARK(HistoryOpen)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// An edit of the history's contract, a new multiple typed over the old,
+// until the tables are filled again and painted.
+void HistoryEdit(benchmark::State& state) {
+  quorvane::FormWindow window;
+  if (!ShowReport(window, state)) {
+    return;
+  }
+  QTest::keyClick(window.findChild<QLineEdit*>(QStringLiteral("Text1(0)")), Qt::Key_F12);
+  auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
+  if (history == nullptr || !QTest::qWaitForWindowExposed(history)) {
+    state.SkipWithError("no history window");
+    return;
+  }
+  auto* discount = history->findChild<QLineEdit*>(QStringLiteral("利率折扣（折）"));
+  discount->setFocus();
+  bool eight = false;
+  for (auto _ : state) {
+    eight = !eight;
+    QTest::keyClick(discount, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(discount, eight ? Qt::Key_8 : Qt::Key_7);
+    QApplication::processEvents();  // the tables paint what they now hold
+  }
+}
+
+BENCHMARK(HistoryEdit)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -50,15 +50,20 @@ void PressKey(QWidget* widget, Qt::Key key) {
   QApplication::sendEvent(widget, &press);
 }
 
-// The chart window that the report box's "图表…" opens, the marker moved to
-// month 37 with the keys a user presses.
-QImage ChartOfReport(QWidget& window) {
+// The report box's entry of this shortcut, chosen.
+void ChooseEntry(QWidget& window, Qt::Key shortcut) {
   auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
   for (QAction* action : report->actions()) {
-    if (action->shortcut() == QKeySequence(Qt::Key_F11)) {
+    if (action->shortcut() == QKeySequence(shortcut)) {
       action->trigger();
     }
   }
+}
+
+// The chart window that the report box's "图表…" opens, the marker moved to
+// month 37 with the keys a user presses.
+QImage ChartOfReport(QWidget& window) {
+  ChooseEntry(window, Qt::Key_F11);
   auto* chart = window.findChild<QWidget*>(QStringLiteral("chart"));
   if (chart == nullptr) {
     return {};
@@ -73,12 +78,7 @@ QImage ChartOfReport(QWidget& window) {
 
 // The loan's history that F12 opens, with the start-up loan.
 QImage HistoryOfLoan(QWidget& window) {
-  auto* report = window.findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
-  for (QAction* action : report->actions()) {
-    if (action->shortcut() == QKeySequence(Qt::Key_F12)) {
-      action->trigger();
-    }
-  }
+  ChooseEntry(window, Qt::Key_F12);
   auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
   if (history == nullptr) {
     return {};

@@ -16,7 +16,6 @@ namespace {
 using namespace std::string_literals;
 using std::chrono::year;
 
-constexpr std::int64_t kFenPerWan = 1'000'000;  // 1 万元 = 10,000 yuan
 constexpr int kLatestPaymentDay = 28;
 constexpr std::int64_t kMostDiscountTenths = 1'000;  // 100 折
 
@@ -42,7 +41,7 @@ struct PartTexts {
 };
 
 std::string ReadPart(const PartTexts& texts, Contract& contract, Fen& amount) {
-  const auto fen = ReadDecimal(texts.amount, 6);
+  const auto fen = ReadDecimal(texts.amount, 6);  // 万元 to the fen: six places
   if (!fen || *fen <= 0 || *fen > kLargestBalance) {
     return texts.prefix + "贷款金额应大于 0，至多 10000 万元";
   }
@@ -113,10 +112,10 @@ EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
   if (event.kind == BorrowerEvent::Kind::Rate) {
     row.what = "利率（自填）";
     row.rate = event.rate;
-    row.why = "银行通知的年利率 " + PercentText(event.rate) + "%";
+    row.why = "银行通知的年利率 "s + PercentText(event.rate) + "%";
   } else {
     row.what = "提前还款（自填）";
-    row.why = "提前还款 " + YuanText(event.amount) + " 元，" +
+    row.why = "提前还款 "s + YuanText(event.amount) + " 元，" +
               (event.shortenTerm ? "缩短期限" : "减少月供");
   }
   return row;
@@ -268,14 +267,17 @@ std::optional<year_month_day> ReadDay(std::string_view text) {
 }
 
 std::optional<std::int64_t> ReadDecimal(std::string_view text, int places) {
-  constexpr std::int64_t kMost = 1'000'000'000'000'000;  // far beyond any field
+  constexpr std::int64_t kMost = 1'000'000'000'000'000;  // far beyond any field, scaled or not
   std::int64_t value = 0;
   int decimals = -1;
+  const auto shift = [&value](int digit) {
+    value = value * 10 + digit;
+    return value < kMost;
+  };
   for (const char c : text) {
     if (c == '.' && decimals < 0) {
       decimals = 0;
-    } else if (c >= '0' && c <= '9' && decimals < places && value < kMost) {
-      value = value * 10 + (c - '0');
+    } else if (c >= '0' && c <= '9' && decimals < places && shift(c - '0')) {
       decimals += decimals >= 0 ? 1 : 0;
     } else {
       return std::nullopt;
@@ -285,7 +287,9 @@ std::optional<std::int64_t> ReadDecimal(std::string_view text, int places) {
     return std::nullopt;
   }
   for (int p = std::max(decimals, 0); p < places; ++p) {
-    value *= 10;
+    if (!shift(0)) {
+      return std::nullopt;
+    }
   }
   return value;
 }
@@ -298,7 +302,7 @@ ReadContract ReadContractTexts(const ContractTexts& texts, year_month_day today)
   if (!granted) {
     read.problem = "放款日期应写成 2007-06-15 这样的日期";
   } else if (*granted < kFirstGrantDay || *granted > today) {
-    read.problem = "放款日期应在 2004-10-29 至 " + DayText(today) + " 之间";
+    read.problem = "放款日期应在 2004-10-29 至 "s + DayText(today) + " 之间";
   } else if (kind == LoanKind::Commercial && *granted > kLastBenchmarkGrantDay) {
     read.problem = "2019-10-08 起发放的商业贷款自始按 LPR 定价，本窗口暂不计算";
   }
@@ -400,8 +404,11 @@ LoanSheet ComputeSheet(const ReadContract& contract, const SheetChoices& choices
 
 std::string YuanText(Fen fen) {
   const Fen size = fen < 0 ? -fen : fen;
-  return (fen < 0 ? "-" : "") + std::to_string(size / 100) + "." +
-         std::to_string(size % 100 + 100).substr(1);
+  std::string text = fen < 0 ? "-" : "";
+  text += std::to_string(size / 100);
+  text += '.';
+  text += std::to_string(size % 100 + 100).substr(1);
+  return text;
 }
 
 }  // namespace quorvane

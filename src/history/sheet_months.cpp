@@ -12,6 +12,8 @@ namespace quorvane {
 
 namespace {
 
+using namespace std::string_literals;
+
 bool IsRateRow(const EventRow& row) { return row.rate.has_value() && row.on && !row.noEffect; }
 
 void AddNote(std::string& note, const std::string& text) {
@@ -125,9 +127,9 @@ std::vector<std::string> SheetSummary(const std::vector<ShownMonth>& months, yea
       dueByToday += month.number == 0 ? 0 : 1;
     }
   }
-  return {"总还款 " + YuanText(paid) + " 元，总利息 " + YuanText(interest) + " 元，最后还款日 " +
+  return {"总还款 "s + YuanText(paid) + " 元，总利息 " + YuanText(interest) + " 元，最后还款日 " +
               DayText(months.back().due),
-          "截至今天（" + DayText(today) + "）：已到期 " + std::to_string(dueByToday) +
+          "截至今天（"s + DayText(today) + "）：已到期 " + std::to_string(dueByToday) +
               " 期，已还本金 " + YuanText(principalByToday) + " 元，利息 " +
               YuanText(interestByToday) + " 元，尚欠本金 " +
               YuanText(principal - principalByToday) + " 元"};

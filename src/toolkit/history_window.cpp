@@ -41,6 +41,8 @@ namespace quorvane {
 
 namespace {
 
+using namespace std::string_literals;
+
 constexpr int kWidth = 960;
 constexpr int kHeight = 680;
 constexpr int kPrintedColumns = 7;  // the figures; the 说明 do not fit a printed column
@@ -54,11 +56,19 @@ QString Title() {
 
 year_month_day SystemToday() {
   const QDate today = QDate::currentDate();
-  return std::chrono::year{today.year()} / static_cast<unsigned>(today.month()) /
-         static_cast<unsigned>(today.day());
+  return std::chrono::year{today.year()} /
+         std::chrono::month(static_cast<unsigned>(today.month())) /
+         std::chrono::day(static_cast<unsigned>(today.day()));
 }
 
 QString Text(std::string_view text) { return FromUtf8(text); }
+
+// Digits and the point, as in the main window's fields.
+void RefuseOtherKeys(std::int16_t& keyAscii) {
+  if (!IsAcceptedKey(keyAscii)) {
+    keyAscii = 0;
+  }
+}
 
 // Rows of one line each, of the font's height: a long 说明 is cut, and read
 // whole in the row's tooltip.
@@ -184,18 +194,12 @@ NumericField* HistoryWindow::Field(const QString& name, const QString& text,
   auto* field = new NumericField(text, this);
   field->setAccessibleName(name);
   field->setObjectName(name);
-  field->SetHandlers(
-      [](std::int16_t& keyAscii) {
-        if (!IsAcceptedKey(keyAscii)) {
-          keyAscii = 0;
-        }
-      },
-      [this, field] {
-        if (NeedsRepair(field->text().toStdString())) {
-          field->setText(FromUtf8(kRepairedNumber));
-          Recompute();
-        }
-      });
+  field->SetHandlers(RefuseOtherKeys, [this, field] {
+    if (NeedsRepair(field->text().toStdString())) {
+      field->setText(FromUtf8(kRepairedNumber));
+      Recompute();
+    }
+  });
   connect(field, &QLineEdit::textEdited, this, changed);
   return field;
 }
@@ -304,13 +308,7 @@ QWidget* HistoryWindow::CreateEvents() {
   newDay_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]{0,10}")), this));
   newFigure_ = new NumericField(QString(), box);
-  newFigure_->SetHandlers(
-      [](std::int16_t& keyAscii) {
-        if (!IsAcceptedKey(keyAscii)) {
-          keyAscii = 0;
-        }
-      },
-      {});
+  newFigure_->SetHandlers(RefuseOtherKeys, {});
   newMode_ = new QComboBox(box);
   newMode_->addItems({Text("减少月供"), Text("缩短期限")});
   newMode_->setAccessibleName(Text("提前还款方式"));
@@ -618,11 +616,12 @@ ChartFigures HistoryWindow::Figures() const {
     figures.months.push_back({period, static_cast<double>(month.month.principal) / 100,
                               static_cast<double>(month.month.interest) / 100,
                               month.month.balance});
-    std::string line = "第 " + std::to_string(month.number) + " 期（" + DayText(month.due) + "）：";
+    std::string line =
+        "第 "s + std::to_string(month.number) + " 期（" + DayText(month.due) + "）：";
     if (month.rate) {
-      line += "年利率 " + PercentText(*month.rate) + "%，";
+      line += "年利率 "s + PercentText(*month.rate) + "%，";
     }
-    line += "月还款 " + YuanText(month.month.payment) + " 元，其中本金 " +
+    line += "月还款 "s + YuanText(month.month.payment) + " 元，其中本金 " +
             YuanText(month.month.principal) + " 元，利息 " + YuanText(month.month.interest) +
             " 元，剩余本金 " + YuanText(month.month.balance) + " 元";
     figures.monthLines.push_back(line);
