@@ -63,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   texts.method = (flags & 2) != 0 ? Repayment::EqualPrincipal : Repayment::EqualPayment;
   texts.repricing = static_cast<Repricing>((flags >> 2) % 3);
   texts.combined = (flags & 16) != 0;
-  for (std::string* field : {&texts.granted, &texts.paymentDay, &texts.amount, &texts.months,
-                             &texts.discount, &texts.firstRate, &texts.fundAmount,
-                             &texts.fundMonths, &texts.fundDiscount}) {
+  for (std::string* field :
+       {&texts.granted, &texts.paymentDay, &texts.amount, &texts.months, &texts.discount,
+        &texts.firstRate, &texts.fundAmount, &texts.fundMonths, &texts.fundDiscount}) {
     *field = in.Next();
   }
   SheetChoices choices;
