@@ -123,7 +123,7 @@ EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
 
 // Quorvane's rows and the borrower's of one part, in the order they are
 // taken: by day, Quorvane's first on a day, the borrower's in their order.
-std::vector<EventRow> PartRows(Contract& contract, SheetPart part, const SheetChoices& choices) {
+std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoices& choices) {
   const bool cut2023Off = choices.switchedOff.contains({part, RateEventKind::SpreadCap, kCut2023});
   const bool cut2024Off = choices.switchedOff.contains({part, RateEventKind::SpreadCap, kCut2024});
   contract.spreadCap2023 = cut2023Off ? std::nullopt : std::optional(choices.cap2023);
@@ -154,6 +154,38 @@ std::vector<EventRow> PartRows(Contract& contract, SheetPart part, const SheetCh
 bool IsPrepayment(const EventRow& row, const SheetChoices& choices) {
   return row.borrowerRow &&
          choices.borrowerEvents[*row.borrowerRow].kind == BorrowerEvent::Kind::Prepayment;
+}
+
+// The rate the loan ran at on the day it became an LPR loan, as the rows
+// switched on make it: the borrower's rates and the repricings kept.
+Percent RateOnConversion(const std::vector<EventRow>& rows, const Contract& contract) {
+  Percent rate = contract.firstRate;
+  for (const EventRow& row : rows) {
+    const bool lpr = row.key && row.key->kind != RateEventKind::Benchmark;
+    if (row.on && row.rate && !lpr && row.effective <= kLprConversionDay) {
+      rate = *row.rate;
+    }
+  }
+  return rate;
+}
+
+// A part's rows; where the borrower's rows or the rows switched off leave
+// the loan at another rate on the conversion day, its spread is measured
+// from that rate.
+std::vector<EventRow> PartRows(Contract& contract, SheetPart part, const SheetChoices& choices) {
+  std::vector<EventRow> rows = RowsOf(contract, part, choices);
+  const auto conversion = std::find_if(rows.begin(), rows.end(), [](const EventRow& row) {
+    return row.key && row.key->kind == RateEventKind::LprConversion;
+  });
+  if (conversion == rows.end()) {
+    return rows;
+  }
+  const Percent executing = RateOnConversion(rows, contract);
+  if (executing == conversion->rate) {
+    return rows;
+  }
+  contract.rateOnConversion = executing;
+  return RowsOf(contract, part, choices);
 }
 
 // Marks the rows that came too late to change the loan: rates after its last
@@ -313,7 +345,10 @@ ReadContract ReadContractTexts(const ContractTexts& texts, year_month_day today)
   if (!read.problem.empty()) {
     return read;
   }
-  Contract main{kind, *granted, *paymentDay};
+  Contract main;
+  main.kind = kind;
+  main.granted = *granted;
+  main.paymentDay = *paymentDay;
   main.repricing = texts.repricing;
   LoanPartTerms first{main, 0};
   read.problem =

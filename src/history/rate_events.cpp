@@ -162,6 +162,7 @@ std::vector<RateEvent> RateEvents(const Contract& contract) {
   const bool becomesLpr = contract.kind == LoanKind::Commercial && lastPayment > kLprConversionDay;
   AddBenchmarkEvents(contract, becomesLpr ? kLprConversionDay : lastPayment, rate, events);
   if (becomesLpr) {
+    rate = contract.rateOnConversion.value_or(rate);
     AddLprEvents(contract, lastPayment, rate, events);
   }
   return events;

@@ -30,6 +30,10 @@ struct Contract {
   // becomes the cap; nothing switches a cut off.
   std::optional<Percent> spreadCap2023 = Percent{0};
   std::optional<Percent> spreadCap2024 = Percent{-3'000};
+  // The rate the loan ran at on the day it became an LPR loan, where it was
+  // not the tables' (the bank's own notice said otherwise): its spread is
+  // measured from it.
+  std::optional<Percent> rateOnConversion;
 };
 
 // The day the k-th payment is due: the payment day of the k-th month after

@@ -92,6 +92,22 @@ class HistorySheetTest : public QObject {
     QVERIFY(off.at(208).month.interest > on.at(208).month.interest);
   }
 
+  // The bank's own 4.90 % from 2019-06-01: the spread becomes +10 基点, so
+  // 2021 reprices to 4.65 + 0.10 and the 2023 cut lowers it to 0.
+  void bankRateBeforeTheConversion() {
+    SheetChoices choices;
+    choices.borrowerEvents = {{BorrowerEvent::Kind::Rate, std::chrono::year{2019} / 6 / 1,
+                               SheetPart::Main, 0, false, Percent{49'000}}};
+    QStringList lpr;
+    for (const EventRow& row : Sheet({}, choices).events) {
+      if (row.key && row.key->kind != RateEventKind::Benchmark && row.effective.year() < 2024y) {
+        lpr << QString::fromStdString(DayText(row.effective) + " " + PercentText(*row.rate));
+      }
+    }
+    QCOMPARE(lpr, QStringList({"2020-03-01 4.90", "2021-01-01 4.75", "2023-01-01 4.40",
+                               "2023-09-25 4.30"}));
+  }
+
   // What is wrong is said in words, and nothing is computed from it.
   void badInput_data() {
     QTest::addColumn<QString>("field");
