@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <qcustomplot.h>
+
 #include <QComboBox>
 #include <QMimeData>
 #include <QTableView>
@@ -110,6 +112,24 @@ class HistoryTest : public QObject, WindowFixture {
              QStringList({"2024-11-15", "3.90", "1329.89", "812.12", "517.77", "158500.91"}));
     QCOMPARE(MonthCells(208).mid(1, 6),
              QStringList({"2024-11-15", "4.20", "1353.31", "795.71", "557.60", "158517.32"}));
+  }
+
+  // 图表… draws the rate as a step line: 7.20 × 7 折 at first, 7.83 × 7 折
+  // from the seventh month, which the first repricing reached.
+  void chartDrawsTheRate() {
+    OpenHistory();
+    QTest::keyClick(Events(), Qt::Key_F11);
+    auto* chart = History()->findChild<QCustomPlot*>(QStringLiteral("chart"));
+    QVERIFY(chart != nullptr);
+    QCPGraph* rate = nullptr;
+    for (int i = 0; i < chart->graphCount(); ++i) {
+      rate = chart->graph(i)->name() == QStringLiteral("年利率(%)") ? chart->graph(i) : rate;
+    }
+    QVERIFY(rate != nullptr);
+    QCOMPARE(rate->dataCount(), 360);
+    QCOMPARE(rate->lineStyle(), QCPGraph::lsStepLeft);
+    QCOMPARE(rate->data()->at(5)->value, 5.04);
+    QCOMPARE(rate->data()->at(6)->value, 5.481);
   }
 
   // 复制为表格 puts what the months table shows on the clipboard, under the
