@@ -435,6 +435,11 @@ void HistoryWindow::GrantDayChanged() {
   TableRateIntoField();
 }
 
+SheetView HistoryWindow::ShownView() const {
+  return combined_->isChecked() ? static_cast<SheetView>(std::max(0, view_->currentIndex()))
+                                : SheetView::Main;
+}
+
 void HistoryWindow::Recompute() {
   if (view_ == nullptr || monthsModel_ == nullptr) {
     return;  // still being built
@@ -442,9 +447,7 @@ void HistoryWindow::Recompute() {
   const ContractTexts texts = Texts();
   sheet_ = ComputeSheet(ReadContractTexts(texts, today_), choices_);
   ShowEvents();
-  const auto view =
-      texts.combined ? static_cast<SheetView>(std::max(0, view_->currentIndex())) : SheetView::Main;
-  shown_ = ShownMonths(sheet_, view);
+  shown_ = ShownMonths(sheet_, ShownView());
   monthsModel_->SetMonths(shown_);
   QStringList summary;
   for (const std::string& line : SheetSummary(shown_, today_)) {
@@ -573,8 +576,7 @@ void HistoryWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void HistoryWindow::CopyAsTable() {
-  const auto view = static_cast<SheetView>(std::max(0, view_->currentIndex()));
-  const auto rows = SheetTable(Texts(), combined_->isChecked() ? view : SheetView::Main, shown_);
+  const auto rows = SheetTable(Texts(), ShownView(), shown_);
   auto* table = new QMimeData;
   table->setText(QString::fromStdString(TabSeparated(rows)));
   table->setHtml(QString::fromStdString(HtmlTable(rows)));

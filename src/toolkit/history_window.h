@@ -83,6 +83,8 @@ class HistoryWindow : public QWidget {
   [[nodiscard]] ContractTexts Texts() const;
   void TableRateIntoField();
   void GrantDayChanged();
+  // The months table's choice: a part, or 合计 of a combination.
+  [[nodiscard]] SheetView ShownView() const;
   void Recompute();
   void ShowEvents();
   void EventItemChanged(QTableWidgetItem* item);
