@@ -69,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     *field = in.Next();
   }
   SheetChoices choices;
+  choices.byDays = {(flags & 32) != 0, (flags & 64) != 0, (flags & 128) != 0 ? 365 : 360};
   while (in.Left() && choices.borrowerEvents.size() < 64) {
     const std::string day = in.Next();
     const std::string figure = in.Next();

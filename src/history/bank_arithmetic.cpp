@@ -28,6 +28,15 @@ Fen MonthInterest(Fen balance, Percent rate) {
   return HalfUp(balance * rate.tenThousandths, kRateDenominator);
 }
 
+Fen DaysInterest(Fen balance, std::initializer_list<RateDays> stretches, int daysInYear) {
+  // Ten-thousandths of a percent: a rate of 1 is a millionth a year.
+  std::int64_t rateDays = 0;
+  for (const RateDays& stretch : stretches) {
+    rateDays += stretch.rate.tenThousandths * stretch.days;
+  }
+  return HalfUp(balance * rateDays, std::int64_t{daysInYear} * 1'000'000);
+}
+
 Fen EqualPayment(Fen balance, int months, Percent rate) {
   if (rate.tenThousandths == 0) {
     return HalfUp(balance, months);
@@ -50,9 +59,9 @@ Fen MonthlyAmount(Repayment method, Fen balance, int monthsLeft, Percent rate) {
 }
 
 std::optional<BankMonth> NextMonth(Repayment method, Fen balance, Fen amount, Percent rate,
-                                   bool lastMonth) {
+                                   bool lastMonth, std::optional<Fen> interest) {
   BankMonth month;
-  month.interest = MonthInterest(balance, rate);
+  month.interest = interest.value_or(MonthInterest(balance, rate));
   if (method == Repayment::EqualPayment) {
     if (amount <= month.interest && !lastMonth && balance > 0) {
       return std::nullopt;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,14 @@ double MonthRate(Percent rate);
 // A month's interest on a balance: B × R ⁄ 1200, halves up, in integers.
 Fen MonthInterest(Fen balance, Percent rate);
 
+// Interest by days: B × R ⁄ 100 × days ⁄ daysInYear, halves up, the rate
+// and the days of each stretch summed first.
+struct RateDays {
+  Percent rate;
+  int days = 0;
+};
+Fen DaysInterest(Fen balance, std::initializer_list<RateDays> stretches, int daysInYear);
+
 // The month's payment of an equal-payment loan, B·i·g ⁄ (g − 1) with
 // g = (1 + i)^m, to the fen, halves up; B ⁄ m when the rate is 0.
 Fen EqualPayment(Fen balance, int months, Percent rate);
@@ -50,8 +59,9 @@ Fen MonthlyAmount(Repayment method, Fen balance, int monthsLeft, Percent rate);
 
 // The next month from the balance before it. The last month, and any month
 // whose amount would repay more than is owed, repays exactly what is left.
-// Nothing when the payment does not cover the month's interest.
+// Nothing when the payment does not cover the month's interest. The
+// month's interest is the month's rate on the balance unless it is given.
 std::optional<BankMonth> NextMonth(Repayment method, Fen balance, Fen amount, Percent rate,
-                                   bool lastMonth);
+                                   bool lastMonth, std::optional<Fen> interest = std::nullopt);
 
 }  // namespace quorvane

@@ -400,6 +400,7 @@ LoanSheet ComputeSheet(const ReadContract& contract, const SheetChoices& choices
   for (std::size_t p = 0; p < contract.parts.size(); ++p) {
     const auto part = static_cast<SheetPart>(p);
     Contract terms = contract.parts[p].contract;
+    terms.byDays = choices.byDays;
     std::vector<EventRow> rows = PartRows(terms, part, choices);
     std::vector<RateStep> steps;
     std::vector<Prepayment> prepayments;

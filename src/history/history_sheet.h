@@ -72,6 +72,7 @@ struct SheetChoices {
   std::set<EventKey> switchedOff;
   Percent cap2023{0};
   Percent cap2024{-3'000};
+  DayInterest byDays;  // the contract's options of interest by days
 };
 
 // The first grant day the tables price, and the last of a commercial loan

@@ -31,6 +31,38 @@ void ApplyPrepayment(Repayment method, const Prepayment& prepayment, Standing& l
   loan.amount = MonthlyAmount(method, loan.balance, loan.monthsLeft, loan.rate);
 }
 
+// The days a month's interest runs for: from the day before it (the grant
+// day, or the last payment day) to its payment day, and the day its rate
+// changed, if it did.
+struct MonthDays {
+  year_month_day from;
+  year_month_day to;
+  std::optional<year_month_day> changedOn;
+};
+
+int DaysBetween(year_month_day from, year_month_day to) {
+  return static_cast<int>((std::chrono::sys_days{to} - std::chrono::sys_days{from}).count());
+}
+
+// The month's interest where the contract counts it in days: a month whose
+// rate changed after its first day, each rate for its own days; the first
+// month, when it is not one whole month, for its days. Nothing where the
+// month's rate on the balance holds.
+std::optional<Fen> InterestByDays(const DayInterest& byDays, const MonthDays& month, Fen balance,
+                                  Percent rateBefore, Percent rate, bool first) {
+  if (byDays.acrossChange && month.changedOn && *month.changedOn > month.from) {
+    return DaysInterest(balance,
+                        {{rateBefore, DaysBetween(month.from, *month.changedOn)},
+                         {rate, DaysBetween(*month.changedOn, month.to)}},
+                        byDays.daysInYear);
+  }
+  const bool wholeMonth = month.from.day() == month.to.day();
+  if (byDays.firstMonth && first && !wholeMonth) {
+    return DaysInterest(balance, {{rate, DaysBetween(month.from, month.to)}}, byDays.daysInYear);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int MonthsToRepay(Repayment method, Fen balance, Fen amount, Percent rate) {
@@ -73,14 +105,25 @@ std::optional<std::vector<HistoryRow>> LoanHistory(const Contract& contract, Fen
     if (loan.monthsLeft == 0) {
       break;
     }
+    const year_month_day previousDue = k == 1 ? contract.granted : PaymentDay(contract, k - 1);
+    const Percent rateBefore = loan.rate;
+    std::optional<year_month_day> changedOn;
+    // The payment is set again only where the month's rate differs from the
+    // last month's: a rate changed and changed back within a month leaves it.
     for (; step < steps.size() && steps[step].effective < due; ++step) {
       if (steps[step].rate != loan.rate) {
         loan.rate = steps[step].rate;
-        loan.amount = MonthlyAmount(method, loan.balance, loan.monthsLeft, loan.rate);
+        changedOn = steps[step].effective;
       }
     }
-    const auto month =
-        NextMonth(method, loan.balance, loan.amount, loan.rate, loan.monthsLeft == 1);
+    if (loan.rate != rateBefore) {
+      loan.amount = MonthlyAmount(method, loan.balance, loan.monthsLeft, loan.rate);
+    } else {
+      changedOn.reset();
+    }
+    const auto month = NextMonth(method, loan.balance, loan.amount, loan.rate, loan.monthsLeft == 1,
+                                 InterestByDays(contract.byDays, {previousDue, due, changedOn},
+                                                loan.balance, rateBefore, loan.rate, k == 1));
     if (!month) {
       return std::nullopt;
     }

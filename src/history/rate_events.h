@@ -18,6 +18,16 @@ enum class LoanKind { Commercial, Fund };
 // When a change reaches a running loan: 次年1月1日, 对月对日, 次月.
 enum class Repricing { NextJanuary, Anniversary, ChangeDay };
 
+// How a bank may count a month's interest in days, where the month is not
+// one whole month at one rate: across a rate change (分段计息) and from the
+// grant day to the first payment day. A day's rate is the year's ⁄ 360 or ⁄ 365.
+struct DayInterest {
+  bool acrossChange = false;
+  bool firstMonth = false;
+  int daysInYear = 360;
+  auto operator<=>(const DayInterest&) const = default;
+};
+
 struct Contract {
   LoanKind kind = LoanKind::Commercial;
   year_month_day granted = std::chrono::year{2007} / 6 / 15;
@@ -34,6 +44,7 @@ struct Contract {
   // not the tables' (the bank's own notice said otherwise): its spread is
   // measured from it.
   std::optional<Percent> rateOnConversion;
+  DayInterest byDays;
 };
 
 // The day the k-th payment is due: the payment day of the k-th month after
