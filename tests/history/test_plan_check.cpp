@@ -1,0 +1,289 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QTest>
+#include <algorithm>
+
+#include "history/event_texts.h"
+#include "history/plan_check.h"
+
+using namespace quorvane;
+
+namespace {
+
+constexpr year_month_day kToday = std::chrono::year{2026} / 12 / 8;
+constexpr std::string_view kHeadings = "期数\t还款日期\t月供\t本金\t利息\t剩余本金\n";
+
+// The worked loan (300 000 yuan at 8.5 折 from 2007-06-15 over 240 months),
+// or another, with the borrower's choices.
+struct Loan {
+  ContractTexts texts;
+  SheetChoices choices;
+
+  [[nodiscard]] LoanSheet Sheet() const {
+    return ComputeSheet(ReadContractTexts(texts, kToday), choices);
+  }
+  [[nodiscard]] CheckedLoan Checked() const {
+    return CheckedLoanOf(ReadContractTexts(texts, kToday), Sheet(), choices, SheetView::Main);
+  }
+};
+
+// A bank's plan of a loan's months: the headings, then a month a row, each
+// figure as the bank prints it; a prepayment is no row of its own.
+std::string PlanText(const Loan& loan, std::string_view headings = kHeadings) {
+  std::string text(headings);
+  for (const ShownMonth& month : ShownMonths(loan.Sheet(), SheetView::Main)) {
+    if (month.number > 0) {
+      text += std::to_string(month.number) + '\t' + DayText(month.due) + '\t' +
+              YuanText(month.month.payment) + '\t' + YuanText(month.month.principal) + '\t' +
+              YuanText(month.month.interest) + '\t' + YuanText(month.month.balance) + '\n';
+    }
+  }
+  return text;
+}
+
+PlanCheck Check(std::string_view plan, const Loan& loan = {}) {
+  return CheckPlan(ReadBankPlan(SplitPlanText(plan)), loan.Checked());
+}
+
+const CheckedMonth* FirstDiffering(const PlanCheck& check) {
+  const auto found = std::find_if(check.months.begin(), check.months.end(),
+                                  [](const CheckedMonth& month) { return !month.Agrees(); });
+  return found == check.months.end() ? nullptr : &*found;
+}
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The bank's months as the borrower's choices make them.
+enum class BankWay { RateLate, AcrossChange, Prepaid, FirstMonthByDays };
+
+Loan BanksLoan(BankWay way) {
+  Loan bank;
+  switch (way) {
+    case BankWay::RateLate:  // 2008-01-01's rate from the next month
+      bank.choices.switchedOff.insert(
+          {SheetPart::Main, RateEventKind::Benchmark, std::chrono::year{2008} / 1 / 1});
+      bank.choices.borrowerEvents.push_back({BorrowerEvent::Kind::Rate,
+                                             std::chrono::year{2008} / 1 / 15, SheetPart::Main, 0,
+                                             false, Percent{66'555}});
+      break;
+    case BankWay::AcrossChange:
+      bank.choices.byDays.acrossChange = true;
+      break;
+    case BankWay::Prepaid:
+      bank.choices.borrowerEvents.push_back({BorrowerEvent::Kind::Prepayment,
+                                             std::chrono::year{2010} / 6 / 20, SheetPart::Main,
+                                             5'000'000, false, Percent{}});
+      break;
+    case BankWay::FirstMonthByDays:
+      bank.choices.byDays.firstMonth = true;
+      break;
+  }
+  if (way == BankWay::FirstMonthByDays) {
+    bank.texts.paymentDay = "20";
+  }
+  return bank;
+}
+
+}  // namespace
+
+class PlanCheckTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // A plan made from the history itself agrees month for month, however
+  // the bank words its headings, orders its rows or writes its figures.
+  void theHistorysOwnPlanAgrees_data() {
+    QTest::addColumn<QString>("plan");
+    const Loan loan;
+    QTest::newRow("as printed") << Q(PlanText(loan));
+    QTest::newRow("other words") << Q(
+        PlanText(loan, "期次\t应还日期\t应还本息\t归还本金\t归还利息\t贷款余额\n"));
+    QTest::newRow("no headings") << Q(PlanText(loan, ""));
+    std::string reversed;
+    const QStringList lines = Q(PlanText(loan)).split('\n', Qt::SkipEmptyParts);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+      reversed += line->toStdString() + "\r\n";
+    }
+    QTest::newRow("last month first") << Q(reversed);
+    // As a spreadsheet saves it: each cell quoted, thousands separated.
+    QStringList csv;
+    for (const QString& line : lines) {
+      QStringList cells = line.split('\t');
+      for (QString& cell : cells) {
+        const auto point = cell.indexOf('.');
+        cell = QChar('"') + (point > 3 ? cell.insert(point - 3, ',') : cell) + QChar('"');
+      }
+      csv << cells.join(',');
+    }
+    QTest::newRow("CSV, quoted, with thousands separators") << csv.join(QStringLiteral("\r\n"));
+  }
+  void theHistorysOwnPlanAgrees() {
+    QFETCH(QString, plan);
+    const PlanCheck check = Check(plan.toStdString());
+    QCOMPARE(Q(check.problem), QString());
+    QCOMPARE(Q(check.summary), QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期"));
+  }
+
+  // One change to the plan at a time: the check names the month and the
+  // cause, and what it offers makes the history follow the bank.
+  void namesTheMonthAndTheCause_data() {
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("why");
+    QTest::addColumn<QString>("offer");
+    QTest::newRow("a rate a month late")
+        << int(BankWay::RateLate) << 7
+        << QStringLiteral("银行本月按年利率 6.12% 计息，Quorvane 按 6.6555%")
+        << QStringLiteral("添加利率事件：2008-01-01 起年利率 6.12%");
+    QTest::newRow("interest by days across 1 January")
+        << int(BankWay::AcrossChange) << 7
+        << QStringLiteral(
+               "银行本月分段计息：296110.04 元 × (6.12% × 17 天 + 6.6555% × 14 天) ÷ 360 = "
+               "1622.16 元（利率 2008-01-01 调整）")
+        << QStringLiteral("打开分段计息（一年按 360 天）");
+    QTest::newRow("a prepayment left out")
+        << int(BankWay::Prepaid) << 37
+        << QStringLiteral(
+               "银行本期剩余本金比上期少 50694.74 元，比本期本金多 50000.00 元："
+               "似有一笔 2010-06-15 的提前还款，Quorvane 没有")
+        << QStringLiteral("添加提前还款：2010-06-15 50000.00 元，减少月供");
+    QTest::newRow("a first month of 35 days")
+        << int(BankWay::FirstMonthByDays) << 1
+        << QStringLiteral(
+               "银行首月按天计息：300000.00 元 × 6.12% × 35 天 ÷ 360 = 1785.00 元"
+               "（放款 2007-06-15 至首次还款 2007-07-20）")
+        << QStringLiteral("打开首月按天计息（一年按 360 天）");
+  }
+  void namesTheMonthAndTheCause() {
+    QFETCH(int, way);
+    QFETCH(int, number);
+    QFETCH(QString, why);
+    QFETCH(QString, offer);
+    const Loan bank = BanksLoan(static_cast<BankWay>(way));
+    Loan ours;
+    ours.texts = bank.texts;
+    const std::string plan = PlanText(bank);
+    PlanCheck check = Check(plan, ours);
+    const CheckedMonth* first = FirstDiffering(check);
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->number, number);
+    QCOMPARE(Q(first->why), why);
+    QVERIFY(first->offer.has_value());
+    QCOMPARE(Q(OfferText(*first->offer)), offer);
+    // Each offer taken, the next month that differs may offer the next step.
+    for (int taken = 0; taken < 3 && (first = FirstDiffering(check)) != nullptr; ++taken) {
+      QVERIFY2(first->offer.has_value(), first->why.c_str());
+      ApplyOffer(*first->offer, SheetPart::Main, ours.choices);
+      check = Check(plan, ours);
+    }
+    QCOMPARE(Q(check.summary), QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期"));
+  }
+
+  // A fen less interest in the second month, the principal a fen more: the
+  // bank cut the fen off where Quorvane rounds 1526.735439 up.
+  void oneFenOff() {
+    QString plan = Q(PlanText({}));
+    plan.replace(QStringLiteral("2\t2007-08-15\t2170.11\t643.37\t1526.74\t298716.52"),
+                 QStringLiteral("2\t2007-08-15\t2170.11\t643.38\t1526.73\t298716.51"));
+    const PlanCheck check = Check(plan.toStdString());
+    QCOMPARE(Q(check.summary),
+             QStringLiteral("银行计划 240 期：与 Quorvane 一致 239 期，不一致 1 期；最早第 2 期"
+                            "（2007-08-15），利息差 -0.01 元"));
+    QCOMPARE(Q(FirstDiffering(check)->why),
+             QStringLiteral("舍入不同：银行把利息的分以下舍去：299359.89 元 × 6.12% ÷ 12 = 1526.73 "
+                            "元，Quorvane 四舍五入"));
+    QCOMPARE(Q(CheckCells(*FirstDiffering(check)).at(10)),
+             QStringLiteral("本金 +1，利息 -1，剩余本金 -1"));
+  }
+
+  // What is wrong with a plan as a whole is said, and the months are checked anyway.
+  void planAsAWhole_data() {
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<QString>("said");
+    const QString plan = Q(PlanText({}));
+    QTest::newRow("empty")
+        << QString()
+        << QStringLiteral("没有找到还款月份：请粘贴银行的还款计划（每期一行），或打开它的文件");
+    QString garbage;
+    for (int line = 0; line < 2'000; ++line) {
+      garbage += QStringLiteral("第%1行 随便写的 abc%2\n").arg(line).arg(line * 7);
+    }
+    QTest::newRow("2000 lines of garbage")
+        << garbage
+        << QStringLiteral("没有找到还款月份：请粘贴银行的还款计划（每期一行），或打开它的文件");
+    QTest::newRow("another loan's")
+        << QString(plan).replace(QStringLiteral("\t299359.89\n"), QStringLiteral("\t199359.89\n"))
+        << QStringLiteral(
+               "银行计划首期前的本金 200000.00 元与贷款金额 300000.00 "
+               "元不同：似为另一笔贷款，仍逐期核对");
+    QStringList tenThousands;
+    for (const QString& line : plan.split('\n', Qt::SkipEmptyParts).mid(1)) {
+      QStringList cells = line.split('\t');
+      for (int c = 2; c < cells.size(); ++c) {
+        cells[c] = QString::number(cells[c].toDouble() / 10'000, 'f', 6);
+      }
+      tenThousands << cells.join('\t');
+    }
+    QTest::newRow("in 万元")
+        << QStringLiteral("期数\t日期\t月供\t本金\t利息\t余额\n") + tenThousands.join('\n')
+        << QStringLiteral(
+               "银行计划的金额约为 Quorvane 的万分之一：似以万元为单位，请用以元为单位的计划核对");
+    QTest::newRow("a total and a heading again")
+        << plan + QStringLiteral("合计\t\t476972.18\t300000.00\t176972.18\t\n") + Q(kHeadings)
+        << QStringLiteral("跳过 2 行不是还款月份的内容（标题、合计、空行等）");
+  }
+  void planAsAWhole() {
+    QFETCH(QString, plan);
+    QFETCH(QString, said);
+    const PlanCheck check = Check(plan.toStdString());
+    QStringList words{Q(check.problem)};
+    for (const std::string& note : check.notes) {
+      words << Q(note);
+    }
+    QVERIFY2(words.contains(said), qPrintable(words.join('|')));
+  }
+
+  // Months twice, months missing, a plan of the months still to come.
+  void alignment() {
+    QStringList lines = Q(PlanText({})).split('\n', Qt::SkipEmptyParts);
+    QStringList twice = lines;
+    twice.insert(10, lines.at(9));
+    twice.removeAt(100);  // month 99
+    PlanCheck check = Check(twice.join('\n').toStdString());
+    QCOMPARE(Q(check.summary),
+             QStringLiteral("银行计划 240 期：与 Quorvane 一致 239 期；重复 1 期；计划缺 1 期"));
+    QCOMPARE(check.months.at(9).why, std::string("银行计划中这一期重复"));
+    QCOMPARE(check.months.at(99).why, std::string("银行计划中没有这一期"));
+
+    // Numbered from 1 again and without dates, from month 101 on: aligned
+    // where its first balance is what the history owes.
+    QStringList later{QStringLiteral("期数\t月供\t本金\t利息\t剩余本金")};
+    for (int line = 101; line <= 240; ++line) {
+      QStringList cells = lines.at(line).split('\t');
+      cells[0] = QString::number(line - 100);
+      cells.removeAt(1);
+      later << cells.join('\t');
+    }
+    check = Check(later.join('\n').toStdString());
+    QCOMPARE(Q(check.summary), QStringLiteral("银行计划 140 期：与 Quorvane 一致 140 期"));
+    QCOMPARE(check.months.front().number, 101);
+  }
+
+  // The main window's report pasted is a plan too: its single-precision
+  // months part from the bank's arithmetic, and the check says where.
+  void theReportBoxPasted() {
+    const std::string report = "月还款:2170.11元| 总还款:520826.4元| 其中利息:220826.4元\r\n" +
+                               std::string(56, '-') +
+                               "\r\n第1期:2170.11元 | 其中本金:640.11元 | 利息:1530元\r\n"
+                               "第2期:2170.11元 | 其中本金:643.38元 | 利息:1526.73元\r\n";
+    const PlanCheck check = Check(report);
+    QCOMPARE(Q(check.summary),
+             QStringLiteral("银行计划 2 期：与 Quorvane 一致 1 期，不一致 1 期；最早第 2 期"
+                            "（2007-08-15），利息差 -0.01 元"));
+    QVERIFY(FirstDiffering(check)->why.starts_with("舍入不同：银行把利息的分以下舍去"));
+  }
+};
+
+QTEST_APPLESS_MAIN(PlanCheckTest)
+#include "test_plan_check.moc"
