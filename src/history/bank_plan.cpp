@@ -111,8 +111,8 @@ constexpr HeadingWord kHeadingWords[] = {
     {"期号", PlanColumn::Number},      {"序号", PlanColumn::Number},
     {"本息", PlanColumn::Payment},     {"还款额", PlanColumn::Payment},
     {"月供", PlanColumn::Payment},     {"还款金额", PlanColumn::Payment},
-    {"应还金额", PlanColumn::Payment}, {"本金", PlanColumn::Principal},
-    {"利息", PlanColumn::Interest},
+    {"月还款", PlanColumn::Payment},   {"应还金额", PlanColumn::Payment},
+    {"本金", PlanColumn::Principal},   {"利息", PlanColumn::Interest},
 };
 
 PlanColumn HeadingOf(std::string_view cell) {
@@ -489,8 +489,10 @@ PlanCells SplitPlanText(std::string_view text, CellSplit split) {
     }
   }
   const std::vector<std::string_view> lines = Lines(text);
-  const bool tabs = split == CellSplit::Guess && text.find('\t') != std::string_view::npos;
-  const bool csv = split == CellSplit::Csv || (!tabs && LooksLikeCsv(lines));
+  const bool guess = split == CellSplit::Guess;
+  const bool tabs =
+      split == CellSplit::Tabs || (guess && text.find('\t') != std::string_view::npos);
+  const bool csv = split == CellSplit::Csv || (guess && !tabs && LooksLikeCsv(lines));
   PlanCells cells;
   cells.reserve(lines.size());
   for (const std::string_view line : lines) {

@@ -25,14 +25,15 @@ using PlanCells = std::vector<std::vector<std::string>>;
 enum class CellSplit {
   Guess,  // by tabs where there are any, else as CSV where it looks like CSV, else at blanks
   Csv,    // commas, with double quotes around a cell that holds one
+  Tabs,   // at every tab: a spreadsheet's cells, as JoinPlanCells writes them
 };
 
 // The text split into rows of cells; empty lines are kept as rows without
 // cells. The program's own report is read as a plan with headings.
 PlanCells SplitPlanText(std::string_view text, CellSplit split = CellSplit::Guess);
 
-// Cells joined by tabs, a row a line: how a plan is kept in a file and
-// copied. Tabs and line ends inside a cell become blanks.
+// Cells joined by tabs, a row a line, tabs and line ends inside a cell
+// turned into blanks: how a spreadsheet's cells are handed on as text.
 std::string JoinPlanCells(const PlanCells& cells);
 
 // What a column of the plan holds.

@@ -37,6 +37,7 @@ struct ContractTexts {
   std::string fundAmount = "10";
   std::string fundDiscount = "10";
   std::string fundMonths = "240";
+  bool operator==(const ContractTexts&) const = default;
 };
 
 // The parts of a loan: the one part, or a combination's two.
@@ -54,6 +55,7 @@ struct BorrowerEvent {
   Fen amount = 0;  // 提前还款
   bool shortenTerm = false;
   Percent rate;  // 利率
+  bool operator==(const BorrowerEvent&) const = default;
 };
 
 // One of Quorvane's rows, known by its part, its kind and its day: what the
@@ -73,6 +75,7 @@ struct SheetChoices {
   Percent cap2023{0};
   Percent cap2024{-3'000};
   DayInterest byDays;  // the contract's options of interest by days
+  bool operator==(const SheetChoices&) const = default;
 };
 
 // The first grant day the tables price, and the last of a commercial loan

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A bank's plan as a file, any bytes, under the names the open dialog
+// offers that are read in the program's own process (the first byte
+// chooses .csv, .txt or .xlsx; an .xls is read by a helper of its own): it
+// is read or refused with a message, within the rows a sheet may have, and
+// what is read can be taken as a plan.
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "files/loan_file.h"
+#include "files/plan_file.h"
+#include "report_shape.h"
+
+using namespace quorvane;
+using namespace quorvane::fuzzing;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) {
+    return 0;
+  }
+  static const QTemporaryDir kFolder;
+  static const char* const kNames[] = {"plan.csv", "plan.txt", "plan.xlsx"};
+  const QString path = kFolder.filePath(QLatin1String(kNames[data[0] % 3]));
+  const QByteArray bytes(reinterpret_cast<const char*>(data) + 1, static_cast<qsizetype>(size - 1));
+  const std::string_view text(bytes.constData(), bytes.size());
+  Check(SaveFileAtomically(path, bytes).isEmpty(), "the input is written", text);
+  const PlanFile file = ReadPlanFile(path, {});
+  Check(file.problem.isEmpty() || file.cells.empty(), "read, or refused", text);
+  Check(file.cells.size() <= 100'000, "no more rows than a sheet may have", text);
+  ReadBankPlan(file.cells);
+  return 0;
+}

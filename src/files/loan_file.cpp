@@ -1,0 +1,373 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "files/loan_file.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "history/event_texts.h"
+
+namespace quorvane {
+
+namespace {
+
+// What says the file is ours: a word of its own, not a file name's suffix.
+constexpr std::string_view kFormatName = "Quorvane 贷款历程";
+constexpr qint64 kLargestFile = 64 * 1024 * 1024;  // far beyond any loan's plan
+constexpr qsizetype kLongestField = 32;
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The words the file writes for each choice, and reads back.
+template <typename Value>
+using Names = std::initializer_list<std::pair<Value, std::string_view>>;
+
+const Names<LoanKind> kKinds{{LoanKind::Commercial, "commercial"}, {LoanKind::Fund, "fund"}};
+const Names<Repayment> kMethods{{Repayment::EqualPayment, "equal-payment"},
+                                {Repayment::EqualPrincipal, "equal-principal"}};
+const Names<Repricing> kRepricings{{Repricing::NextJanuary, "next-january"},
+                                   {Repricing::Anniversary, "anniversary"},
+                                   {Repricing::ChangeDay, "change-day"}};
+const Names<SheetView> kViews{
+    {SheetView::Main, "main"}, {SheetView::Fund, "fund"}, {SheetView::Both, "both"}};
+const Names<SheetPart> kParts{{SheetPart::Main, "main"}, {SheetPart::Fund, "fund"}};
+const Names<RateEventKind> kEventKinds{{RateEventKind::Benchmark, "benchmark"},
+                                       {RateEventKind::LprConversion, "lpr-conversion"},
+                                       {RateEventKind::LprRepricing, "lpr-repricing"},
+                                       {RateEventKind::SpreadCap, "spread-cap"}};
+const Names<BorrowerEvent::Kind> kBorrowerKinds{{BorrowerEvent::Kind::Prepayment, "prepayment"},
+                                                {BorrowerEvent::Kind::Rate, "rate"}};
+const Names<PlanColumn> kColumns{{PlanColumn::Other, "other"},
+                                 {PlanColumn::Number, "number"},
+                                 {PlanColumn::Due, "due"},
+                                 {PlanColumn::Payment, "payment"},
+                                 {PlanColumn::Principal, "principal"},
+                                 {PlanColumn::Interest, "interest"},
+                                 {PlanColumn::Balance, "balance"}};
+
+template <typename Value>
+QString NameOf(const Names<Value>& names, Value value) {
+  for (const auto& [known, name] : names) {
+    if (known == value) {
+      return Text(name);
+    }
+  }
+  return {};
+}
+
+// A decimal exactly, with at least `least` of its `places`: "50000.00", "6.12", "4.165", "-0.30".
+QString DecimalText(std::int64_t value, int places, int least) {
+  std::int64_t scale = 1;
+  for (int p = 0; p < places; ++p) {
+    scale *= 10;
+  }
+  const std::int64_t size = value < 0 ? -value : value;
+  QString decimals = QString::number(size % scale + scale).mid(1);
+  while (decimals.size() > least && decimals.endsWith(QChar('0'))) {
+    decimals.chop(1);
+  }
+  return (value < 0 ? QStringLiteral("-") : QString()) + QString::number(size / scale) +
+         (decimals.isEmpty() ? QString() : QChar('.') + decimals);
+}
+
+QString DayString(year_month_day day) { return Text(DayText(day)); }
+
+QJsonObject ContractObject(const ContractTexts& texts) {
+  return {{"kind", NameOf(kKinds, texts.kind)},
+          {"granted", Text(texts.granted)},
+          {"paymentDay", Text(texts.paymentDay)},
+          {"amount", Text(texts.amount)},
+          {"months", Text(texts.months)},
+          {"method", NameOf(kMethods, texts.method)},
+          {"discount", Text(texts.discount)},
+          {"firstRate", Text(texts.firstRate)},
+          {"repricing", NameOf(kRepricings, texts.repricing)},
+          {"combined", texts.combined},
+          {"fundAmount", Text(texts.fundAmount)},
+          {"fundMonths", Text(texts.fundMonths)},
+          {"fundDiscount", Text(texts.fundDiscount)}};
+}
+
+QJsonObject EventObject(const BorrowerEvent& event) {
+  QJsonObject object{{"kind", NameOf(kBorrowerKinds, event.kind)},
+                     {"part", NameOf(kParts, event.part)},
+                     {"day", DayString(event.day)}};
+  if (event.kind == BorrowerEvent::Kind::Prepayment) {
+    object.insert("amount", DecimalText(event.amount, 2, 2));
+    object.insert("shortenTerm", event.shortenTerm);
+  } else {
+    object.insert("rate", DecimalText(event.rate.tenThousandths, 4, 2));
+  }
+  return object;
+}
+
+QJsonObject PlanObject(const KeptPlan& plan) {
+  QJsonArray rows;
+  for (const auto& row : plan.cells) {
+    QJsonArray cells;
+    for (const std::string& cell : row) {
+      cells.append(Text(cell));
+    }
+    rows.append(cells);
+  }
+  QJsonArray chosen;
+  for (const PlanColumn column : plan.chosen) {
+    chosen.append(NameOf(kColumns, column));
+  }
+  return {{"rows", rows}, {"columns", chosen}};
+}
+
+// Reads the parts of the file, keeping the first thing found wrong.
+class Reader {
+ public:
+  [[nodiscard]] const QString& Problem() const { return problem_; }
+
+  // A member of an object, of the kind expected.
+  QJsonValue Member(const QJsonObject& object, const char* key, QJsonValue::Type type) {
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.type() != type) {
+      Fail(QStringLiteral("缺少或写错了“%1”").arg(QLatin1String(key)));
+      return QJsonValue(type);
+    }
+    return value;
+  }
+
+  // A field's text as typed: digits, points and dashes, as the fields take.
+  std::string FieldText(const QJsonObject& object, const char* key) {
+    const QString text = Member(object, key, QJsonValue::String).toString();
+    const auto typable = [](QChar c) {
+      return (c >= QChar('0') && c <= QChar('9')) || c == QChar('.') || c == QChar('-');
+    };
+    const bool typed =
+        text.size() <= kLongestField && std::all_of(text.begin(), text.end(), typable);
+    if (!typed) {
+      Fail(QStringLiteral("“%1”的内容不是可以输入的数字").arg(QLatin1String(key)));
+    }
+    return text.toStdString();
+  }
+
+  template <typename Value>
+  Value Named(const QJsonObject& object, const char* key, const Names<Value>& names) {
+    const QString name = Member(object, key, QJsonValue::String).toString();
+    for (const auto& [value, known] : names) {
+      if (name == Text(known)) {
+        return value;
+      }
+    }
+    Fail(QStringLiteral("“%1”的值 %2 无法识别").arg(QLatin1String(key), name));
+    return names.begin()->first;
+  }
+
+  year_month_day Day(const QJsonObject& object, const char* key) {
+    const auto day = ReadDay(Member(object, key, QJsonValue::String).toString().toStdString());
+    if (!day) {
+      Fail(QStringLiteral("“%1”不是日期").arg(QLatin1String(key)));
+      return {};
+    }
+    return *day;
+  }
+
+  // A decimal of so many places at most, within the bounds.
+  std::int64_t Decimal(const QJsonObject& object, const char* key, int places, std::int64_t least,
+                       std::int64_t most) {
+    QString text = Member(object, key, QJsonValue::String).toString();
+    const bool negative = text.startsWith(QChar('-'));
+    const auto value = ReadDecimal(text.mid(negative ? 1 : 0).toStdString(), places);
+    const std::int64_t signedValue = value ? (negative ? -*value : *value) : 0;
+    if (!value || signedValue < least || signedValue > most) {
+      Fail(QStringLiteral("“%1”的数值 %2 不对").arg(QLatin1String(key), text));
+      return least;
+    }
+    return signedValue;
+  }
+
+  ContractTexts Contract(const QJsonObject& object) {
+    ContractTexts texts;
+    texts.kind = Named(object, "kind", kKinds);
+    texts.granted = FieldText(object, "granted");
+    texts.paymentDay = FieldText(object, "paymentDay");
+    texts.amount = FieldText(object, "amount");
+    texts.months = FieldText(object, "months");
+    texts.method = Named(object, "method", kMethods);
+    texts.discount = FieldText(object, "discount");
+    texts.firstRate = FieldText(object, "firstRate");
+    texts.repricing = Named(object, "repricing", kRepricings);
+    texts.combined = Member(object, "combined", QJsonValue::Bool).toBool();
+    texts.fundAmount = FieldText(object, "fundAmount");
+    texts.fundMonths = FieldText(object, "fundMonths");
+    texts.fundDiscount = FieldText(object, "fundDiscount");
+    return texts;
+  }
+
+  BorrowerEvent Event(const QJsonObject& object) {
+    BorrowerEvent event;
+    event.kind = Named(object, "kind", kBorrowerKinds);
+    event.part = Named(object, "part", kParts);
+    event.day = Day(object, "day");
+    if (event.kind == BorrowerEvent::Kind::Prepayment) {
+      event.amount = Decimal(object, "amount", 2, 1, kLargestBalance);
+      event.shortenTerm = Member(object, "shortenTerm", QJsonValue::Bool).toBool();
+    } else {
+      event.rate = Percent{Decimal(object, "rate", 4, 0, kHighestRate.tenThousandths)};
+    }
+    return event;
+  }
+
+  SheetChoices Choices(const QJsonObject& object) {
+    SheetChoices choices;
+    for (const QJsonValue& value : Member(object, "events", QJsonValue::Array).toArray()) {
+      choices.borrowerEvents.push_back(Event(value.toObject()));
+    }
+    for (const QJsonValue& value : Member(object, "switchedOff", QJsonValue::Array).toArray()) {
+      const QJsonObject off = value.toObject();
+      choices.switchedOff.insert(
+          {Named(off, "part", kParts), Named(off, "kind", kEventKinds), Day(off, "effective")});
+    }
+    const QJsonObject cuts = Member(object, "spreadCuts", QJsonValue::Object).toObject();
+    const std::int64_t most = kHighestRate.tenThousandths;
+    choices.cap2023 = Percent{Decimal(cuts, "2023-09-25", 4, -most, most)};
+    choices.cap2024 = Percent{Decimal(cuts, "2024-10-25", 4, -most, most)};
+    const QJsonObject options = Member(object, "options", QJsonValue::Object).toObject();
+    choices.byDays.acrossChange = Member(options, "acrossChange", QJsonValue::Bool).toBool();
+    choices.byDays.firstMonth = Member(options, "firstMonthByDays", QJsonValue::Bool).toBool();
+    choices.byDays.daysInYear = Member(options, "daysInYear", QJsonValue::Double).toInt();
+    if (choices.byDays.daysInYear != 360 && choices.byDays.daysInYear != 365) {
+      Fail(QStringLiteral("“daysInYear”应为 360 或 365"));
+    }
+    return choices;
+  }
+
+  KeptPlan Plan(const QJsonObject& object) {
+    KeptPlan plan;
+    for (const QJsonValue& row : Member(object, "rows", QJsonValue::Array).toArray()) {
+      if (!row.isArray()) {
+        Fail(QStringLiteral("银行计划的行写错了"));
+      }
+      auto& cells = plan.cells.emplace_back();
+      for (const QJsonValue& cell : row.toArray()) {
+        if (!cell.isString()) {
+          Fail(QStringLiteral("银行计划的格写错了"));
+        }
+        cells.push_back(cell.toString().toStdString());
+      }
+    }
+    for (const QJsonValue& column : Member(object, "columns", QJsonValue::Array).toArray()) {
+      const QJsonObject holder{{"column", column}};
+      plan.chosen.push_back(Named(holder, "column", kColumns));
+    }
+    return plan;
+  }
+
+ private:
+  void Fail(const QString& problem) {
+    if (problem_.isEmpty()) {
+      problem_ = QStringLiteral("文件内容有误：") + problem;
+    }
+  }
+
+  QString problem_;
+};
+
+}  // namespace
+
+QByteArray WriteLoanFile(const LoanFile& file) {
+  QJsonArray events;
+  for (const BorrowerEvent& event : file.choices.borrowerEvents) {
+    events.append(EventObject(event));
+  }
+  QJsonArray switchedOff;
+  for (const EventKey& key : file.choices.switchedOff) {
+    switchedOff.append(QJsonObject{{"part", NameOf(kParts, key.part)},
+                                   {"kind", NameOf(kEventKinds, key.kind)},
+                                   {"effective", DayString(key.effective)}});
+  }
+  const DayInterest& byDays = file.choices.byDays;
+  const QJsonObject root{
+      {"format", Text(kFormatName)},
+      {"version", kLoanFileVersion},
+      {"contract", ContractObject(file.texts)},
+      {"view", NameOf(kViews, file.view)},
+      {"events", events},
+      {"switchedOff", switchedOff},
+      {"spreadCuts",
+       QJsonObject{{"2023-09-25", DecimalText(file.choices.cap2023.tenThousandths, 4, 2)},
+                   {"2024-10-25", DecimalText(file.choices.cap2024.tenThousandths, 4, 2)}}},
+      {"options", QJsonObject{{"acrossChange", byDays.acrossChange},
+                              {"firstMonthByDays", byDays.firstMonth},
+                              {"daysInYear", byDays.daysInYear}}},
+      {"plan", PlanObject(file.plan)}};
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+ReadLoan ReadLoanFile(const QByteArray& bytes) {
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+  if (error.error != QJsonParseError::NoError) {
+    return {std::nullopt, QStringLiteral("文件已损坏或不完整，无法读取")};
+  }
+  const QJsonObject root = document.object();
+  if (!document.isObject() || root.value(QLatin1String("format")).toString() != Text(kFormatName)) {
+    return {std::nullopt, QStringLiteral("这不是 Quorvane 的贷款历程文件")};
+  }
+  const QJsonValue version = root.value(QLatin1String("version"));
+  if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != version.toInt()) {
+    return {std::nullopt, QStringLiteral("文件内容有误：格式版本写错了")};
+  }
+  if (version.toInt() > kLoanFileVersion) {
+    return {std::nullopt, QStringLiteral("此文件由较新版本的 Quorvane 保存（格式版本 %1），"
+                                         "本版本只能打开格式版本 %2 的文件，请升级 Quorvane")
+                              .arg(version.toInt())
+                              .arg(kLoanFileVersion)};
+  }
+  Reader read;
+  LoanFile file;
+  file.texts = read.Contract(read.Member(root, "contract", QJsonValue::Object).toObject());
+  file.view = read.Named(root, "view", kViews);
+  file.choices = read.Choices(root);
+  file.plan = read.Plan(read.Member(root, "plan", QJsonValue::Object).toObject());
+  if (!read.Problem().isEmpty()) {
+    return {std::nullopt, read.Problem()};
+  }
+  return {file, {}};
+}
+
+QString SaveFileAtomically(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return QStringLiteral("无法在此处保存 %1：文件夹不存在、只读或没有写入权限").arg(path);
+  }
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return QStringLiteral("保存 %1 时写入失败，磁盘可能已满；原有文件未改动").arg(path);
+  }
+  if (!file.commit()) {
+    return QStringLiteral("保存 %1 失败，磁盘可能已满或文件被占用；原有文件未改动").arg(path);
+  }
+  return {};
+}
+
+FileBytes ReadFileBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return {{}, QStringLiteral("无法打开 %1：文件不存在或没有读取权限").arg(path)};
+  }
+  if (file.size() > kLargestFile) {
+    return {{}, QStringLiteral("%1 太大，不是贷款的文件").arg(path)};
+  }
+  FileBytes read{file.readAll(), {}};
+  if (file.error() != QFileDevice::NoError) {
+    return {{}, QStringLiteral("读取 %1 时出错").arg(path)};
+  }
+  return read;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "files/loan_file.h"
+
+using namespace quorvane;
+
+namespace {
+
+// A file with something in each of its parts.
+LoanFile Everything() {
+  LoanFile file;
+  file.texts.combined = true;
+  file.texts.amount = "25.5";
+  file.texts.fundMonths = "";  // a field left empty is kept empty
+  file.texts.repricing = Repricing::Anniversary;
+  file.view = SheetView::Both;
+  file.choices.borrowerEvents = {{BorrowerEvent::Kind::Prepayment, std::chrono::year{2010} / 6 / 20,
+                                  SheetPart::Fund, 5'000'000, true, Percent{}},
+                                 {BorrowerEvent::Kind::Rate, std::chrono::year{2009} / 1 / 1,
+                                  SheetPart::Main, 0, false, Percent{50'490}}};
+  file.choices.switchedOff = {
+      {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2023} / 9 / 25}};
+  file.choices.cap2024 = Percent{-4'500};
+  file.choices.byDays = {true, false, 365};
+  file.plan.cells = {{"期数", "还款日期", "月供"}, {}, {"1", "2007-07-15", "2,170.11"}};
+  file.plan.chosen = {PlanColumn::Number, PlanColumn::Due, PlanColumn::Payment};
+  return file;
+}
+
+}  // namespace
+
+class LoanFileTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Saved, opened and saved again: the same loan, the same bytes, and a
+  // file a person can read.
+  void readsBackExactly() {
+    const QByteArray bytes = WriteLoanFile(Everything());
+    const ReadLoan read = ReadLoanFile(bytes);
+    QCOMPARE(read.problem, QString());
+    QVERIFY(read.file == Everything());
+    QCOMPARE(WriteLoanFile(*read.file), bytes);
+    for (const char* line :
+         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 1", "\"amount\": \"50000.00\"",
+          "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"", "\"daysInYear\": 365"}) {
+      QVERIFY2(bytes.contains(line), line);
+    }
+  }
+
+  // A file that is broken, cut short, from a newer Quorvane or not ours is
+  // refused with a message, never half read.
+  void refused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    const QByteArray whole = WriteLoanFile(Everything());
+    const QString broken = QStringLiteral("文件已损坏或不完整，无法读取");
+    QTest::newRow("cut short") << whole.left(whole.size() / 2) << broken;
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n", 8) << broken;
+    QTest::newRow("not ours") << QByteArray(R"({"format": "something else", "version": 1})")
+                              << QStringLiteral("这不是 Quorvane 的贷款历程文件");
+    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 1", "\"version\": 2")
+                           << QStringLiteral(
+                                  "此文件由较新版本的 Quorvane 保存（格式版本 2），"
+                                  "本版本只能打开格式版本 1 的文件，请升级 Quorvane");
+    QTest::newRow("a field no one can type")
+        << QByteArray(whole).replace("\"amount\": \"25.5\"", "\"amount\": \"2 5\"")
+        << QStringLiteral("文件内容有误：“amount”的内容不是可以输入的数字");
+    QTest::newRow("a prepayment of nothing")
+        << QByteArray(whole).replace("\"50000.00\"", "\"0\"")
+        << QStringLiteral("文件内容有误：“amount”的数值 0 不对");
+    QTest::newRow("no such day") << QByteArray(whole).replace("2010-06-20", "2010-06-31")
+                                 << QStringLiteral("文件内容有误：“day”不是日期");
+  }
+  void refused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    const ReadLoan read = ReadLoanFile(bytes);
+    QVERIFY(!read.file.has_value());
+    QCOMPARE(read.problem, problem);
+  }
+
+  // Saving replaces the file whole; where it cannot be written, the message
+  // says so and nothing is left behind.
+  void savesInOneStep() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("贷款.quorvane"));
+    QCOMPARE(SaveFileAtomically(path, "first"), QString());
+    QCOMPARE(SaveFileAtomically(path, "second"), QString());
+    QCOMPARE(ReadFileBytes(path).bytes, QByteArray("second"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("贷款.quorvane")});
+
+    const QString nowhere = dir.filePath(QStringLiteral("没有的文件夹/贷款.quorvane"));
+    QCOMPARE(SaveFileAtomically(nowhere, "third"),
+             QStringLiteral("无法在此处保存 %1：文件夹不存在、只读或没有写入权限").arg(nowhere));
+    QVERIFY(!QFile::exists(nowhere));
+    QCOMPARE(ReadFileBytes(nowhere).problem,
+             QStringLiteral("无法打开 %1：文件不存在或没有读取权限").arg(nowhere));
+  }
+};
+
+QTEST_APPLESS_MAIN(LoanFileTest)
+#include "test_loan_file.moc"
