@@ -4,10 +4,12 @@
 // Writes pictures of the calculator's window: just after start-up, after
 // "计 算" on the start-up loan, and with the report box's context menu open;
 // and the repayment chart of that loan under each method, side by side, the
-// marker on month 37; and the loan's history of that loan. Runs on any Qt platform, offscreen
-// included.
+// marker on month 37; the loan's history of that loan; and the check of a
+// bank's plan that counted the interest of the month across a rate change by
+// days. Runs on any Qt platform, offscreen included.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
@@ -87,6 +89,38 @@ QImage HistoryOfLoan(QWidget& window) {
   return history->grab().toImage();
 }
 
+// The action of this shortcut of a window, triggered.
+void Trigger(QWidget& window, const QKeySequence& shortcut) {
+  for (QAction* action : window.actions()) {
+    if (action->shortcut() == shortcut) {
+      action->trigger();
+    }
+  }
+}
+
+// 核对银行计划 with the bank's plan: the history as a bank that counts the
+// month across a rate change by days has it, copied, and pasted for a
+// history that does not.
+QImage CheckOfPlan(QWidget& window) {
+  auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
+  auto* byDays =
+      history != nullptr ? history->findChild<QCheckBox*>(QStringLiteral("分段计息")) : nullptr;
+  if (byDays == nullptr) {
+    return {};
+  }
+  byDays->click();
+  Trigger(*history, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  byDays->click();
+  Trigger(*history, QKeySequence(Qt::CTRL | Qt::Key_B));
+  auto* check = history->findChild<QWidget*>(QStringLiteral("planCheck"));
+  if (check == nullptr) {
+    return {};
+  }
+  Trigger(*check, QKeySequence(QKeySequence::Paste));
+  QApplication::processEvents();
+  return check->grab().toImage();
+}
+
 // Both methods' charts side by side.
 QImage ChartsOfBothMethods(QWidget& window) {
   const QImage equalPayment = ChartOfReport(window);
@@ -128,5 +162,6 @@ int main(int argc, char* argv[]) {
   const bool charts =
       ChartsOfBothMethods(window).save(folder.filePath(QStringLiteral("chart.png")));
   const bool history = HistoryOfLoan(window).save(folder.filePath(QStringLiteral("history.png")));
-  return startup && report && menu && charts && history ? 0 : 1;
+  const bool check = CheckOfPlan(window).save(folder.filePath(QStringLiteral("check.png")));
+  return startup && report && menu && charts && history && check ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 
 #include "toolkit/form_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,6 +90,27 @@ void FormWindow::CentreOnScreen() {
   const QRect available = screen()->availableGeometry();
   const QSize outside = frameGeometry().size();
   move(available.center() - QPoint(outside.width() / 2, outside.height() / 2));
+}
+
+// Closing the calculator first closes the windows opened from it, each in
+// its own way: one holding changes not saved asks, and may keep both open.
+void FormWindow::closeEvent(QCloseEvent* event) {
+  const auto openedHere = [this](const QWidget* window) {
+    for (const QWidget* parent = window->parentWidget(); parent != nullptr;
+         parent = parent->parentWidget()) {
+      if (parent == this) {
+        return true;
+      }
+    }
+    return false;
+  };
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && openedHere(window) && !window->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  QWidget::closeEvent(event);
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

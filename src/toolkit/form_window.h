@@ -45,6 +45,7 @@ class FormWindow : public QWidget, public Window {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CentreOnScreen();

@@ -7,8 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,16 +20,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "form/chart_figures.h"
 #include "form/field_checks.h"
@@ -34,6 +41,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/chart_window.h"
 #include "toolkit/numeric_field.h"
+#include "toolkit/plan_check_window.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
 
@@ -52,6 +60,20 @@ constexpr int kEventRowRole = Qt::UserRole;
 
 QString Title() {
   return FromUtf8(kHistoryName) + QStringLiteral(" - ") + FromUtf8(WindowCaption());
+}
+
+// The file dialogs' filter, and the suffix a name is given when it has none.
+QString FileFilter() {
+  return QStringLiteral("Quorvane 贷款历程 (*.") + FromUtf8(kLoanFileSuffix) + QChar(')');
+}
+
+QString WithSuffix(const QString& path) {
+  const QString suffix = QChar('.') + FromUtf8(kLoanFileSuffix);
+  return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+
+QString DocumentsFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 year_month_day SystemToday() {
@@ -181,6 +203,8 @@ HistoryWindow::HistoryWindow(QWidget* parent)
   layout->addWidget(split, 1);
   layout->addWidget(CreateOutput());
   Recompute();
+  saved_ = Document();
+  ShowTitle();
 }
 
 HistoryWindow::~HistoryWindow() {
@@ -268,6 +292,24 @@ QWidget* HistoryWindow::CreateContract() {
   place(2, 2, "期限（月）", fundMonths_);
   place(2, 3, "折扣（折）", fundDiscount_);
   place(2, 4, "明细", view_);
+
+  // How the bank counts a month's interest in days, where it does.
+  acrossChange_ = new QCheckBox(Text("分段计息"), this);
+  acrossChange_->setObjectName(acrossChange_->text());
+  acrossChange_->setAccessibleName(Text("分段计息：调息当月按天分段计算利息"));
+  acrossChange_->setToolTip(acrossChange_->accessibleName());
+  firstMonthByDays_ = new QCheckBox(Text("首月按天计息"), this);
+  firstMonthByDays_->setObjectName(firstMonthByDays_->text());
+  firstMonthByDays_->setAccessibleName(
+      Text("首月按天计息：放款日至首次还款日不足或超过一个月时按天计息"));
+  firstMonthByDays_->setToolTip(firstMonthByDays_->accessibleName());
+  daysInYear_ = Choice(Text("日利率"), {Text("年利率 ÷ 360"), Text("年利率 ÷ 365")},
+                       &HistoryWindow::OptionsChanged);
+  connect(acrossChange_, &QCheckBox::toggled, this, &HistoryWindow::OptionsChanged);
+  connect(firstMonthByDays_, &QCheckBox::toggled, this, &HistoryWindow::OptionsChanged);
+  grid->addWidget(acrossChange_, 3, 0, 1, 2);
+  grid->addWidget(firstMonthByDays_, 3, 2, 1, 2);
+  place(3, 2, "日利率", daysInYear_);
   ShowFund();
   return box;
 }
@@ -361,9 +403,13 @@ QWidget* HistoryWindow::CreateOutput() {
     QKeySequence key;
     void (HistoryWindow::*slot)();
   } outputs[] = {
+      {"核对银行计划…", QKeySequence(Qt::CTRL | Qt::Key_B), &HistoryWindow::CheckBanksPlan},
       {"复制为表格", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &HistoryWindow::CopyAsTable},
       {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &HistoryWindow::Print},
       {"图表…", QKeySequence(Qt::Key_F11), &HistoryWindow::Chart},
+      {"打开…", QKeySequence(Qt::CTRL | Qt::Key_O), &HistoryWindow::Open},
+      {"保存…", QKeySequence(Qt::CTRL | Qt::Key_S), &HistoryWindow::SaveCommand},
+      {"另存为…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &HistoryWindow::SaveAsCommand},
   };
   for (const auto& output : outputs) {
     auto* button = new QPushButton(Text(output.caption), row);
@@ -376,13 +422,35 @@ QWidget* HistoryWindow::CreateOutput() {
 }
 
 void HistoryWindow::ShowFund() {
+  EnableFundFields();
+  TableRateIntoField();
+}
+
+void HistoryWindow::EnableFundFields() {
   const bool combined = combined_->isChecked();
   for (QWidget* field :
        std::initializer_list<QWidget*>{fundAmount_, fundMonths_, fundDiscount_, view_}) {
     field->setEnabled(combined);
   }
   kind_->setEnabled(!combined);
-  TableRateIntoField();
+}
+
+void HistoryWindow::OptionsChanged() {
+  if (daysInYear_ == nullptr) {
+    return;  // still being built
+  }
+  choices_.byDays = {acrossChange_->isChecked(), firstMonthByDays_->isChecked(),
+                     daysInYear_->currentIndex() == 1 ? 365 : 360};
+  Recompute();
+}
+
+void HistoryWindow::ShowOptions() {
+  const QSignalBlocker across(acrossChange_);
+  const QSignalBlocker first(firstMonthByDays_);
+  const QSignalBlocker days(daysInYear_);
+  acrossChange_->setChecked(choices_.byDays.acrossChange);
+  firstMonthByDays_->setChecked(choices_.byDays.firstMonth);
+  daysInYear_->setCurrentIndex(choices_.byDays.daysInYear == 365 ? 1 : 0);
 }
 
 void HistoryWindow::TakeLoan(const MainWindowLoan& loan) {
@@ -393,6 +461,8 @@ void HistoryWindow::TakeLoan(const MainWindowLoan& loan) {
   kind_->setCurrentIndex(loan.fund ? 1 : 0);
   fundMonths_->setText(FromUtf8(loan.months));
   TableRateIntoField();
+  saved_ = Document();
+  ShowTitle();
 }
 
 void HistoryWindow::SetToday(year_month_day today) {
@@ -444,8 +514,8 @@ void HistoryWindow::Recompute() {
   if (view_ == nullptr || monthsModel_ == nullptr) {
     return;  // still being built
   }
-  const ContractTexts texts = Texts();
-  sheet_ = ComputeSheet(ReadContractTexts(texts, today_), choices_);
+  contract_ = ReadContractTexts(Texts(), today_);
+  sheet_ = ComputeSheet(contract_, choices_);
   ShowEvents();
   shown_ = ShownMonths(sheet_, ShownView());
   monthsModel_->SetMonths(shown_);
@@ -462,6 +532,10 @@ void HistoryWindow::Recompute() {
     status << FromUtf8(note);
   }
   status_->setText(status.join(Text("；")));
+  if (check_ != nullptr) {
+    check_->SetLoan(Checked());
+  }
+  ShowTitle();
 }
 
 void HistoryWindow::ShowEvents() {
@@ -573,6 +647,168 @@ void HistoryWindow::keyPressEvent(QKeyEvent* event) {
   } else {
     QWidget::keyPressEvent(event);
   }
+}
+
+// Closing with changes not saved asks what to do with them: 不保存 goes back
+// to the loan as it was last saved (or as the window took it), 取消 keeps
+// the window open.
+void HistoryWindow::closeEvent(QCloseEvent* event) {
+  if (isWindowModified()) {
+    QMessageBox ask(QMessageBox::Question, Title(), Text("贷款历程有改动尚未保存，要保存吗？"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = ask.addButton(Text("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = ask.addButton(Text("不保存"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = ask.addButton(Text("取消"), QMessageBox::RejectRole);
+    ask.setDefaultButton(save);
+    ask.setEscapeButton(cancel);
+    ask.exec();
+    if (ask.clickedButton() == discard) {
+      ShowDocument(saved_);
+    } else if (ask.clickedButton() != save || !Save()) {
+      event->ignore();
+      return;
+    }
+  }
+  if (check_ != nullptr) {
+    check_->close();
+  }
+  event->accept();
+}
+
+LoanFile HistoryWindow::Document() const { return {Texts(), ShownView(), choices_, plan_}; }
+
+// The window as a file holds the loan: the fields as they were typed (the
+// first rate too, not the tables'), the choices, the rows and the plan.
+void HistoryWindow::ShowDocument(const LoanFile& file) {
+  {
+    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             kind_, granted_, paymentDay_, amount_, months_, method_, discount_, firstRate_,
+             repricing_, combined_, fundAmount_, fundMonths_, fundDiscount_, view_}) {
+      quiet.push_back(std::make_unique<QSignalBlocker>(field));
+    }
+    const ContractTexts& texts = file.texts;
+    kind_->setCurrentIndex(texts.kind == LoanKind::Fund ? 1 : 0);
+    granted_->setText(FromUtf8(texts.granted));
+    paymentDay_->setText(FromUtf8(texts.paymentDay));
+    amount_->setText(FromUtf8(texts.amount));
+    months_->setText(FromUtf8(texts.months));
+    method_->setCurrentIndex(texts.method == Repayment::EqualPrincipal ? 1 : 0);
+    discount_->setText(FromUtf8(texts.discount));
+    firstRate_->setText(FromUtf8(texts.firstRate));
+    repricing_->setCurrentIndex(static_cast<int>(texts.repricing));
+    combined_->setChecked(texts.combined);
+    fundAmount_->setText(FromUtf8(texts.fundAmount));
+    fundMonths_->setText(FromUtf8(texts.fundMonths));
+    fundDiscount_->setText(FromUtf8(texts.fundDiscount));
+    view_->setCurrentIndex(static_cast<int>(file.view));
+  }
+  EnableFundFields();
+  choices_ = file.choices;
+  plan_ = file.plan;
+  ShowOptions();
+  if (check_ != nullptr) {
+    check_->SetPlan(plan_);
+  }
+  Recompute();
+}
+
+// The title names the file, if there is one, and marks changes not saved.
+void HistoryWindow::ShowTitle() {
+  const QString name = path_.isEmpty() ? FromUtf8(kHistoryName) + QStringLiteral("[*]")
+                                       : QFileInfo(path_).fileName() + QStringLiteral("[*] - ") +
+                                             FromUtf8(kHistoryName);
+  setWindowTitle(name + QStringLiteral(" - ") + FromUtf8(WindowCaption()));
+  setWindowModified(!(Document() == saved_));
+}
+
+void HistoryWindow::Problem(const QString& problem) {
+  status_->setText(problem);
+  QMessageBox::warning(this, Title(), problem);
+}
+
+bool HistoryWindow::SaveTo(const QString& path) {
+  const LoanFile file = Document();
+  const QString failed = SaveFileAtomically(path, WriteLoanFile(file));
+  if (!failed.isEmpty()) {
+    Problem(failed);
+    return false;
+  }
+  path_ = path;
+  saved_ = file;
+  ShowTitle();
+  status_->setText(Text("已保存到 ") + QDir::toNativeSeparators(path));
+  return true;
+}
+
+bool HistoryWindow::OpenFrom(const QString& path) {
+  const FileBytes bytes = ReadFileBytes(path);
+  const ReadLoan read =
+      bytes.problem.isEmpty() ? ReadLoanFile(bytes.bytes) : ReadLoan{std::nullopt, bytes.problem};
+  if (!read.file) {
+    Problem(read.problem);
+    return false;
+  }
+  path_ = path;
+  saved_ = *read.file;
+  ShowDocument(*read.file);
+  return true;
+}
+
+bool HistoryWindow::Save() { return path_.isEmpty() ? SaveAs() : SaveTo(path_); }
+
+bool HistoryWindow::SaveAs() {
+  const QString suggested = path_.isEmpty()
+                                ? DocumentsFolder() + QChar('/') + FromUtf8(kHistoryName) +
+                                      QChar('.') + FromUtf8(kLoanFileSuffix)
+                                : path_;
+  const QString path =
+      QFileDialog::getSaveFileName(this, Text("保存贷款历程"), suggested, FileFilter());
+  return !path.isEmpty() && SaveTo(WithSuffix(path));
+}
+
+void HistoryWindow::Open() {
+  if (isWindowModified()) {
+    const auto answer = QMessageBox::question(
+        this, Title(), Text("打开另一个文件，当前未保存的改动将丢失。继续吗？"));
+    if (answer != QMessageBox::Yes) {
+      return;
+    }
+  }
+  const QString path = QFileDialog::getOpenFileName(
+      this, Text("打开贷款历程"), path_.isEmpty() ? DocumentsFolder() : QFileInfo(path_).path(),
+      FileFilter());
+  if (!path.isEmpty()) {
+    OpenFrom(path);
+  }
+}
+
+CheckedLoan HistoryWindow::Checked() const {
+  return CheckedLoanOf(contract_, sheet_, choices_, ShownView());
+}
+
+void HistoryWindow::CheckBanksPlan() {
+  if (check_ == nullptr) {
+    check_ = new PlanCheckWindow(this);
+    check_->SetPlan(plan_);
+    connect(check_, &PlanCheckWindow::planChanged, this, [this] {
+      plan_ = check_->Plan();
+      ShowTitle();
+    });
+    connect(check_, &PlanCheckWindow::offerTaken, this, &HistoryWindow::TakeOffer);
+  }
+  check_->SetLoan(Checked());
+  check_->show();
+  check_->raise();
+  check_->activateWindow();
+}
+
+// What a month that differs offers, taken into the history, which the
+// check then follows.
+void HistoryWindow::TakeOffer(const PlanOffer& offer) {
+  ApplyOffer(offer, ShownView() == SheetView::Fund ? SheetPart::Fund : SheetPart::Main, choices_);
+  ShowOptions();
+  Recompute();
 }
 
 void HistoryWindow::CopyAsTable() {

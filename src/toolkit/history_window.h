@@ -10,7 +10,8 @@
 #include <array>
 #include <vector>
 
-#include "history/history_sheet.h"
+#include "files/loan_file.h"
+#include "history/plan_check.h"
 #include "toolkit/report_views.h"
 
 class QCheckBox;
@@ -27,6 +28,7 @@ namespace quorvane {
 class ChartWindow;
 struct ChartFigures;
 class NumericField;
+class PlanCheckWindow;
 
 // The months of the loan as the months table shows them.
 class HistoryMonthsModel final : public QAbstractTableModel {
@@ -50,8 +52,10 @@ class HistoryMonthsModel final : public QAbstractTableModel {
 // the bank applied. The contract at the top, the events under it (Quorvane's
 // from the dated rates, each with a check box; the borrower's own
 // prepayments and rates), the months filling the rest; every change is
-// computed again at once. Esc closes it; it changes nothing in the main
-// window.
+// computed again at once. The loan is kept in a file of its own (保存…,
+// 打开…) and checked against the bank's plan (核对银行计划…). Esc closes
+// it, asking first when there are changes not saved; it changes nothing in
+// the main window.
 class HistoryWindow : public QWidget {
   Q_OBJECT
 
@@ -66,8 +70,15 @@ class HistoryWindow : public QWidget {
   // The day the window counts 截至今天 to; the system's date unless set.
   void SetToday(year_month_day today);
 
+  // The loan kept in a file: what 保存… and 打开… do once a name is chosen.
+  // Whatever fails is said in the window and in the status line, and what is
+  // open stays as it was.
+  bool SaveTo(const QString& path);
+  bool OpenFrom(const QString& path);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* CreateContract();
@@ -91,6 +102,24 @@ class HistoryWindow : public QWidget {
   void AddBorrowerEvent();
   void RemoveBorrowerEvent();
   void ShowFund();
+  void EnableFundFields();
+  void OptionsChanged();
+  void ShowOptions();
+
+  // The loan as a file holds it, and the window made to show one.
+  [[nodiscard]] LoanFile Document() const;
+  void ShowDocument(const LoanFile& file);
+  void ShowTitle();
+  bool Save();
+  bool SaveAs();
+  void SaveCommand() { Save(); }
+  void SaveAsCommand() { SaveAs(); }
+  void Open();
+  void Problem(const QString& problem);
+
+  void CheckBanksPlan();
+  [[nodiscard]] CheckedLoan Checked() const;
+  void TakeOffer(const PlanOffer& offer);
 
   void CopyAsTable();
   void Print();
@@ -111,6 +140,9 @@ class HistoryWindow : public QWidget {
   NumericField* fundMonths_ = nullptr;
   NumericField* fundDiscount_ = nullptr;
   QComboBox* view_ = nullptr;
+  QCheckBox* acrossChange_ = nullptr;
+  QCheckBox* firstMonthByDays_ = nullptr;
+  QComboBox* daysInYear_ = nullptr;
 
   QTableWidget* events_ = nullptr;
   QComboBox* newKind_ = nullptr;
@@ -126,10 +158,15 @@ class HistoryWindow : public QWidget {
 
   year_month_day today_;
   SheetChoices choices_;
+  KeptPlan plan_;
+  ReadContract contract_;
   LoanSheet sheet_;
   std::vector<ShownMonth> shown_;
   QPrinter printer_;
   QPointer<ChartWindow> chart_;
+  QPointer<PlanCheckWindow> check_;
+  QString path_;    // the file the loan is kept in, if any
+  LoanFile saved_;  // the loan as last saved or opened, or as the window took it
 };
 
 // The loan's history over the main window: opens the window with the main

@@ -4,10 +4,16 @@
 #include <qcustomplot.h>
 
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "window_fixture.h"
 
@@ -56,6 +62,65 @@ class HistoryTest : public QObject, WindowFixture {
     QTest::keyClicks(field, text);
   }
 
+  // Space on the row of a Quorvane event of that day: switched off or on again.
+  void SwitchEvent(const QString& day) const {
+    const auto found = Events()->findItems(day, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    const Qt::CheckState before = found.front()->checkState();
+    Events()->setFocus(Qt::MouseFocusReason);
+    Events()->setCurrentItem(found.front());
+    QTest::keyClick(Events()->viewport(), Qt::Key_Space);
+    QTRY_VERIFY(Events()->findItems(day, Qt::MatchExactly).front()->checkState() != before);
+  }
+
+  // The window active again once a dialog closed, as the window system
+  // makes it (the offscreen platform does not).
+  void BackToHistory() const {
+    History()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(History()));
+  }
+
+  [[nodiscard]] QWidget* OpenCheck() const {
+    QTest::keyClick(Events(), Qt::Key_B, Qt::ControlModifier);
+    auto* check = History()->findChild<QWidget*>(QStringLiteral("planCheck"));
+    if (check == nullptr || !QTest::qWaitForWindowExposed(check)) {
+      qFatal("核对银行计划 did not open");
+    }
+    return check;
+  }
+
+  // Does what a modal dialog that the next step opens asks of the user, once
+  // it is up.
+  static void WhenModal(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) {
+        poll->deleteLater();
+        answer(dialog);
+      }
+    });
+    poll->start(10);
+  }
+  static void ClickInBox(const QString& button) {
+    WhenModal([button](QWidget* dialog) {
+      for (QAbstractButton* choice : qobject_cast<QMessageBox*>(dialog)->buttons()) {
+        if (button.isEmpty() || choice->text() == button) {
+          QTest::mouseClick(choice, Qt::LeftButton);
+          return;
+        }
+      }
+    });
+  }
+  // Puts a file's name into the file dialog, as an input method types
+  // Chinese, and presses Enter.
+  static void ChooseFile(const QString& path) {
+    WhenModal([path](QWidget* dialog) {
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      name->setText(path);
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+  }
+
  private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
@@ -69,7 +134,8 @@ class HistoryTest : public QObject, WindowFixture {
     Type(kTerm, QStringLiteral("180"));
     const QStringList fields = FieldTexts();
     OpenHistory();
-    QCOMPARE(History()->windowTitle(), QStringLiteral("贷款历程 - Quorvane 1.0"));
+    QCOMPARE(History()->windowTitle(), QStringLiteral("贷款历程[*] - Quorvane 1.0"));
+    QVERIFY(!History()->isWindowModified());
     QCOMPARE(Part<QLineEdit>(QStringLiteral("贷款金额（万元）"))->text(), QStringLiteral("40"));
     QCOMPARE(Part<QLineEdit>(QStringLiteral("还款期限（月）"))->text(), QStringLiteral("180"));
     QCOMPARE(Part<QComboBox>(QStringLiteral("贷款种类"))->currentText(),
@@ -150,6 +216,104 @@ class HistoryTest : public QObject, WindowFixture {
     for (int row = 0; row < rows.size(); ++row) {
       QCOMPARE(rows[row].split(QChar('\t')), MonthCells(row));
     }
+  }
+
+  // The history's own table, copied and pasted as the bank's plan: every
+  // month agrees, and the contract's rows above it are skipped and counted.
+  void checksItsOwnTable() {
+    OpenHistory();
+    QTest::keyClick(Events(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* check = OpenCheck();
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(check->findChild<QLabel*>(QStringLiteral("checkSummary"))->text(),
+             QStringLiteral("银行计划 360 期：与 Quorvane 一致 360 期\n"
+                            "跳过 10 行不是还款月份的内容（标题、合计、空行等）"));
+    QVERIFY(History()->isWindowModified());  // the plan is kept with the loan
+  }
+
+  // A bank that never applied 2008-01-01's repricing: the check names month
+  // 7 and the rate the bank charged; 采用 adds that rate to the history,
+  // which then agrees with the bank, and nothing else changed before the click.
+  void takingWhatAMonthOffers() {
+    OpenHistory();
+    SwitchEvent(QStringLiteral("2008-01-01"));
+    QTRY_COMPARE(MonthCells(6).at(2), QStringLiteral("5.04"));
+    QTest::keyClick(Events(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    SwitchEvent(QStringLiteral("2008-01-01"));
+    QTRY_COMPARE(MonthCells(6).at(2), QStringLiteral("5.481"));
+    const int events = Events()->rowCount();
+    QWidget* check = OpenCheck();
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(
+        check->findChild<QLabel*>(QStringLiteral("why"))->text(),
+        QStringLiteral("第 7 期（2008-01-15）：银行本月按年利率 5.04% 计息，Quorvane 按 5.481%"));
+    auto* take = check->findChild<QPushButton*>(QStringLiteral("takeOffer"));
+    QCOMPARE(take->text(), QStringLiteral("采用：添加利率事件：2008-01-01 起年利率 5.04%"));
+    QCOMPARE(Events()->rowCount(), events);
+    QTest::mouseClick(take, Qt::LeftButton);
+    QCOMPARE(Events()->rowCount(), events + 1);
+    QVERIFY(check->findChild<QLabel*>(QStringLiteral("checkSummary"))
+                ->text()
+                .startsWith(QStringLiteral("银行计划 360 期：与 Quorvane 一致 360 期\n")));
+    QVERIFY(!take->isEnabled());
+  }
+
+  // 保存… names the file once; after that Ctrl+S saves to it, the title
+  // names it and marks what is not saved. A broken file is refused and what
+  // is open stays. Closing with changes asks: 取消 stays, 不保存 goes back
+  // to what was saved.
+  void keepsTheLoanInAFile() {
+    OpenHistory();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("房贷.quorvane"));
+    ChooseFile(path);
+    QTest::keyClick(Events(), Qt::Key_S, Qt::ControlModifier);
+    BackToHistory();
+    QCOMPARE(History()->windowTitle(),
+             QStringLiteral("房贷.quorvane[*] - 贷款历程 - Quorvane 1.0"));
+    QVERIFY(!History()->isWindowModified());
+    TypeInto(QStringLiteral("利率折扣（折）"), QStringLiteral("8"));
+    QVERIFY(History()->isWindowModified());
+    QTest::keyClick(Events(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!History()->isWindowModified());
+
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QVERIFY(bytes.contains("\"discount\": \"8\""));
+    const QString cut = folder.filePath(QStringLiteral("断了.quorvane"));
+    QFile broken(cut);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(bytes.left(bytes.size() / 2));
+    broken.close();
+    ChooseFile(cut);
+    ClickInBox({});
+    QTest::keyClick(Events(), Qt::Key_O, Qt::ControlModifier);
+    BackToHistory();
+    QCOMPARE(Part<QLabel>(QStringLiteral("status"))->text(),
+             QStringLiteral("文件已损坏或不完整，无法读取"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("利率折扣（折）"))->text(), QStringLiteral("8"));
+
+    TypeInto(QStringLiteral("利率折扣（折）"), QStringLiteral("9"));
+    ClickInBox(QStringLiteral("取消"));
+    QTest::keyClick(Events(), Qt::Key_Escape);
+    QVERIFY(History()->isVisible());
+    BackToHistory();
+    ClickInBox(QStringLiteral("不保存"));
+    QTest::keyClick(Events(), Qt::Key_Escape);
+    QVERIFY(!History()->isVisible());
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("利率折扣（折）"))->text(), QStringLiteral("8"));
+  }
+
+  // Closing the calculator closes the history first, which asks.
+  void quittingAsksToo() {
+    OpenHistory();
+    TypeInto(QStringLiteral("利率折扣（折）"), QStringLiteral("9"));
+    ClickInBox(QStringLiteral("取消"));
+    QVERIFY(!Window().close());
+    QVERIFY(Window().isVisible() && History()->isVisible());
+    ClickInBox(QStringLiteral("不保存"));
+    QVERIFY(Window().close());
   }
 };
 

@@ -1,0 +1,456 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "toolkit/plan_check_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "files/plan_file.h"
+#include "form/report_table.h"
+#include "history/event_texts.h"
+#include "toolkit/appearance.h"
+#include "toolkit/report_printout.h"
+#include "toolkit/utf8.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kWidth = 1100;
+constexpr int kHeight = 720;
+// Enough of a pasted plan to tell its columns by: the rest is checked, not shown.
+constexpr int kRowsShown = 50;
+constexpr int kMostColumnsShown = 64;
+constexpr std::size_t kWhyColumn = kCheckHeadings.size() - 1;
+constexpr std::size_t kDifferenceColumn = kCheckHeadings.size() - 2;
+
+const QColor kDifferingFigure(0xF8, 0xC8, 0xC8);
+const QColor kDifferingMonth(0xFF, 0xF4, 0xC8);
+const QColor kOneSideText(0x80, 0x80, 0x80);
+
+QString Text(std::string_view text) { return FromUtf8(text); }
+
+QString Title() { return Text("核对银行计划 - ") + Text(WindowCaption()); }
+
+// The helper that reads .xls workbooks, where the program was installed with it.
+QString XlsHelper() {
+  return QCoreApplication::applicationDirPath() + QChar('/') + QStringLiteral(QUORVANE_XLS_HELPER);
+}
+
+// The columns of a plan's figures in the side-by-side table: a bank's and
+// Quorvane's of each figure.
+constexpr std::size_t BankColumn(std::size_t figure) { return 2 + figure * 2; }
+
+}  // namespace
+
+void PlanCheckModel::SetCheck(const PlanCheck& check) {
+  beginResetModel();
+  rows_.clear();
+  rows_.reserve(check.months.size());
+  for (const CheckedMonth& month : check.months) {
+    Row& row = rows_.emplace_back();
+    const std::vector<std::string> cells = CheckCells(month);
+    for (std::size_t column = 0; column < row.cells.size(); ++column) {
+      row.cells.at(column) = FromUtf8(cells.at(column));
+    }
+    for (std::size_t figure = 0; figure < kPlanFigures; ++figure) {
+      const bool differs = month.difference.at(figure) != 0;
+      row.differs.at(BankColumn(figure)) = differs;
+      row.differs.at(BankColumn(figure) + 1) = differs;
+    }
+    row.agrees = month.Agrees();
+    row.oneSide = !month.inPlan || !month.inHistory;
+  }
+  endResetModel();
+}
+
+int PlanCheckModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int PlanCheckModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(kCheckHeadings.size());
+}
+
+QVariant PlanCheckModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size()) {
+    return {};
+  }
+  const Row& row = rows_.at(static_cast<std::size_t>(index.row()));
+  const auto column = static_cast<std::size_t>(index.column());
+  switch (role) {
+    case Qt::DisplayRole:
+      return row.cells.at(column);
+    case Qt::ToolTipRole:
+      return row.agrees ? QVariant() : QVariant(row.cells.at(kWhyColumn));
+    case Qt::BackgroundRole:
+      if (row.differs.at(column)) {
+        return kDifferingFigure;
+      }
+      return row.agrees || row.oneSide ? QVariant() : QVariant(kDifferingMonth);
+    case Qt::ForegroundRole:
+      return row.oneSide ? QVariant(kOneSideText) : QVariant();
+    case Qt::TextAlignmentRole:
+      return column >= kDifferenceColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                         : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+      return {};
+  }
+}
+
+QVariant PlanCheckModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      static_cast<std::size_t>(section) >= kCheckHeadings.size()) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  return FromUtf8(kCheckHeadings.at(static_cast<std::size_t>(section)));
+}
+
+PlanCheckWindow::PlanCheckWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), printer_(QPrinter::HighResolution) {
+  setObjectName(QStringLiteral("planCheck"));
+  setWindowTitle(Title());
+  setAccessibleName(Title());
+  setWindowIcon(WindowIcon());
+  setFont(WindowFont());
+  resize(kWidth, kHeight);
+  printer_.setPageSize(QPageSize(QPageSize::A4));
+  printer_.setPageOrientation(QPageLayout::Landscape);  // eleven columns of figures
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(CreateSource());
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("checkSummary"));
+  summary_->setAccessibleName(Text("核对结果"));
+  summary_->setWordWrap(true);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(summary_);
+
+  model_ = new PlanCheckModel(this);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("checkedMonths"));
+  table_->setAccessibleName(Text("逐期对照"));
+  table_->setModel(model_);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  table_->setWordWrap(false);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  const int figureWidth = fontMetrics().horizontalAdvance(Text("Quorvane 剩余本金")) + 12;
+  for (int column = 0; column < static_cast<int>(kDifferenceColumn); ++column) {
+    table_->setColumnWidth(column, figureWidth);
+  }
+  table_->setColumnWidth(static_cast<int>(kDifferenceColumn), figureWidth * 3 / 2);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          &PlanCheckWindow::ShowMonth);
+  layout->addWidget(table_, 1);
+
+  auto* whyRow = new QHBoxLayout;
+  why_ = new QLabel(this);
+  why_->setObjectName(QStringLiteral("why"));
+  why_->setAccessibleName(Text("原因"));
+  why_->setWordWrap(true);
+  why_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  take_ = new QPushButton(Text("采用"), this);
+  take_->setObjectName(QStringLiteral("takeOffer"));
+  take_->setEnabled(false);
+  connect(take_, &QPushButton::clicked, this, &PlanCheckWindow::TakeOffer);
+  whyRow->addWidget(why_, 1);
+  whyRow->addWidget(take_);
+  layout->addLayout(whyRow);
+  layout->addWidget(CreateOutput());
+  Recheck();
+}
+
+void PlanCheckWindow::AddAction(const QString& caption, const QKeySequence& key,
+                                void (PlanCheckWindow::*slot)()) {
+  auto* action = new QAction(caption, this);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  addAction(action);
+  connect(action, &QAction::triggered, this, slot);
+}
+
+QWidget* PlanCheckWindow::CreateSource() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* row = new QHBoxLayout;
+  auto* hint = new QLabel(Text("把网上银行、表格或 PDF 里的还款计划复制后按 Ctrl+V 粘贴，"
+                               "或打开银行导出的文件（.csv、.txt、.xls、.xlsx）。"),
+                          box);
+  hint->setWordWrap(true);
+  row->addWidget(hint, 1);
+  const struct {
+    const char* caption;
+    QKeySequence key;
+    void (PlanCheckWindow::*slot)();
+  } sources[] = {
+      {"粘贴", QKeySequence(QKeySequence::Paste), &PlanCheckWindow::Paste},
+      {"打开文件…", QKeySequence(QKeySequence::Open), &PlanCheckWindow::ChooseFile},
+      {"清除", QKeySequence(), &PlanCheckWindow::Clear},
+  };
+  for (const auto& source : sources) {
+    auto* button = new QPushButton(Text(source.caption), box);
+    connect(button, &QPushButton::clicked, this, source.slot);
+    if (!source.key.isEmpty()) {
+      button->setToolTip(source.key.toString(QKeySequence::NativeText));
+      AddAction(Text(source.caption), source.key, source.slot);
+    }
+    row->addWidget(button);
+  }
+  layout->addLayout(row);
+
+  auto* meaningRow = new QHBoxLayout;
+  auto* meaningHint = new QLabel(Text("各列的含义（认错了可以在第一行改）："), box);
+  auto* again = new QPushButton(Text("重新识别"), box);
+  connect(again, &QPushButton::clicked, this, &PlanCheckWindow::FindColumnsAgain);
+  meaningRow->addWidget(meaningHint, 1);
+  meaningRow->addWidget(again);
+  layout->addLayout(meaningRow);
+  columns_ = new QTableWidget(box);
+  columns_->setObjectName(QStringLiteral("planColumns"));
+  columns_->setAccessibleName(Text("粘贴的还款计划"));
+  columns_->verticalHeader()->hide();
+  columns_->horizontalHeader()->hide();
+  columns_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  columns_->setWordWrap(false);
+  columns_->setMaximumHeight((fontMetrics().height() + 10) * 7);
+  layout->addWidget(columns_);
+  return box;
+}
+
+QWidget* PlanCheckWindow::CreateOutput() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addStretch(1);
+  const struct {
+    const char* caption;
+    QKeySequence key;
+    void (PlanCheckWindow::*slot)();
+  } outputs[] = {
+      {"下一处不一致", QKeySequence(Qt::Key_F8), &PlanCheckWindow::NextDiffering},
+      {"复制为表格", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PlanCheckWindow::CopyAsTable},
+      {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &PlanCheckWindow::Print},
+  };
+  for (const auto& output : outputs) {
+    auto* button = new QPushButton(Text(output.caption), row);
+    button->setToolTip(output.key.toString(QKeySequence::NativeText));
+    connect(button, &QPushButton::clicked, this, output.slot);
+    layout->addWidget(button);
+    AddAction(Text(output.caption), output.key, output.slot);
+  }
+  return row;
+}
+
+void PlanCheckWindow::SetPlan(const KeptPlan& plan) {
+  plan_ = plan;
+  ShowColumns();
+  Recheck();
+}
+
+void PlanCheckWindow::SetLoan(const CheckedLoan& loan) {
+  loan_ = loan;
+  Recheck();
+}
+
+void PlanCheckWindow::TakePlan(PlanCells cells) {
+  plan_ = {std::move(cells), {}};
+  ShowColumns();
+  Recheck();
+  emit planChanged();
+}
+
+void PlanCheckWindow::Paste() {
+  TakePlan(SplitPlanText(QApplication::clipboard()->text().toStdString()));
+}
+
+void PlanCheckWindow::ChooseFile() {
+  const QString path = QFileDialog::getOpenFileName(
+      this, Text("打开银行还款计划"),
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), PlanFileFilter());
+  if (!path.isEmpty()) {
+    OpenPlanFile(path);
+  }
+}
+
+void PlanCheckWindow::OpenPlanFile(const QString& path) {
+  PlanFile file = ReadPlanFile(path, XlsHelper());
+  if (!file.problem.isEmpty()) {
+    summary_->setText(file.problem);  // what is open stays as it was
+    return;
+  }
+  TakePlan(std::move(file.cells));
+}
+
+void PlanCheckWindow::Clear() { TakePlan({}); }
+
+// The first rows of the plan under a row of choices, one for each column.
+void PlanCheckWindow::ShowColumns() {
+  const QSignalBlocker quiet(columns_);
+  std::size_t width = 0;
+  for (const auto& row : plan_.cells) {
+    width = std::max(width, row.size());
+  }
+  width = std::min<std::size_t>(width, kMostColumnsShown);
+  const int shown = static_cast<int>(std::min<std::size_t>(plan_.cells.size(), kRowsShown));
+  columns_->clear();
+  columns_->setColumnCount(static_cast<int>(width));
+  columns_->setRowCount(width == 0 ? 0 : shown + 1);
+  meanings_.clear();
+  for (int column = 0; column < static_cast<int>(width); ++column) {
+    auto* meaning = new QComboBox(columns_);
+    for (std::size_t kind = 0; kind < kPlanColumnKinds; ++kind) {
+      meaning->addItem(FromUtf8(PlanColumnName(static_cast<PlanColumn>(kind))));
+    }
+    meaning->setAccessibleName(Text("第 %1 列的含义").arg(column + 1));
+    connect(meaning, &QComboBox::activated, this, &PlanCheckWindow::ColumnChosen);
+    columns_->setCellWidget(0, column, meaning);
+    meanings_.push_back(meaning);
+  }
+  for (int row = 0; row < shown; ++row) {
+    const auto& cells = plan_.cells.at(static_cast<std::size_t>(row));
+    for (std::size_t column = 0; column < cells.size() && column < width; ++column) {
+      columns_->setItem(row + 1, static_cast<int>(column),
+                        new QTableWidgetItem(FromUtf8(cells[column])));
+    }
+  }
+  columns_->resizeColumnsToContents();
+}
+
+void PlanCheckWindow::ColumnChosen() {
+  plan_.chosen.clear();
+  for (const QComboBox* meaning : meanings_) {
+    plan_.chosen.push_back(static_cast<PlanColumn>(std::max(0, meaning->currentIndex())));
+  }
+  Recheck();
+  emit planChanged();
+}
+
+void PlanCheckWindow::FindColumnsAgain() {
+  plan_.chosen.clear();
+  Recheck();
+  emit planChanged();
+}
+
+void PlanCheckWindow::Recheck() {
+  read_ = ReadBankPlan(plan_.cells, plan_.chosen);
+  check_ = plan_.cells.empty() ? PlanCheck{} : CheckPlan(read_, loan_);
+  for (std::size_t column = 0; column < meanings_.size(); ++column) {
+    const PlanColumn meaning =
+        column < read_.columns.size() ? read_.columns[column] : PlanColumn::Other;
+    meanings_[column]->setCurrentIndex(static_cast<int>(meaning));
+  }
+  QStringList said;
+  for (const std::string* line : {&check_.problem, &check_.summary}) {
+    if (!line->empty()) {
+      said << FromUtf8(*line);
+    }
+  }
+  for (const std::string& note : check_.notes) {
+    said << FromUtf8(note);
+  }
+  summary_->setText(plan_.cells.empty() ? Text("还没有银行的还款计划。") : said.join(QChar('\n')));
+  const int current = table_->currentIndex().row();
+  model_->SetCheck(check_);
+  const auto first = std::find_if(check_.months.begin(), check_.months.end(),
+                                  [](const CheckedMonth& month) { return !month.Agrees(); });
+  const int row = first == check_.months.end() ? std::min(current, model_->rowCount({}) - 1)
+                                               : static_cast<int>(first - check_.months.begin());
+  table_->setCurrentIndex(model_->index(row, 0));
+  ShowMonth();
+}
+
+void PlanCheckWindow::ShowMonth() {
+  const int row = table_->currentIndex().row();
+  const CheckedMonth* month = row >= 0 && static_cast<std::size_t>(row) < check_.months.size()
+                                  ? &check_.months[row]
+                                  : nullptr;
+  if (month == nullptr || month->Agrees()) {
+    why_->setText(month == nullptr ? QString() : Text("这一期与 Quorvane 一致。"));
+    take_->setText(Text("采用"));
+    take_->setEnabled(false);
+    return;
+  }
+  why_->setText(Text("第 %1 期（%2）：").arg(month->number).arg(FromUtf8(DayText(month->due))) +
+                FromUtf8(month->why));
+  take_->setEnabled(month->offer.has_value());
+  take_->setText(month->offer ? Text("采用：") + FromUtf8(OfferText(*month->offer)) : Text("采用"));
+}
+
+void PlanCheckWindow::NextDiffering() {
+  const int from = table_->currentIndex().row();
+  for (std::size_t row = static_cast<std::size_t>(from + 1); row < check_.months.size(); ++row) {
+    if (!check_.months[row].Agrees()) {
+      table_->setCurrentIndex(model_->index(static_cast<int>(row), 0));
+      return;
+    }
+  }
+}
+
+void PlanCheckWindow::TakeOffer() {
+  const int row = table_->currentIndex().row();
+  if (row < 0 || static_cast<std::size_t>(row) >= check_.months.size() ||
+      !check_.months[static_cast<std::size_t>(row)].offer) {
+    return;
+  }
+  const PlanOffer offer = *check_.months[static_cast<std::size_t>(row)].offer;
+  emit offerTaken(offer);
+}
+
+void PlanCheckWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void PlanCheckWindow::CopyAsTable() {
+  const auto rows = CheckTable(check_);
+  auto* table = new QMimeData;
+  table->setText(QString::fromStdString(TabSeparated(rows)));
+  table->setHtml(QString::fromStdString(HtmlTable(rows)));
+  QApplication::clipboard()->setMimeData(table);
+}
+
+void PlanCheckWindow::Print() {
+  ReportPrintout::Table table{Title(), summary_->text(), {}, {}};
+  for (std::size_t column = 0; column < kWhyColumn; ++column) {
+    table.headings << FromUtf8(kCheckHeadings.at(column));
+  }
+  for (const CheckedMonth& month : check_.months) {
+    QStringList cells;
+    const std::vector<std::string> texts = CheckCells(month);
+    for (std::size_t column = 0; column < kWhyColumn; ++column) {
+      cells << FromUtf8(texts.at(column));
+    }
+    table.rows.push_back(cells);
+  }
+  QPrintPreviewDialog preview(&printer_, this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&table](QPrinter* printer) { ReportPrintout(table, *printer).Print(*printer); });
+  preview.exec();
+}
+
+}  // namespace quorvane
