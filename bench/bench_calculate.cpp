@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
@@ -225,6 +227,76 @@ void HistoryEdit(benchmark::State& state) {
 }
 
 BENCHMARK(HistoryEdit)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// The history of the main window's loan open, with its own table pasted as
+// the bank's plan into 核对银行计划; nothing when a step fails.
+QWidget* HistoryWithCheck(quorvane::FormWindow& window, benchmark::State& state) {
+  if (!ShowReport(window, state)) {
+    return nullptr;
+  }
+  QTest::keyClick(window.findChild<QLineEdit*>(QStringLiteral("Text1(0)")), Qt::Key_F12);
+  auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
+  if (history == nullptr || !QTest::qWaitForWindowExposed(history)) {
+    state.SkipWithError("no history window");
+    return nullptr;
+  }
+  QTest::keyClick(history, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(history, Qt::Key_B, Qt::ControlModifier);
+  auto* check = history->findChild<QWidget*>(QStringLiteral("planCheck"));
+  if (check == nullptr || !QTest::qWaitForWindowExposed(check)) {
+    state.SkipWithError("no check window");
+    return nullptr;
+  }
+  QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+  QApplication::processEvents();
+  return history;
+}
+
+// An edit of the history's contract with the bank's plan open beside it:
+// the history computed, the plan checked again, both painted.
+void CheckRedrawn(benchmark::State& state) {
+  quorvane::FormWindow window;
+  QWidget* history = HistoryWithCheck(window, state);
+  if (history == nullptr) {
+    return;
+  }
+  auto* discount = history->findChild<QLineEdit*>(QStringLiteral("利率折扣（折）"));
+  discount->setFocus();
+  bool eight = false;
+  for (auto _ : state) {
+    eight = !eight;
+    QTest::keyClick(discount, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(discount, eight ? Qt::Key_8 : Qt::Key_7);
+    QApplication::processEvents();  // both windows paint what they now hold
+  }
+}
+
+BENCHMARK(CheckRedrawn)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// 保存 and 打开 of the history with its bank's plan: the file written, then
+// read and shown.
+void SaveAndOpen(benchmark::State& state) {
+  quorvane::FormWindow window;
+  QWidget* history = HistoryWithCheck(window, state);
+  if (history == nullptr) {
+    return;
+  }
+  const QString path = QDir::temp().filePath(QStringLiteral("quorvane-bench.quorvane"));
+  bool saved = false;
+  bool opened = false;
+  for (auto _ : state) {
+    QMetaObject::invokeMethod(history, "SaveTo", Q_RETURN_ARG(bool, saved), Q_ARG(QString, path));
+    QMetaObject::invokeMethod(history, "OpenFrom", Q_RETURN_ARG(bool, opened),
+                              Q_ARG(QString, path));
+    QApplication::processEvents();  // the window paints what it opened
+  }
+  QFile::remove(path);
+  if (!saved || !opened) {
+    state.SkipWithError("not saved or not opened");
+  }
+}
+
+BENCHMARK(SaveAndOpen)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A loan's whole history: its rate events and every month, for 360 and 1200
-// months with 30 rate steps.
+// months with 30 rate steps; and a bank's plan of 360 and 1200 months, pasted
+// as text, read and checked against the history.
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <vector>
 
+#include "history/event_texts.h"
 #include "history/loan_history.h"
+#include "history/plan_check.h"
 
 namespace {
 
@@ -29,6 +33,31 @@ void History(benchmark::State& state) {
 }
 
 BENCHMARK(History)->Arg(360)->Arg(1200)->Unit(benchmark::kMicrosecond);
+
+// The worked loan over so many months, the bank's plan of it as a bank's
+// page pastes (a title, the headings, a month a row with thousands
+// separators, a total), from the paste until every month is checked.
+void ReadAndCheckPlan(benchmark::State& state) {
+  ContractTexts texts;
+  texts.months = std::to_string(state.range(0));
+  const ReadContract contract = ReadContractTexts(texts, std::chrono::year{2026} / 12 / 8);
+  const LoanSheet sheet = ComputeSheet(contract, {});
+  const CheckedLoan loan = CheckedLoanOf(contract, sheet, {}, SheetView::Main);
+  std::string pasted =
+      "个人住房贷款还款计划\n期次\t应还日期\t应还本息\t应还本金\t应还利息\t剩余本金\n";
+  for (const ShownMonth& month : loan.months) {
+    pasted += std::to_string(month.number) + '\t' + DayText(month.due) + "\t¥" +
+              YuanText(month.month.payment) + '\t' + YuanText(month.month.principal) + '\t' +
+              YuanText(month.month.interest) + "\t1," + YuanText(month.month.balance) + '\n';
+  }
+  pasted += "合计\t\t\t\t\t\n";
+  for (auto _ : state) {
+    const PlanCheck check = CheckPlan(ReadBankPlan(SplitPlanText(pasted)), loan);
+    benchmark::DoNotOptimize(check.summary.data());
+  }
+}
+
+BENCHMARK(ReadAndCheckPlan)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,7 +5,9 @@
 include(GNUInstallDirs)
 
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS quorvane-xls RUNTIME DESTINATION ${QUORVANE_HELPER_DIR})
+if(TARGET quorvane-xls)
+  install(TARGETS quorvane-xls RUNTIME DESTINATION ${QUORVANE_HELPER_DIR})
+endif()
 # The print preview and the chart, where the program looks for them.
 if(QUORVANE_VIEWS_MODULE)
   install(TARGETS quorvane_views LIBRARY DESTINATION ${QUORVANE_VIEWS_DIR})

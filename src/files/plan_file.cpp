@@ -3,225 +3,13 @@
 
 #include "files/plan_file.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStringDecoder>
-#include <QTextCodec>
-#include <QXmlStreamReader>
-#include <memory>
-#include <optional>
 
 #include "files/loan_file.h"
-#include "quazip/quazip.h"
-#include "quazip/quazipfile.h"
+#include "files/plan_workbook.h"
 
 namespace quorvane {
-
-namespace {
-
-// A plan has a few columns and a few hundred rows; a sheet that claims more
-// is cut there rather than filling the memory.
-constexpr int kMostColumns = 64;
-constexpr int kMostRows = 100'000;
-constexpr qint64 kLargestPart = 64 * 1024 * 1024;  // a part of an .xlsx, unpacked; an .xls's text
-constexpr int kHelperTime = 20'000;                // ms: a workbook is read in well under a second
-
-// A spreadsheet's number as a person reads it: 2170.11, not 2170.1100000000001.
-std::string NumberText(double value) { return QString::number(value, 'g', 15).toStdString(); }
-
-void Place(PlanCells& cells, int row, int column, std::string text) {
-  auto& cellsOfRow = cells.at(static_cast<std::size_t>(row));
-  if (cellsOfRow.size() <= static_cast<std::size_t>(column)) {
-    cellsOfRow.resize(static_cast<std::size_t>(column) + 1);
-  }
-  cellsOfRow[static_cast<std::size_t>(column)] = std::move(text);
-}
-
-// .xls: the first worksheet, as the helper writes it out. A broken file
-// may make it fail, crash or run on; none of that reaches the window.
-PlanFile ReadXls(const QString& path, const QString& helper) {
-  const QString broken =
-      QStringLiteral("无法读取 %1：不是 Excel 97–2003 工作簿（.xls），或文件已损坏")
-          .arg(QFileInfo(path).fileName());
-  QProcess process;
-  process.setStandardErrorFile(QProcess::nullDevice());
-  process.start(helper, {QDir::toNativeSeparators(path)}, QIODevice::ReadOnly);
-  if (!process.waitForStarted()) {
-    return {{},
-            QStringLiteral("无法读取 .xls 文件：找不到 Quorvane 读取它所用的程序 %1，"
-                           "请重新安装 Quorvane")
-                .arg(QDir::toNativeSeparators(helper))};
-  }
-  QByteArray text;
-  QDeadlineTimer deadline(kHelperTime);
-  while (process.state() != QProcess::NotRunning && !deadline.hasExpired() &&
-         text.size() <= kLargestPart) {
-    process.waitForReadyRead(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
-    text += process.readAllStandardOutput();
-  }
-  if (process.state() != QProcess::NotRunning) {
-    process.kill();
-    process.waitForFinished();
-    return {{}, broken};
-  }
-  text += process.readAllStandardOutput();
-  if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-    return {{}, broken};
-  }
-  return {SplitPlanText(text.toStdString(), CellSplit::Tabs), {}};
-}
-
-// One part of an .xlsx, unpacked, or nothing.
-std::optional<QByteArray> Part(QuaZip& zip, const QString& name) {
-  if (!zip.setCurrentFile(name, QuaZip::csInsensitive)) {
-    return std::nullopt;
-  }
-  QuaZipFile part(&zip);
-  if (!part.open(QIODevice::ReadOnly)) {
-    return std::nullopt;
-  }
-  QByteArray bytes = part.read(kLargestPart + 1);
-  if (bytes.size() > kLargestPart || part.getZipError() != UNZ_OK) {
-    return std::nullopt;
-  }
-  return bytes;
-}
-
-// The text of an element and of every <t> in it, the phonetic runs left out.
-QString TextWithin(QXmlStreamReader& xml) {
-  QString text;
-  const QString element = xml.name().toString();
-  while (xml.readNextStartElement() || (xml.isEndElement() && xml.name() != element)) {
-    if (xml.isEndElement()) {
-      continue;
-    }
-    if (xml.name() == QLatin1String("t")) {
-      text += xml.readElementText();
-    } else if (xml.name() == QLatin1String("rPh")) {
-      xml.skipCurrentElement();
-    }
-  }
-  return text;
-}
-
-std::vector<QString> SharedStrings(QuaZip& zip) {
-  std::vector<QString> strings;
-  const auto bytes = Part(zip, QStringLiteral("xl/sharedStrings.xml"));
-  if (!bytes) {
-    return strings;
-  }
-  QXmlStreamReader xml(*bytes);
-  while (!xml.atEnd() && strings.size() < static_cast<std::size_t>(kMostRows) * kMostColumns) {
-    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("si")) {
-      strings.push_back(TextWithin(xml));
-    }
-  }
-  return strings;
-}
-
-// The part that holds the workbook's first sheet, from the workbook and its
-// relationships.
-QString FirstSheet(QuaZip& zip) {
-  const QString fallback = QStringLiteral("xl/worksheets/sheet1.xml");
-  const auto workbook = Part(zip, QStringLiteral("xl/workbook.xml"));
-  const auto relations = Part(zip, QStringLiteral("xl/_rels/workbook.xml.rels"));
-  if (!workbook || !relations) {
-    return fallback;
-  }
-  QString id;
-  for (QXmlStreamReader xml(*workbook); !xml.atEnd() && id.isEmpty();) {
-    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("sheet")) {
-      for (const QXmlStreamAttribute& attribute : xml.attributes()) {
-        if (attribute.name() == QLatin1String("id")) {
-          id = attribute.value().toString();
-        }
-      }
-    }
-  }
-  for (QXmlStreamReader xml(*relations); !xml.atEnd();) {
-    if (xml.readNext() == QXmlStreamReader::StartElement &&
-        xml.attributes().value(QLatin1String("Id")) == id) {
-      const QString target = xml.attributes().value(QLatin1String("Target")).toString();
-      return target.startsWith(QChar('/')) ? target.mid(1) : QStringLiteral("xl/") + target;
-    }
-  }
-  return fallback;
-}
-
-// The column of a cell reference: "C12" is 2.
-int ColumnOf(QStringView reference) {
-  int column = 0;
-  for (const QChar c : reference) {
-    if (c < QChar('A') || c > QChar('Z')) {
-      break;
-    }
-    column = column * 26 + (c.unicode() - 'A' + 1);
-    if (column > kMostColumns) {
-      return kMostColumns;
-    }
-  }
-  return column - 1;
-}
-
-// .xlsx: the first sheet, each row in the order it comes, each cell at its column.
-PlanFile ReadXlsx(const QString& path) {
-  QuaZip zip(path);
-  const QString broken = QStringLiteral("无法读取 %1：不是 Excel 工作簿（.xlsx），或文件已损坏")
-                             .arg(QFileInfo(path).fileName());
-  if (!zip.open(QuaZip::mdUnzip)) {
-    return {{}, broken};
-  }
-  const std::vector<QString> strings = SharedStrings(zip);
-  const auto sheet = Part(zip, FirstSheet(zip));
-  if (!sheet) {
-    return {{}, broken};
-  }
-  PlanFile file;
-  QXmlStreamReader xml(*sheet);
-  int column = 0;
-  QString type;
-  while (!xml.atEnd() && file.cells.size() < static_cast<std::size_t>(kMostRows)) {
-    if (xml.readNext() != QXmlStreamReader::StartElement) {
-      continue;
-    }
-    if (xml.name() == QLatin1String("row")) {
-      file.cells.emplace_back();
-      column = -1;
-    } else if (xml.name() == QLatin1String("c") && !file.cells.empty()) {
-      const QStringView reference = xml.attributes().value(QLatin1String("r"));
-      column = reference.isEmpty() ? column + 1 : ColumnOf(reference);
-      type = xml.attributes().value(QLatin1String("t")).toString();
-      if (type == QLatin1String("inlineStr") && column >= 0 && column < kMostColumns) {
-        Place(file.cells, static_cast<int>(file.cells.size()) - 1, column,
-              TextWithin(xml).toStdString());
-      }
-    } else if (xml.name() == QLatin1String("v") && column >= 0 && column < kMostColumns &&
-               !file.cells.empty()) {
-      const QString value = xml.readElementText();
-      std::string text;
-      if (type == QLatin1String("s")) {
-        bool number = false;
-        const auto index = value.toULongLong(&number);
-        text = number && index < strings.size() ? strings[index].toStdString() : std::string();
-      } else if (type.isEmpty() || type == QLatin1String("n")) {
-        bool number = false;
-        const double figure = value.toDouble(&number);
-        text = number ? NumberText(figure) : value.toStdString();
-      } else {
-        text = value.toStdString();
-      }
-      Place(file.cells, static_cast<int>(file.cells.size()) - 1, column, std::move(text));
-    }
-  }
-  if (xml.hasError() && file.cells.empty()) {
-    return {{}, broken};
-  }
-  return file;
-}
-
-}  // namespace
 
 QString DecodePlanText(const QByteArray& bytes) {
   QStringDecoder utf8(QStringConverter::Utf8);  // drops a byte order mark
@@ -229,17 +17,17 @@ QString DecodePlanText(const QByteArray& bytes) {
   if (!utf8.hasError()) {
     return text;
   }
-  const QTextCodec* chinese = QTextCodec::codecForName("GB18030");
-  return chinese != nullptr ? chinese->toUnicode(bytes) : text;
+  // A Qt without ICU knows no GB18030; on Windows its system code page is
+  // then the one Chinese Windows writes its files in (936).
+  QStringDecoder chinese("GB18030");
+  return chinese.isValid() ? chinese.decode(bytes)
+                           : QStringDecoder(QStringConverter::System).decode(bytes);
 }
 
 PlanFile ReadPlanFile(const QString& path, const QString& xlsHelper) {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QLatin1String("xls")) {
-    return ReadXls(path, xlsHelper);
-  }
-  if (suffix == QLatin1String("xlsx")) {
-    return ReadXlsx(path);
+  if (suffix == QLatin1String("xls") || suffix == QLatin1String("xlsx")) {
+    return ReadWorkbook(path, xlsHelper);
   }
   const FileBytes read = ReadFileBytes(path);
   if (!read.problem.isEmpty()) {
@@ -251,7 +39,11 @@ PlanFile ReadPlanFile(const QString& path, const QString& xlsHelper) {
 }
 
 QString PlanFileFilter() {
-  return QStringLiteral("银行还款计划 (*.csv *.txt *.xls *.xlsx);;所有文件 (*)");
+  QString suffixes = QStringLiteral("*.csv *.txt");
+  for (const QString& suffix : WorkbookSuffixes()) {
+    suffixes += QStringLiteral(" *.") + suffix;
+  }
+  return QStringLiteral("银行还款计划 (") + suffixes + QStringLiteral(");;所有文件 (*)");
 }
 
 }  // namespace quorvane

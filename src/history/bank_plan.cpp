@@ -62,11 +62,22 @@ std::string Narrow(std::string_view text) {
   return narrow;
 }
 
-void Erase(std::string& text, std::string_view part) {
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at)) {
-    text.erase(at, part.size());
+// The text with every `part` in it replaced; built afresh, since MinGW's
+// GCC 12 warns of std::string::replace in place.
+std::string Replaced(std::string_view text, std::string_view part, std::string_view with) {
+  std::string result;
+  for (std::size_t at = 0;;) {
+    const auto next = text.find(part, at);
+    result.append(text.substr(at, next - at));
+    if (next == std::string_view::npos) {
+      return result;
+    }
+    result.append(with);
+    at = next + part.size();
   }
 }
+
+void Erase(std::string& text, std::string_view part) { text = Replaced(text, part, {}); }
 
 // The text without blanks and without the words around a figure.
 std::string Bare(std::string_view cell, std::initializer_list<std::string_view> marks) {
@@ -586,9 +597,7 @@ std::optional<year_month_day> ReadPlanDay(std::string_view cell) {
   text = text.substr(0, std::min(text.find(' '), text.find('T')));  // a time after it
   Erase(text, "日");
   for (const std::string_view mark : {"年", "月"}) {
-    for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
-      text.replace(at, mark.size(), "-");
-    }
+    text = Replaced(text, mark, "-");
   }
   std::replace_if(
       text.begin(), text.end(), [](char c) { return c == '/' || c == '.'; }, '-');

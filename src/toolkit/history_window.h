@@ -73,8 +73,8 @@ class HistoryWindow : public QWidget {
   // The loan kept in a file: what 保存… and 打开… do once a name is chosen.
   // Whatever fails is said in the window and in the status line, and what is
   // open stays as it was.
-  bool SaveTo(const QString& path);
-  bool OpenFrom(const QString& path);
+  Q_INVOKABLE bool SaveTo(const QString& path);
+  Q_INVOKABLE bool OpenFrom(const QString& path);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -48,9 +48,11 @@ QString Text(std::string_view text) { return FromUtf8(text); }
 
 QString Title() { return Text("核对银行计划 - ") + Text(WindowCaption()); }
 
-// The helper that reads .xls workbooks, where the program was installed with it.
+// The helper that reads .xls workbooks, where the program was installed with
+// it; none where the build reads no workbooks.
 QString XlsHelper() {
-  return QCoreApplication::applicationDirPath() + QChar('/') + QStringLiteral(QUORVANE_XLS_HELPER);
+  const QString helper = QStringLiteral(QUORVANE_XLS_HELPER);
+  return helper.isEmpty() ? helper : QCoreApplication::applicationDirPath() + QChar('/') + helper;
 }
 
 // The columns of a plan's figures in the side-by-side table: a bank's and

@@ -122,6 +122,8 @@ class HistoryTest : public QObject, WindowFixture {
   }
 
  private slots:
+  // The dialogs are Qt's own, which a test can answer, on every platform.
+  void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
   void init() { Open(); }
   void cleanup() { Close(); }
 
