@@ -20,7 +20,7 @@ namespace {
 
 // What says the file is ours: a word of its own, not a file name's suffix.
 constexpr std::string_view kFormatName = "Quorvane 贷款历程";
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;  // far beyond any loan's plan
+constexpr qint64 kLargestFile = qint64{64} * 1024 * 1024;  // far beyond any loan's plan
 constexpr qsizetype kLongestField = 32;
 
 QString Text(std::string_view text) {
@@ -133,7 +133,7 @@ class Reader {
 
   // A member of an object, of the kind expected.
   QJsonValue Member(const QJsonObject& object, const char* key, QJsonValue::Type type) {
-    const QJsonValue value = object.value(QLatin1String(key));
+    QJsonValue value = object.value(QLatin1String(key));
     if (value.type() != type) {
       Fail(QStringLiteral("缺少或写错了“%1”").arg(QLatin1String(key)));
       return QJsonValue(type);
@@ -224,10 +224,10 @@ class Reader {
 
   SheetChoices Choices(const QJsonObject& object) {
     SheetChoices choices;
-    for (const QJsonValue& value : Member(object, "events", QJsonValue::Array).toArray()) {
+    for (const auto& value : Member(object, "events", QJsonValue::Array).toArray()) {
       choices.borrowerEvents.push_back(Event(value.toObject()));
     }
-    for (const QJsonValue& value : Member(object, "switchedOff", QJsonValue::Array).toArray()) {
+    for (const auto& value : Member(object, "switchedOff", QJsonValue::Array).toArray()) {
       const QJsonObject off = value.toObject();
       choices.switchedOff.insert(
           {Named(off, "part", kParts), Named(off, "kind", kEventKinds), Day(off, "effective")});
@@ -248,19 +248,19 @@ class Reader {
 
   KeptPlan Plan(const QJsonObject& object) {
     KeptPlan plan;
-    for (const QJsonValue& row : Member(object, "rows", QJsonValue::Array).toArray()) {
+    for (const auto& row : Member(object, "rows", QJsonValue::Array).toArray()) {
       if (!row.isArray()) {
         Fail(QStringLiteral("银行计划的行写错了"));
       }
       auto& cells = plan.cells.emplace_back();
-      for (const QJsonValue& cell : row.toArray()) {
+      for (const auto& cell : row.toArray()) {
         if (!cell.isString()) {
           Fail(QStringLiteral("银行计划的格写错了"));
         }
         cells.push_back(cell.toString().toStdString());
       }
     }
-    for (const QJsonValue& column : Member(object, "columns", QJsonValue::Array).toArray()) {
+    for (const auto& column : Member(object, "columns", QJsonValue::Array).toArray()) {
       const QJsonObject holder{{"column", column}};
       plan.chosen.push_back(Named(holder, "column", kColumns));
     }

@@ -20,8 +20,9 @@ namespace {
 // is cut there rather than filling the memory.
 constexpr int kMostColumns = 64;
 constexpr int kMostRows = 100'000;
-constexpr qint64 kLargestPart = 64 * 1024 * 1024;  // a part of an .xlsx, unpacked; an .xls's text
-constexpr int kHelperTime = 20'000;                // ms: a workbook is read in well under a second
+constexpr qint64 kLargestPart =
+    qint64{64} * 1024 * 1024;        // a part of an .xlsx, unpacked; an .xls's text
+constexpr int kHelperTime = 20'000;  // ms: a workbook is read in well under a second
 
 // A spreadsheet's number as a person reads it: 2170.11, not 2170.1100000000001.
 std::string NumberText(double value) { return QString::number(value, 'g', 15).toStdString(); }
@@ -119,7 +120,7 @@ std::vector<QString> SharedStrings(QuaZip& zip) {
 // The part that holds the workbook's first sheet, from the workbook and its
 // relationships.
 QString FirstSheet(QuaZip& zip) {
-  const QString fallback = QStringLiteral("xl/worksheets/sheet1.xml");
+  QString fallback = QStringLiteral("xl/worksheets/sheet1.xml");
   const auto workbook = Part(zip, QStringLiteral("xl/workbook.xml"));
   const auto relations = Part(zip, QStringLiteral("xl/_rels/workbook.xml.rels"));
   if (!workbook || !relations) {

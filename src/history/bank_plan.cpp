@@ -355,8 +355,10 @@ std::vector<PlanColumn> ColumnsByArithmetic(const PlanCells& cells) {
     }
   }
   std::vector<std::vector<Fen>> figures;
+  figures.reserve(rows.size());
   for (const auto* row : rows) {
     std::vector<Fen> values;
+    values.reserve(figureColumns.size());
     for (const std::size_t c : figureColumns) {
       values.push_back(ReadPlanFigure((*row)[c]).value_or(0));
     }

@@ -402,7 +402,8 @@ void PlanCheckWindow::ShowMonth() {
 
 void PlanCheckWindow::NextDiffering() {
   const int from = table_->currentIndex().row();
-  for (std::size_t row = static_cast<std::size_t>(from + 1); row < check_.months.size(); ++row) {
+  for (std::size_t row = from < 0 ? 0 : static_cast<std::size_t>(from) + 1;
+       row < check_.months.size(); ++row) {
     if (!check_.months[row].Agrees()) {
       table_->setCurrentIndex(model_->index(static_cast<int>(row), 0));
       return;

@@ -125,6 +125,14 @@ class PlanCheckTest : public QObject {
     QCOMPARE(Q(check.summary), QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期"));
   }
 
+  // A plan of 1200 months is checked whole.
+  void aLongPlan() {
+    Loan loan;
+    loan.texts.months = "1200";
+    QCOMPARE(Q(Check(PlanText(loan), loan).summary),
+             QStringLiteral("银行计划 1200 期：与 Quorvane 一致 1200 期"));
+  }
+
   // One change to the plan at a time: the check names the month and the
   // cause, and what it offers makes the history follow the bank.
   void namesTheMonthAndTheCause_data() {
