@@ -110,14 +110,20 @@ QJsonObject EventObject(const BorrowerEvent& event) {
   return object;
 }
 
+// The plan a row a line, its cells parted by tabs as a spreadsheet copies
+// them: a tab or a line end inside a cell is written as a blank.
 QJsonObject PlanObject(const KeptPlan& plan) {
   QJsonArray rows;
   for (const auto& row : plan.cells) {
-    QJsonArray cells;
-    for (const std::string& cell : row) {
-      cells.append(Text(cell));
+    QString line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      QString cell = Text(row[c]);
+      for (const QChar apart : {QChar('\t'), QChar('\n'), QChar('\r')}) {
+        cell.replace(apart, QChar(' '));
+      }
+      line += (c > 0 ? QStringLiteral("\t") : QString()) + cell;
     }
-    rows.append(cells);
+    rows.append(line);
   }
   QJsonArray chosen;
   for (const PlanColumn column : plan.chosen) {
@@ -248,16 +254,18 @@ class Reader {
 
   KeptPlan Plan(const QJsonObject& object) {
     KeptPlan plan;
-    for (const auto& row : Member(object, "rows", QJsonValue::Array).toArray()) {
-      if (!row.isArray()) {
+    const QJsonArray rows = Member(object, "rows", QJsonValue::Array).toArray();
+    plan.cells.reserve(static_cast<std::size_t>(rows.size()));
+    for (const auto& row : rows) {
+      if (!row.isString()) {
         Fail(QStringLiteral("银行计划的行写错了"));
       }
       auto& cells = plan.cells.emplace_back();
-      for (const auto& cell : row.toArray()) {
-        if (!cell.isString()) {
-          Fail(QStringLiteral("银行计划的格写错了"));
+      const QString line = row.toString();
+      if (!line.isEmpty()) {
+        for (const QStringView cell : QStringView(line).split(QChar('\t'))) {
+          cells.push_back(cell.toString().toStdString());
         }
-        cells.push_back(cell.toString().toStdString());
       }
     }
     for (const auto& column : Member(object, "columns", QJsonValue::Array).toArray()) {

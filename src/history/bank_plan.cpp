@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <iterator>
 #include <map>
 
 #include "arith/report_reader.h"
@@ -557,7 +558,17 @@ std::string_view PlanColumnName(PlanColumn column) {
 }
 
 std::optional<Fen> ReadPlanFigure(std::string_view cell) {
-  std::string text = Bare(cell, {",", "元", "¥", "￥", "RMB", "CNY"});
+  // Most cells are plain ASCII figures: only their separators need going.
+  const bool plain = std::all_of(cell.begin(), cell.end(), [](char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-' || c == '+' || c == ' ';
+  });
+  std::string text;
+  if (plain) {
+    std::copy_if(cell.begin(), cell.end(), std::back_inserter(text),
+                 [](char c) { return c != ',' && c != ' '; });
+  } else {
+    text = Bare(cell, {",", "元", "¥", "￥", "RMB", "CNY"});
+  }
   bool negative = false;
   if (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
     negative = true;

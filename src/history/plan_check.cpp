@@ -463,8 +463,14 @@ std::vector<std::string> PlanNotes(const BankPlan& plan, const CheckedLoan& loan
 
 CheckedLoan CheckedLoanOf(const ReadContract& contract, const LoanSheet& sheet,
                           const SheetChoices& choices, SheetView view) {
+  return CheckedLoanOf(contract, sheet, choices, view, ShownMonths(sheet, view));
+}
+
+CheckedLoan CheckedLoanOf(const ReadContract& contract, const LoanSheet& sheet,
+                          const SheetChoices& choices, SheetView view,
+                          std::vector<ShownMonth> shown) {
   CheckedLoan loan;
-  loan.months = ShownMonths(sheet, view);
+  loan.months = std::move(shown);
   loan.method = contract.method;
   loan.byDays = choices.byDays;
   for (std::size_t p = 0; p < contract.parts.size(); ++p) {
@@ -627,15 +633,29 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
   return check;
 }
 
-std::vector<std::string> CheckCells(const CheckedMonth& month) {
-  std::vector<std::string> cells{month.number > 0 ? std::to_string(month.number) : "",
-                                 month.due.ok() ? DayText(month.due) : ""};
-  for (std::size_t f = 0; f < kPlanFigures; ++f) {
-    cells.push_back(month.bank[f] ? YuanText(*month.bank[f]) : "");
-    cells.push_back(month.ours[f] ? YuanText(*month.ours[f]) : "");
+std::string CheckCell(const CheckedMonth& month, std::size_t column) {
+  const auto money = [](const std::optional<Fen>& fen) { return fen ? YuanText(*fen) : ""; };
+  constexpr std::size_t kFirstFigure = 2;
+  const std::size_t figures = kFirstFigure + kPlanFigures * 2;
+  if (column == 0) {
+    return month.number > 0 ? std::to_string(month.number) : "";
   }
-  cells.push_back(DifferenceText(month));
-  cells.push_back(month.why);
+  if (column == 1) {
+    return month.due.ok() ? DayText(month.due) : "";
+  }
+  if (column < figures) {
+    const std::size_t f = (column - kFirstFigure) / 2;
+    return money(column % 2 == 0 ? month.bank.at(f) : month.ours.at(f));
+  }
+  return column == figures ? DifferenceText(month) : month.why;
+}
+
+std::vector<std::string> CheckCells(const CheckedMonth& month) {
+  std::vector<std::string> cells;
+  cells.reserve(kCheckHeadings.size());
+  for (std::size_t column = 0; column < kCheckHeadings.size(); ++column) {
+    cells.push_back(CheckCell(month, column));
+  }
   return cells;
 }
 

@@ -32,6 +32,10 @@ struct CheckedLoan {
 // The history of a part (or of both, where the rate is not one) as checked.
 CheckedLoan CheckedLoanOf(const ReadContract& contract, const LoanSheet& sheet,
                           const SheetChoices& choices, SheetView view);
+// The same with the view's months as the caller already has them.
+CheckedLoan CheckedLoanOf(const ReadContract& contract, const LoanSheet& sheet,
+                          const SheetChoices& choices, SheetView view,
+                          std::vector<ShownMonth> shown);
 
 // What the borrower can change so that the history follows the bank.
 struct PlanOffer {
@@ -83,8 +87,9 @@ inline constexpr std::array<std::string_view, 12> kCheckHeadings{
     "期数",     "还款日期",      "银行月供",     "Quorvane 月供",     "银行本金",   "Quorvane 本金",
     "银行利息", "Quorvane 利息", "银行剩余本金", "Quorvane 剩余本金", "差额（分）", "原因"};
 
-// A checked month's cells, under the headings.
+// A checked month's cells, under the headings, or one of them.
 std::vector<std::string> CheckCells(const CheckedMonth& month);
+std::string CheckCell(const CheckedMonth& month, std::size_t column);
 
 // What 复制为表格 puts on the clipboard: the summary, the notes, an empty
 // row, the headings, a row a month.

@@ -784,7 +784,7 @@ void HistoryWindow::Open() {
 }
 
 CheckedLoan HistoryWindow::Checked() const {
-  return CheckedLoanOf(contract_, sheet_, choices_, ShownView());
+  return CheckedLoanOf(contract_, sheet_, choices_, ShownView(), shown_);
 }
 
 void HistoryWindow::CheckBanksPlan() {

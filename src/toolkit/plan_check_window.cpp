@@ -61,29 +61,14 @@ constexpr std::size_t BankColumn(std::size_t figure) { return 2 + figure * 2; }
 
 }  // namespace
 
-void PlanCheckModel::SetCheck(const PlanCheck& check) {
+void PlanCheckModel::SetCheck(const PlanCheck* check) {
   beginResetModel();
-  rows_.clear();
-  rows_.reserve(check.months.size());
-  for (const CheckedMonth& month : check.months) {
-    Row& row = rows_.emplace_back();
-    const std::vector<std::string> cells = CheckCells(month);
-    for (std::size_t column = 0; column < row.cells.size(); ++column) {
-      row.cells.at(column) = FromUtf8(cells.at(column));
-    }
-    for (std::size_t figure = 0; figure < kPlanFigures; ++figure) {
-      const bool differs = month.difference.at(figure) != 0;
-      row.differs.at(BankColumn(figure)) = differs;
-      row.differs.at(BankColumn(figure) + 1) = differs;
-    }
-    row.agrees = month.Agrees();
-    row.oneSide = !month.inPlan || !month.inHistory;
-  }
+  check_ = check;
   endResetModel();
 }
 
 int PlanCheckModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() || check_ == nullptr ? 0 : static_cast<int>(check_->months.size());
 }
 
 int PlanCheckModel::columnCount(const QModelIndex& parent) const {
@@ -91,23 +76,25 @@ int PlanCheckModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant PlanCheckModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size()) {
+  if (!index.isValid() || index.row() >= rowCount({})) {
     return {};
   }
-  const Row& row = rows_.at(static_cast<std::size_t>(index.row()));
+  const CheckedMonth& month = check_->months.at(static_cast<std::size_t>(index.row()));
   const auto column = static_cast<std::size_t>(index.column());
+  const bool figure = column >= BankColumn(0) && column < kDifferenceColumn;
+  const bool oneSide = !month.inPlan || !month.inHistory;
   switch (role) {
     case Qt::DisplayRole:
-      return row.cells.at(column);
+      return FromUtf8(CheckCell(month, column));
     case Qt::ToolTipRole:
-      return row.agrees ? QVariant() : QVariant(row.cells.at(kWhyColumn));
+      return month.Agrees() ? QVariant() : QVariant(FromUtf8(month.why));
     case Qt::BackgroundRole:
-      if (row.differs.at(column)) {
+      if (figure && month.difference.at((column - BankColumn(0)) / 2) != 0) {
         return kDifferingFigure;
       }
-      return row.agrees || row.oneSide ? QVariant() : QVariant(kDifferingMonth);
+      return month.Agrees() || oneSide ? QVariant() : QVariant(kDifferingMonth);
     case Qt::ForegroundRole:
-      return row.oneSide ? QVariant(kOneSideText) : QVariant();
+      return oneSide ? QVariant(kOneSideText) : QVariant();
     case Qt::TextAlignmentRole:
       return column >= kDifferenceColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                          : QVariant(Qt::AlignRight | Qt::AlignVCenter);
@@ -237,6 +224,8 @@ QWidget* PlanCheckWindow::CreateSource() {
   columns_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   columns_->setWordWrap(false);
   columns_->setMaximumHeight((fontMetrics().height() + 10) * 7);
+  // Wide enough for a date, a figure or the longest meaning with its arrow.
+  columnWidth_ = fontMetrics().horizontalAdvance(Text("剩余本金（不用）")) + 24;
   layout->addWidget(columns_);
   return box;
 }
@@ -268,7 +257,7 @@ QWidget* PlanCheckWindow::CreateOutput() {
 void PlanCheckWindow::SetPlan(const KeptPlan& plan) {
   plan_ = plan;
   ShowColumns();
-  Recheck();
+  ReadPlan();
 }
 
 void PlanCheckWindow::SetLoan(const CheckedLoan& loan) {
@@ -279,6 +268,7 @@ void PlanCheckWindow::SetLoan(const CheckedLoan& loan) {
 void PlanCheckWindow::TakePlan(PlanCells cells) {
   plan_ = {std::move(cells), {}};
   ShowColumns();
+  ReadPlan();
   Recheck();
   emit planChanged();
 }
@@ -337,7 +327,9 @@ void PlanCheckWindow::ShowColumns() {
                         new QTableWidgetItem(FromUtf8(cells[column])));
     }
   }
-  columns_->resizeColumnsToContents();
+  for (int column = 0; column < static_cast<int>(width); ++column) {
+    columns_->setColumnWidth(column, columnWidth_);
+  }
 }
 
 void PlanCheckWindow::ColumnChosen() {
@@ -345,24 +337,31 @@ void PlanCheckWindow::ColumnChosen() {
   for (const QComboBox* meaning : meanings_) {
     plan_.chosen.push_back(static_cast<PlanColumn>(std::max(0, meaning->currentIndex())));
   }
+  ReadPlan();
   Recheck();
   emit planChanged();
 }
 
 void PlanCheckWindow::FindColumnsAgain() {
   plan_.chosen.clear();
+  ReadPlan();
   Recheck();
   emit planChanged();
 }
 
-void PlanCheckWindow::Recheck() {
+// The plan read once each time it or a column's meaning changes, not each
+// time the history does.
+void PlanCheckWindow::ReadPlan() {
   read_ = ReadBankPlan(plan_.cells, plan_.chosen);
-  check_ = plan_.cells.empty() ? PlanCheck{} : CheckPlan(read_, loan_);
   for (std::size_t column = 0; column < meanings_.size(); ++column) {
     const PlanColumn meaning =
         column < read_.columns.size() ? read_.columns[column] : PlanColumn::Other;
     meanings_[column]->setCurrentIndex(static_cast<int>(meaning));
   }
+}
+
+void PlanCheckWindow::Recheck() {
+  check_ = plan_.cells.empty() ? PlanCheck{} : CheckPlan(read_, loan_);
   QStringList said;
   for (const std::string* line : {&check_.problem, &check_.summary}) {
     if (!line->empty()) {
@@ -374,7 +373,7 @@ void PlanCheckWindow::Recheck() {
   }
   summary_->setText(plan_.cells.empty() ? Text("还没有银行的还款计划。") : said.join(QChar('\n')));
   const int current = table_->currentIndex().row();
-  model_->SetCheck(check_);
+  model_->SetCheck(&check_);
   const auto first = std::find_if(check_.months.begin(), check_.months.end(),
                                   [](const CheckedMonth& month) { return !month.Agrees(); });
   const int row = first == check_.months.end() ? std::min(current, model_->rowCount({}) - 1)

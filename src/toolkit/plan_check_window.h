@@ -21,13 +21,15 @@ class QTableWidget;
 namespace quorvane {
 
 // The side-by-side table: each of the bank's months beside Quorvane's, the
-// figures that differ marked.
+// figures that differ marked. Cells are written as they are shown, so a long
+// plan costs no more than the rows on the screen.
 class PlanCheckModel final : public QAbstractTableModel {
   Q_OBJECT
 
  public:
   using QAbstractTableModel::QAbstractTableModel;
-  void SetCheck(const PlanCheck& check);
+  // The check shown; its owner keeps it while it is.
+  void SetCheck(const PlanCheck* check);
 
   [[nodiscard]] int rowCount(const QModelIndex& parent) const override;
   [[nodiscard]] int columnCount(const QModelIndex& parent) const override;
@@ -36,13 +38,7 @@ class PlanCheckModel final : public QAbstractTableModel {
                                     int role) const override;
 
  private:
-  struct Row {
-    std::array<QString, kCheckHeadings.size()> cells;
-    std::array<bool, kCheckHeadings.size()> differs{};
-    bool agrees = false;
-    bool oneSide = false;  // a month of the plan or of the history only
-  };
-  std::vector<Row> rows_;
+  const PlanCheck* check_ = nullptr;
 };
 
 // 核对银行计划: the bank's plan pasted or opened, the meaning of each of its
@@ -56,7 +52,8 @@ class PlanCheckWindow : public QWidget {
  public:
   explicit PlanCheckWindow(QWidget* parent);
 
-  // The plan kept with the loan, and the loan it is checked against.
+  // The plan kept with the loan, and the loan it is checked against: the
+  // check is made when the loan is set.
   void SetPlan(const KeptPlan& plan);
   [[nodiscard]] const KeptPlan& Plan() const { return plan_; }
   void SetLoan(const CheckedLoan& loan);
@@ -84,6 +81,7 @@ class PlanCheckWindow : public QWidget {
   void ColumnChosen();
   void FindColumnsAgain();
   void ShowColumns();
+  void ReadPlan();
   void Recheck();
   void ShowMonth();
   void NextDiffering();
@@ -97,6 +95,7 @@ class PlanCheckWindow : public QWidget {
   PlanCheck check_;
 
   QTableWidget* columns_ = nullptr;
+  int columnWidth_ = 0;
   std::vector<QComboBox*> meanings_;
   QLabel* summary_ = nullptr;
   QTableView* table_ = nullptr;
