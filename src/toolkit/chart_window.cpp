@@ -18,6 +18,7 @@
 
 #include "toolkit/appearance.h"
 #include "toolkit/utf8.h"
+#include "toolkit/window_parts.h"
 
 namespace quorvane {
 
@@ -297,9 +298,10 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // Esc and Ctrl+C reach the window from whichever of its parts has the focus.
 void ChartWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    close();
-  } else if (event->matches(QKeySequence::Copy)) {
+  if (CloseOnEscape(this, event)) {
+    return;
+  }
+  if (event->matches(QKeySequence::Copy)) {
     CopyPicture();
   } else {
     QWidget::keyPressEvent(event);

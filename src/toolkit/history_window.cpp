@@ -44,6 +44,7 @@
 #include "toolkit/plan_check_window.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
+#include "toolkit/window_parts.h"
 
 namespace quorvane {
 
@@ -90,15 +91,6 @@ void RefuseOtherKeys(std::int16_t& keyAscii) {
   if (!IsAcceptedKey(keyAscii)) {
     keyAscii = 0;
   }
-}
-
-// Rows of one line each, of the font's height: a long 说明 is cut, and read
-// whole in the row's tooltip.
-void CompactRows(QTableView* table) {
-  table->verticalHeader()->hide();
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-  table->setWordWrap(false);
 }
 
 // The figures' colour of a marked month: a light yellow that dark text reads on.
@@ -379,15 +371,6 @@ QWidget* HistoryWindow::CreateEvents() {
   return box;
 }
 
-void HistoryWindow::AddAction(const QString& caption, const QKeySequence& key,
-                              void (HistoryWindow::*slot)()) {
-  auto* action = new QAction(caption, this);
-  action->setShortcut(key);
-  action->setShortcutContext(Qt::WindowShortcut);
-  addAction(action);
-  connect(action, &QAction::triggered, this, slot);
-}
-
 QWidget* HistoryWindow::CreateOutput() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
@@ -416,7 +399,8 @@ QWidget* HistoryWindow::CreateOutput() {
     button->setToolTip(output.key.toString(QKeySequence::NativeText));
     connect(button, &QPushButton::clicked, this, output.slot);
     layout->addWidget(button);
-    AddAction(Text(output.caption), output.key, output.slot);
+    connect(AddWindowCommand(this, Text(output.caption), output.key), &QAction::triggered, this,
+            output.slot);
   }
   return row;
 }
@@ -642,9 +626,7 @@ void HistoryWindow::RemoveBorrowerEvent() {
 }
 
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    close();
-  } else {
+  if (!CloseOnEscape(this, event)) {
     QWidget::keyPressEvent(event);
   }
 }
@@ -811,13 +793,7 @@ void HistoryWindow::TakeOffer(const PlanOffer& offer) {
   Recompute();
 }
 
-void HistoryWindow::CopyAsTable() {
-  const auto rows = SheetTable(Texts(), ShownView(), shown_);
-  auto* table = new QMimeData;
-  table->setText(QString::fromStdString(TabSeparated(rows)));
-  table->setHtml(QString::fromStdString(HtmlTable(rows)));
-  QApplication::clipboard()->setMimeData(table);
-}
+void HistoryWindow::CopyAsTable() { PutTableOnClipboard(SheetTable(Texts(), ShownView(), shown_)); }
 
 void HistoryWindow::Print() {
   ReportPrintout::Table table{Title(), summary_->text(), {}, {}};

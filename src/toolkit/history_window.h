@@ -89,7 +89,6 @@ class HistoryWindow : public QWidget {
                       void (HistoryWindow::*changed)() = &HistoryWindow::Recompute);
   QComboBox* Choice(const QString& name, const QStringList& choices,
                     void (HistoryWindow::*changed)() = &HistoryWindow::Recompute);
-  void AddAction(const QString& caption, const QKeySequence& key, void (HistoryWindow::*slot)());
 
   [[nodiscard]] ContractTexts Texts() const;
   void TableRateIntoField();

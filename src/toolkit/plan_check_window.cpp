@@ -27,6 +27,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
+#include "toolkit/window_parts.h"
 
 namespace quorvane {
 
@@ -136,10 +137,7 @@ PlanCheckWindow::PlanCheckWindow(QWidget* parent)
   table_->setObjectName(QStringLiteral("checkedMonths"));
   table_->setAccessibleName(Text("逐期对照"));
   table_->setModel(model_);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  table_->setWordWrap(false);
+  CompactRows(table_);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -170,15 +168,6 @@ PlanCheckWindow::PlanCheckWindow(QWidget* parent)
   Recheck();
 }
 
-void PlanCheckWindow::AddAction(const QString& caption, const QKeySequence& key,
-                                void (PlanCheckWindow::*slot)()) {
-  auto* action = new QAction(caption, this);
-  action->setShortcut(key);
-  action->setShortcutContext(Qt::WindowShortcut);
-  addAction(action);
-  connect(action, &QAction::triggered, this, slot);
-}
-
 QWidget* PlanCheckWindow::CreateSource() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
@@ -203,7 +192,8 @@ QWidget* PlanCheckWindow::CreateSource() {
     connect(button, &QPushButton::clicked, this, source.slot);
     if (!source.key.isEmpty()) {
       button->setToolTip(source.key.toString(QKeySequence::NativeText));
-      AddAction(Text(source.caption), source.key, source.slot);
+      connect(AddWindowCommand(this, Text(source.caption), source.key), &QAction::triggered, this,
+              source.slot);
     }
     row->addWidget(button);
   }
@@ -249,7 +239,8 @@ QWidget* PlanCheckWindow::CreateOutput() {
     button->setToolTip(output.key.toString(QKeySequence::NativeText));
     connect(button, &QPushButton::clicked, this, output.slot);
     layout->addWidget(button);
-    AddAction(Text(output.caption), output.key, output.slot);
+    connect(AddWindowCommand(this, Text(output.caption), output.key), &QAction::triggered, this,
+            output.slot);
   }
   return row;
 }
@@ -421,20 +412,12 @@ void PlanCheckWindow::TakeOffer() {
 }
 
 void PlanCheckWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    close();
-  } else {
+  if (!CloseOnEscape(this, event)) {
     QWidget::keyPressEvent(event);
   }
 }
 
-void PlanCheckWindow::CopyAsTable() {
-  const auto rows = CheckTable(check_);
-  auto* table = new QMimeData;
-  table->setText(QString::fromStdString(TabSeparated(rows)));
-  table->setHtml(QString::fromStdString(HtmlTable(rows)));
-  QApplication::clipboard()->setMimeData(table);
-}
+void PlanCheckWindow::CopyAsTable() { PutTableOnClipboard(CheckTable(check_)); }
 
 void PlanCheckWindow::Print() {
   ReportPrintout::Table table{Title(), summary_->text(), {}, {}};

@@ -73,7 +73,6 @@ class PlanCheckWindow : public QWidget {
  private:
   QWidget* CreateSource();
   QWidget* CreateOutput();
-  void AddAction(const QString& caption, const QKeySequence& key, void (PlanCheckWindow::*slot)());
   void Paste();
   void ChooseFile();
   void Clear();

@@ -13,6 +13,7 @@
 
 #include "toolkit/report_views.h"
 #include "toolkit/utf8.h"
+#include "toolkit/window_parts.h"
 
 namespace quorvane {
 
@@ -97,10 +98,7 @@ void ReportBox::CopyAsTable() {
   if (!rows) {
     return;
   }
-  auto* table = new QMimeData;
-  table->setText(QString::fromStdString(TabSeparated(*rows)));
-  table->setHtml(QString::fromStdString(HtmlTable(*rows)));
-  QApplication::clipboard()->setMimeData(table);
+  PutTableOnClipboard(*rows);
 }
 
 void ReportBox::OpenView(std::size_t entry) {

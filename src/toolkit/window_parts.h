@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+
+#include "form/report_table.h"
+
+class QAction;
+class QKeyEvent;
+class QTableView;
+class QWidget;
+
+// What the windows of the program share beyond their looks: a table put on
+// the clipboard, a command with its key, Esc to close, compact table rows.
+namespace quorvane {
+
+// Rows on the clipboard as tab-separated text and as an HTML table, so a
+// spreadsheet gets a cell for each and a word processor a table.
+void PutTableOnClipboard(const TableRows& rows);
+
+// A command of the window with its key, which works wherever the focus is in
+// the window; the caller connects what it does.
+QAction* AddWindowCommand(QWidget* window, const QString& caption, const QKeySequence& key);
+
+// Esc with no modifier closes the window: true when it did.
+bool CloseOnEscape(QWidget* window, const QKeyEvent* event);
+
+// Rows of one line each, of the font's height: a long text is cut, and read
+// whole in the row's tooltip.
+void CompactRows(QTableView* table);
+
+}  // namespace quorvane
