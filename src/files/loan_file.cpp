@@ -261,11 +261,14 @@ class Reader {
         Fail(QStringLiteral("银行计划的行写错了"));
       }
       auto& cells = plan.cells.emplace_back();
-      const QString line = row.toString();
-      if (!line.isEmpty()) {
-        for (const QStringView cell : QStringView(line).split(QChar('\t'))) {
-          cells.push_back(cell.toString().toStdString());
+      const std::string line = row.toString().toStdString();
+      for (std::size_t at = 0; !line.empty();) {
+        const std::size_t tab = std::min(line.find('\t', at), line.size());
+        cells.push_back(line.substr(at, tab - at));
+        if (tab == line.size()) {
+          break;
         }
+        at = tab + 1;
       }
     }
     for (const auto& column : Member(object, "columns", QJsonValue::Array).toArray()) {

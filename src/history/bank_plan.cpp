@@ -174,7 +174,8 @@ std::optional<PlanMonth> MonthIn(const std::vector<std::string>& row, std::size_
     switch (columns[c]) {
       case PlanColumn::Number:
         wantsNumber = true;
-        month.number = ReadWholeNumber(Bare(cell, {"第", "期"}));
+        month.number =
+            AllDigits(cell) ? ReadWholeNumber(cell) : ReadWholeNumber(Bare(cell, {"第", "期"}));
         break;
       case PlanColumn::Due:
         wantsDay = true;
@@ -601,7 +602,10 @@ std::optional<Fen> ReadPlanFigure(std::string_view cell) {
 }
 
 std::optional<year_month_day> ReadPlanDay(std::string_view cell) {
-  std::string text = Narrow(cell);
+  // Full-width forms need narrowing; a day in ASCII does not.
+  const bool ascii = std::all_of(cell.begin(), cell.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  std::string text = ascii ? std::string(cell) : Narrow(cell);
   const auto first = text.find_first_not_of(' ');
   if (first == std::string::npos) {
     return std::nullopt;

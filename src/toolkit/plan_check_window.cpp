@@ -36,7 +36,7 @@ namespace {
 constexpr int kWidth = 1100;
 constexpr int kHeight = 720;
 // Enough of a pasted plan to tell its columns by: the rest is checked, not shown.
-constexpr int kRowsShown = 50;
+constexpr int kRowsShown = 20;
 constexpr int kMostColumnsShown = 64;
 constexpr std::size_t kWhyColumn = kCheckHeadings.size() - 1;
 constexpr std::size_t kDifferenceColumn = kCheckHeadings.size() - 2;
@@ -246,8 +246,11 @@ QWidget* PlanCheckWindow::CreateOutput() {
 }
 
 void PlanCheckWindow::SetPlan(const KeptPlan& plan) {
+  const bool shown = plan.cells == plan_.cells;  // the same plan opened again
   plan_ = plan;
-  ShowColumns();
+  if (!shown) {
+    ShowColumns();
+  }
   ReadPlan();
 }
 
