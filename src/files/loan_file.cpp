@@ -261,7 +261,11 @@ class Reader {
         Fail(QStringLiteral("银行计划的行写错了"));
       }
       auto& cells = plan.cells.emplace_back();
-      const std::string line = row.toString().toStdString();
+      // A line end in a row is a blank, as it is written.
+      const std::string line = row.toString()
+                                   .replace(QChar('\n'), QChar(' '))
+                                   .replace(QChar('\r'), QChar(' '))
+                                   .toStdString();
       for (std::size_t at = 0; !line.empty();) {
         const std::size_t tab = std::min(line.find('\t', at), line.size());
         cells.push_back(line.substr(at, tab - at));
