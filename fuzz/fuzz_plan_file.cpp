@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   file.close();
   const PlanFile read = ReadPlanFile(path, {});
   Check(read.problem.isEmpty() || read.cells.empty(), "read, or refused", text);
-  Check(read.cells.size() <= 100'000, "no more rows than a sheet may have", text);
+  Check(read.cells.size() <= kMostPlanRows, "no more rows than a sheet may have", text);
   ReadBankPlan(read.cells);
   return 0;
 }

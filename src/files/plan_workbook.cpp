@@ -16,16 +16,11 @@ namespace quorvane {
 
 namespace {
 
-// A plan has a few columns and a few hundred rows; a sheet that claims more
-// is cut there rather than filling the memory.
-constexpr int kMostColumns = 64;
-constexpr int kMostRows = 100'000;
+constexpr int kMostColumns = static_cast<int>(kMostPlanColumns);
+constexpr int kMostRows = static_cast<int>(kMostPlanRows);
 constexpr qint64 kLargestPart =
     qint64{64} * 1024 * 1024;        // a part of an .xlsx, unpacked; an .xls's text
 constexpr int kHelperTime = 20'000;  // ms: a workbook is read in well under a second
-
-// A spreadsheet's number as a person reads it: 2170.11, not 2170.1100000000001.
-std::string NumberText(double value) { return QString::number(value, 'g', 15).toStdString(); }
 
 void Place(PlanCells& cells, int row, int column, std::string text) {
   auto& cellsOfRow = cells.at(static_cast<std::size_t>(row));
@@ -204,7 +199,7 @@ PlanFile ReadXlsx(const QString& path) {
       } else if (type.isEmpty() || type == QLatin1String("n")) {
         bool number = false;
         const double figure = value.toDouble(&number);
-        text = number ? NumberText(figure) : value.toStdString();
+        text = number ? SheetNumberText(figure) : value.toStdString();
       } else {
         text = value.toStdString();
       }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // quorvane-xls FILE: the cells of an Excel 97–2003 workbook's first sheet
-// as text on standard output, a row a line, the cells parted by tabs.
+// as text on standard output, a row a line, the cells parted by tabs; a
+// sheet that claims more rows and columns than a plan has is cut there.
 // FreeXL reads a broken workbook past its buffers, so the program reads
 // workbooks through this helper, in a process of its own: whatever a file
 // does to it cannot reach the window. Exits with 1 when the file is no
@@ -10,7 +11,6 @@
 #include <freexl.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -19,25 +19,12 @@
 
 namespace {
 
-// A plan has a few columns and a few hundred rows; a sheet that claims more
-// is cut there.
-constexpr unsigned kMostRows = 100'000;
-constexpr unsigned short kMostColumns = 64;
-
-// A number as a person reads it: 2170.11, not 2170.1100000000001.
-std::string NumberText(double value) {
-  char text[32];
-  const auto written =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
-  return {text, written.ptr};
-}
-
 std::string CellText(const FreeXL_CellValue& value) {
   switch (value.type) {
     case FREEXL_CELL_INT:
       return std::to_string(value.value.int_value);
     case FREEXL_CELL_DOUBLE:
-      return NumberText(value.value.double_value);
+      return quorvane::SheetNumberText(value.value.double_value);
     case FREEXL_CELL_TEXT:
     case FREEXL_CELL_SST_TEXT:
     case FREEXL_CELL_DATE:
@@ -65,9 +52,11 @@ int main(int argc, char** argv) {
       freexl_worksheet_dimensions(handle, &rows, &columns) != FREEXL_OK) {
     return 1;
   }
-  quorvane::PlanCells cells(std::min(rows, kMostRows));
+  quorvane::PlanCells cells(std::min<std::size_t>(rows, quorvane::kMostPlanRows));
+  const auto columnCount =
+      static_cast<unsigned short>(std::min<std::size_t>(columns, quorvane::kMostPlanColumns));
   for (unsigned row = 0; row < cells.size(); ++row) {
-    for (unsigned short column = 0; column < std::min(columns, kMostColumns); ++column) {
+    for (unsigned short column = 0; column < columnCount; ++column) {
       FreeXL_CellValue value{};
       const bool read = freexl_get_cell_value(handle, row, column, &value) == FREEXL_OK;
       cells[row].push_back(read ? CellText(value) : std::string());

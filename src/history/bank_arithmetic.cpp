@@ -37,6 +37,10 @@ Fen DaysInterest(Fen balance, std::initializer_list<RateDays> stretches, int day
   return HalfUp(balance * rateDays, std::int64_t{daysInYear} * 1'000'000);
 }
 
+int DaysBetween(year_month_day from, year_month_day to) {
+  return static_cast<int>((std::chrono::sys_days{to} - std::chrono::sys_days{from}).count());
+}
+
 Fen EqualPayment(Fen balance, int months, Percent rate) {
   if (rate.tenThousandths == 0) {
     return HalfUp(balance, months);

@@ -37,6 +37,9 @@ struct RateDays {
 };
 Fen DaysInterest(Fen balance, std::initializer_list<RateDays> stretches, int daysInYear);
 
+// The days from one day to another, as interest by days counts them.
+int DaysBetween(year_month_day from, year_month_day to);
+
 // The month's payment of an equal-payment loan, B·i·g ⁄ (g − 1) with
 // g = (1 + i)^m, to the fen, halves up; B ⁄ m when the rate is 0.
 Fen EqualPayment(Fen balance, int months, Percent rate);

@@ -4,6 +4,7 @@
 #include "history/bank_plan.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <iterator>
@@ -536,6 +537,13 @@ std::string JoinPlanCells(const PlanCells& cells) {
     text += '\n';
   }
   return text;
+}
+
+std::string SheetNumberText(double value) {
+  std::array<char, 32> text{};
+  const auto written =
+      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 15);
+  return {text.data(), written.ptr};
 }
 
 std::string_view PlanColumnName(PlanColumn column) {

@@ -21,6 +21,14 @@ namespace quorvane {
 // Cells row by row, each cell's text in UTF-8.
 using PlanCells = std::vector<std::vector<std::string>>;
 
+// A plan has a few columns and a few hundred rows; a spreadsheet that claims
+// more is cut there rather than filling the memory.
+inline constexpr std::size_t kMostPlanRows = 100'000;
+inline constexpr std::size_t kMostPlanColumns = 64;
+
+// A spreadsheet's number as a person reads it: 2170.11, not 2170.1100000000001.
+std::string SheetNumberText(double value);
+
 // How the text's rows split into cells.
 enum class CellSplit {
   Guess,  // by tabs where there are any, else as CSV where it looks like CSV, else at blanks

@@ -40,10 +40,6 @@ struct MonthDays {
   std::optional<year_month_day> changedOn;
 };
 
-int DaysBetween(year_month_day from, year_month_day to) {
-  return static_cast<int>((std::chrono::sys_days{to} - std::chrono::sys_days{from}).count());
-}
-
 // The month's interest where the contract counts it in days: a month whose
 // rate changed after its first day, each rate for its own days; the first
 // month, when it is not one whole month, for its days. Nothing where the

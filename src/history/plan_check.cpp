@@ -14,7 +14,6 @@ namespace quorvane {
 namespace {
 
 using namespace std::string_literals;
-using std::chrono::sys_days;
 
 constexpr std::int64_t kMonthDenominator = 12'000'000;  // ten-thousandths of a percent, a month
 constexpr std::string_view kFigureNames[kPlanFigures] = {"月供", "本金", "利息", "剩余本金"};
@@ -33,10 +32,6 @@ std::array<std::optional<Fen>, kPlanFigures> FiguresOf(const BankMonth& month) {
 bool Owable(std::optional<Fen> fen) { return fen && *fen >= 0 && *fen <= kLargestBalance; }
 
 std::string SignedYuan(Fen fen) { return (fen > 0 ? "+" : "") + YuanText(fen); }
-
-int DaysBetween(year_month_day from, year_month_day to) {
-  return static_cast<int>((sys_days{to} - sys_days{from}).count());
-}
 
 // The history's months and, for each, the balance before it.
 struct OurMonth {

@@ -146,11 +146,8 @@ QVariant HistoryMonthsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant HistoryMonthsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-      static_cast<std::size_t>(section) >= kHistoryHeadings.size()) {
-    return QAbstractTableModel::headerData(section, orientation, role);
-  }
-  return FromUtf8(kHistoryHeadings.at(static_cast<std::size_t>(section)));
+  const auto heading = Heading(kHistoryHeadings, section, orientation, role);
+  return heading ? *heading : QAbstractTableModel::headerData(section, orientation, role);
 }
 
 HistoryWindow::HistoryWindow(QWidget* parent)

@@ -37,7 +37,6 @@ constexpr int kWidth = 1100;
 constexpr int kHeight = 720;
 // Enough of a pasted plan to tell its columns by: the rest is checked, not shown.
 constexpr int kRowsShown = 20;
-constexpr int kMostColumnsShown = 64;
 constexpr std::size_t kWhyColumn = kCheckHeadings.size() - 1;
 constexpr std::size_t kDifferenceColumn = kCheckHeadings.size() - 2;
 
@@ -105,11 +104,8 @@ QVariant PlanCheckModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PlanCheckModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-      static_cast<std::size_t>(section) >= kCheckHeadings.size()) {
-    return QAbstractTableModel::headerData(section, orientation, role);
-  }
-  return FromUtf8(kCheckHeadings.at(static_cast<std::size_t>(section)));
+  const auto heading = Heading(kCheckHeadings, section, orientation, role);
+  return heading ? *heading : QAbstractTableModel::headerData(section, orientation, role);
 }
 
 PlanCheckWindow::PlanCheckWindow(QWidget* parent)
@@ -298,7 +294,7 @@ void PlanCheckWindow::ShowColumns() {
   for (const auto& row : plan_.cells) {
     width = std::max(width, row.size());
   }
-  width = std::min<std::size_t>(width, kMostColumnsShown);
+  width = std::min(width, kMostPlanColumns);
   const int shown = static_cast<int>(std::min<std::size_t>(plan_.cells.size(), kRowsShown));
   columns_->clear();
   columns_->setColumnCount(static_cast<int>(width));

@@ -36,6 +36,16 @@ bool CloseOnEscape(QWidget* window, const QKeyEvent* event) {
   return true;
 }
 
+std::optional<QString> Heading(std::span<const std::string_view> headings, int section,
+                               Qt::Orientation orientation, int role) {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      static_cast<std::size_t>(section) >= headings.size()) {
+    return std::nullopt;
+  }
+  const std::string_view heading = headings[static_cast<std::size_t>(section)];
+  return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+}
+
 void CompactRows(QTableView* table) {
   table->verticalHeader()->hide();
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -5,6 +5,9 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <optional>
+#include <span>
+#include <string_view>
 
 #include "form/report_table.h"
 
@@ -27,6 +30,11 @@ QAction* AddWindowCommand(QWidget* window, const QString& caption, const QKeySeq
 
 // Esc with no modifier closes the window: true when it did.
 bool CloseOnEscape(QWidget* window, const QKeyEvent* event);
+
+// The heading of a table's column, for a model's headerData; nothing for
+// what its headings do not answer.
+std::optional<QString> Heading(std::span<const std::string_view> headings, int section,
+                               Qt::Orientation orientation, int role);
 
 // Rows of one line each, of the font's height: a long text is cut, and read
 // whole in the row's tooltip.
