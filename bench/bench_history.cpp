@@ -11,7 +11,8 @@
 
 #include "history/event_texts.h"
 #include "history/loan_history.h"
-#include "history/plan_check.h"
+#include "plan/plan_text.h"
+#include "sheet/sheet_check.h"
 
 namespace {
 
@@ -40,12 +41,12 @@ BENCHMARK(History)->Arg(360)->Arg(1200)->Unit(benchmark::kMicrosecond);
 void ReadAndCheckPlan(benchmark::State& state) {
   ContractTexts texts;
   texts.months = std::to_string(state.range(0));
-  const ReadContract contract = ReadContractTexts(texts, std::chrono::year{2026} / 12 / 8);
-  const LoanSheet sheet = ComputeSheet(contract, {});
-  const CheckedLoan loan = CheckedLoanOf(contract, sheet, {}, SheetView::Main);
+  const LoanSheet sheet = SheetOf(texts, {}, std::chrono::year{2026} / 12 / 8);
+  const CheckedLoan loan =
+      CheckedLoanOf(sheet, {}, SheetView::Main, ShownMonths(sheet, SheetView::Main));
   std::string pasted =
       "个人住房贷款还款计划\n期次\t应还日期\t应还本息\t应还本金\t应还利息\t剩余本金\n";
-  for (const ShownMonth& month : loan.months) {
+  for (const HistoryRow& month : loan.months) {
     pasted += std::to_string(month.number) + '\t' + DayText(month.due) + "\t¥" +
               YuanText(month.month.payment) + '\t' + YuanText(month.month.principal) + '\t' +
               YuanText(month.month.interest) + "\t1," + YuanText(month.month.balance) + '\n';

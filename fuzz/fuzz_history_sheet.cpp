@@ -12,8 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "history/history_sheet.h"
 #include "report_shape.h"
+#include "sheet/shown_months.h"
+#include "text/decimal_text.h"
 
 using namespace quorvane;
 using namespace quorvane::fuzzing;
@@ -87,10 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       choices.borrowerEvents.push_back(event);
     }
   }
-  const ReadContract contract = ReadContractTexts(texts, std::chrono::year{2026} / 12 / 8);
-  const LoanSheet sheet = ComputeSheet(contract, choices);
-  for (std::size_t part = 0; part < sheet.months.size() && sheet.problem.empty(); ++part) {
-    CheckPart(sheet.months[part], contract.parts.at(part).amount);
+  const LoanSheet sheet = SheetOf(texts, choices, std::chrono::year{2026} / 12 / 8);
+  for (std::size_t part = 0; part < sheet.months.size() && !sheet.problem; ++part) {
+    CheckPart(sheet.months[part], sheet.terms.parts.at(part).amount);
   }
   for (const ShownMonth& month : ShownMonths(sheet, SheetView::Both)) {
     Check(month.month.balance >= 0, "the sum owes nothing negative", "history sheet");

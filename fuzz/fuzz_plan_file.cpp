@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "files/plan_file.h"
+#include "plan/bank_plan.h"
 #include "report_shape.h"
 
 using namespace quorvane;
@@ -31,9 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
         "the input is written", text);
   file.close();
-  const PlanFile read = ReadPlanFile(path, {});
-  Check(read.problem.isEmpty() || read.cells.empty(), "read, or refused", text);
-  Check(read.cells.size() <= kMostPlanRows, "no more rows than a sheet may have", text);
-  ReadBankPlan(read.cells);
+  const auto read = ReadPlanFile(path, {});
+  if (!read) {
+    Check(!FileProblemWords(read.Failure()).isEmpty(), "refused in words", text);
+    return 0;
+  }
+  Check(read->size() <= kMostPlanRows, "no more rows than a sheet may have", text);
+  ReadBankPlan(*read);
   return 0;
 }

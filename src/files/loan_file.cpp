@@ -3,16 +3,15 @@
 
 #include "files/loan_file.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "history/event_texts.h"
+#include "text/day_text.h"
+#include "text/decimal_text.h"
 
 namespace quorvane {
 
@@ -20,7 +19,6 @@ namespace {
 
 // What says the file is ours: a word of its own, not a file name's suffix.
 constexpr std::string_view kFormatName = "Quorvane 贷款历程";
-constexpr qint64 kLargestFile = qint64{64} * 1024 * 1024;  // far beyond any loan's plan
 constexpr qsizetype kLongestField = 32;
 
 QString Text(std::string_view text) {
@@ -64,22 +62,15 @@ QString NameOf(const Names<Value>& names, Value value) {
   return {};
 }
 
-// A decimal exactly, with at least `least` of its `places`: "50000.00", "6.12", "4.165", "-0.30".
-QString DecimalText(std::int64_t value, int places, int least) {
-  std::int64_t scale = 1;
-  for (int p = 0; p < places; ++p) {
-    scale *= 10;
-  }
-  const std::int64_t size = value < 0 ? -value : value;
-  QString decimals = QString::number(size % scale + scale).mid(1);
-  while (decimals.size() > least && decimals.endsWith(QChar('0'))) {
-    decimals.chop(1);
-  }
-  return (value < 0 ? QStringLiteral("-") : QString()) + QString::number(size / scale) +
-         (decimals.isEmpty() ? QString() : QChar('.') + decimals);
+// A decimal exactly, with at least `least` of its `places`: "50000.00", "6.12", "-0.30".
+QString DecimalString(std::int64_t value, int places, int least) {
+  return Text(DecimalText(value, places, least));
 }
 
 QString DayString(year_month_day day) { return Text(DayText(day)); }
+
+// A cut's key in the file: its day, "2023-09-25".
+std::string CutKey(std::size_t cut) { return DayText(kSpreadCuts.at(cut).day); }
 
 QJsonObject ContractObject(const ContractTexts& texts) {
   return {{"kind", NameOf(kKinds, texts.kind)},
@@ -102,10 +93,10 @@ QJsonObject EventObject(const BorrowerEvent& event) {
                      {"part", NameOf(kParts, event.part)},
                      {"day", DayString(event.day)}};
   if (event.kind == BorrowerEvent::Kind::Prepayment) {
-    object.insert("amount", DecimalText(event.amount, 2, 2));
+    object.insert("amount", DecimalString(event.amount, 2, 2));
     object.insert("shortenTerm", event.shortenTerm);
   } else {
-    object.insert("rate", DecimalText(event.rate.tenThousandths, 4, 2));
+    object.insert("rate", DecimalString(event.rate.tenThousandths, 4, 2));
   }
   return object;
 }
@@ -115,15 +106,7 @@ QJsonObject EventObject(const BorrowerEvent& event) {
 QJsonObject PlanObject(const KeptPlan& plan) {
   QJsonArray rows;
   for (const auto& row : plan.cells) {
-    QString line;
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      QString cell = Text(row[c]);
-      for (const QChar apart : {QChar('\t'), QChar('\n'), QChar('\r')}) {
-        cell.replace(apart, QChar(' '));
-      }
-      line += (c > 0 ? QStringLiteral("\t") : QString()) + cell;
-    }
-    rows.append(line);
+    rows.append(Text(JoinedRow(row)));
   }
   QJsonArray chosen;
   for (const PlanColumn column : plan.chosen) {
@@ -135,6 +118,7 @@ QJsonObject PlanObject(const KeptPlan& plan) {
 // Reads the parts of the file, keeping the first thing found wrong.
 class Reader {
  public:
+  // What was found wrong first, if anything.
   [[nodiscard]] const QString& Problem() const { return problem_; }
 
   // A member of an object, of the kind expected.
@@ -185,15 +169,13 @@ class Reader {
   // A decimal of so many places at most, within the bounds.
   std::int64_t Decimal(const QJsonObject& object, const char* key, int places, std::int64_t least,
                        std::int64_t most) {
-    QString text = Member(object, key, QJsonValue::String).toString();
-    const bool negative = text.startsWith(QChar('-'));
-    const auto value = ReadDecimal(text.mid(negative ? 1 : 0).toStdString(), places);
-    const std::int64_t signedValue = value ? (negative ? -*value : *value) : 0;
-    if (!value || signedValue < least || signedValue > most) {
+    const QString text = Member(object, key, QJsonValue::String).toString();
+    const auto value = ReadSignedDecimal(text.toStdString(), places);
+    if (!value || *value < least || *value > most) {
       Fail(QStringLiteral("“%1”的数值 %2 不对").arg(QLatin1String(key), text));
       return least;
     }
-    return signedValue;
+    return *value;
   }
 
   ContractTexts Contract(const QJsonObject& object) {
@@ -240,14 +222,17 @@ class Reader {
     }
     const QJsonObject cuts = Member(object, "spreadCuts", QJsonValue::Object).toObject();
     const std::int64_t most = kHighestRate.tenThousandths;
-    choices.cap2023 = Percent{Decimal(cuts, "2023-09-25", 4, -most, most)};
-    choices.cap2024 = Percent{Decimal(cuts, "2024-10-25", 4, -most, most)};
+    for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
+      const std::string key = CutKey(cut);
+      choices.caps.at(cut) = Percent{Decimal(cuts, key.c_str(), 4, -most, most)};
+    }
     const QJsonObject options = Member(object, "options", QJsonValue::Object).toObject();
     choices.byDays.acrossChange = Member(options, "acrossChange", QJsonValue::Bool).toBool();
     choices.byDays.firstMonth = Member(options, "firstMonthByDays", QJsonValue::Bool).toBool();
     choices.byDays.daysInYear = Member(options, "daysInYear", QJsonValue::Double).toInt();
-    if (choices.byDays.daysInYear != 360 && choices.byDays.daysInYear != 365) {
-      Fail(QStringLiteral("“daysInYear”应为 360 或 365"));
+    if (std::find(kDaysInYears.begin(), kDaysInYears.end(), choices.byDays.daysInYear) ==
+        kDaysInYears.end()) {
+      Fail(QStringLiteral("“daysInYear”应为 %1 或 %2").arg(kDaysInYears[0]).arg(kDaysInYears[1]));
     }
     return choices;
   }
@@ -260,20 +245,12 @@ class Reader {
       if (!row.isString()) {
         Fail(QStringLiteral("银行计划的行写错了"));
       }
-      auto& cells = plan.cells.emplace_back();
       // A line end in a row is a blank, as it is written.
       const std::string line = row.toString()
                                    .replace(QChar('\n'), QChar(' '))
                                    .replace(QChar('\r'), QChar(' '))
                                    .toStdString();
-      for (std::size_t at = 0; !line.empty();) {
-        const std::size_t tab = std::min(line.find('\t', at), line.size());
-        cells.push_back(line.substr(at, tab - at));
-        if (tab == line.size()) {
-          break;
-        }
-        at = tab + 1;
-      }
+      plan.cells.push_back(line.empty() ? std::vector<std::string>{} : TabbedCells(line));
     }
     for (const auto& column : Member(object, "columns", QJsonValue::Array).toArray()) {
       const QJsonObject holder{{"column", column}};
@@ -285,7 +262,7 @@ class Reader {
  private:
   void Fail(const QString& problem) {
     if (problem_.isEmpty()) {
-      problem_ = QStringLiteral("文件内容有误：") + problem;
+      problem_ = problem;
     }
   }
 
@@ -305,43 +282,42 @@ QByteArray WriteLoanFile(const LoanFile& file) {
                                    {"kind", NameOf(kEventKinds, key.kind)},
                                    {"effective", DayString(key.effective)}});
   }
+  QJsonObject cuts;
+  for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
+    cuts.insert(Text(CutKey(cut)), DecimalString(file.choices.caps.at(cut).tenThousandths, 4, 2));
+  }
   const DayInterest& byDays = file.choices.byDays;
-  const QJsonObject root{
-      {"format", Text(kFormatName)},
-      {"version", kLoanFileVersion},
-      {"contract", ContractObject(file.texts)},
-      {"view", NameOf(kViews, file.view)},
-      {"events", events},
-      {"switchedOff", switchedOff},
-      {"spreadCuts",
-       QJsonObject{{"2023-09-25", DecimalText(file.choices.cap2023.tenThousandths, 4, 2)},
-                   {"2024-10-25", DecimalText(file.choices.cap2024.tenThousandths, 4, 2)}}},
-      {"options", QJsonObject{{"acrossChange", byDays.acrossChange},
-                              {"firstMonthByDays", byDays.firstMonth},
-                              {"daysInYear", byDays.daysInYear}}},
-      {"plan", PlanObject(file.plan)}};
+  const QJsonObject root{{"format", Text(kFormatName)},
+                         {"version", kLoanFileVersion},
+                         {"contract", ContractObject(file.texts)},
+                         {"view", NameOf(kViews, file.view)},
+                         {"events", events},
+                         {"switchedOff", switchedOff},
+                         {"spreadCuts", cuts},
+                         {"options", QJsonObject{{"acrossChange", byDays.acrossChange},
+                                                 {"firstMonthByDays", byDays.firstMonth},
+                                                 {"daysInYear", byDays.daysInYear}}},
+                         {"plan", PlanObject(file.plan)}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-ReadLoan ReadLoanFile(const QByteArray& bytes) {
+Outcome<LoanFile, FileProblem> ReadLoanFile(const QByteArray& bytes) {
+  using Kind = FileProblem::Kind;
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError) {
-    return {std::nullopt, QStringLiteral("文件已损坏或不完整，无法读取")};
+    return FileProblem{Kind::Broken};
   }
   const QJsonObject root = document.object();
   if (!document.isObject() || root.value(QLatin1String("format")).toString() != Text(kFormatName)) {
-    return {std::nullopt, QStringLiteral("这不是 Quorvane 的贷款历程文件")};
+    return FileProblem{Kind::NotALoanFile};
   }
   const QJsonValue version = root.value(QLatin1String("version"));
   if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != version.toInt()) {
-    return {std::nullopt, QStringLiteral("文件内容有误：格式版本写错了")};
+    return FileProblem{Kind::BadContent, {}, QStringLiteral("格式版本写错了")};
   }
   if (version.toInt() > kLoanFileVersion) {
-    return {std::nullopt, QStringLiteral("此文件由较新版本的 Quorvane 保存（格式版本 %1），"
-                                         "本版本只能打开格式版本 %2 的文件，请升级 Quorvane")
-                              .arg(version.toInt())
-                              .arg(kLoanFileVersion)};
+    return FileProblem{Kind::Newer, {}, {}, version.toInt()};
   }
   Reader read;
   LoanFile file;
@@ -350,39 +326,9 @@ ReadLoan ReadLoanFile(const QByteArray& bytes) {
   file.choices = read.Choices(root);
   file.plan = read.Plan(read.Member(root, "plan", QJsonValue::Object).toObject());
   if (!read.Problem().isEmpty()) {
-    return {std::nullopt, read.Problem()};
+    return FileProblem{Kind::BadContent, {}, read.Problem()};
   }
-  return {file, {}};
-}
-
-QString SaveFileAtomically(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return QStringLiteral("无法在此处保存 %1：文件夹不存在、只读或没有写入权限").arg(path);
-  }
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return QStringLiteral("保存 %1 时写入失败，磁盘可能已满；原有文件未改动").arg(path);
-  }
-  if (!file.commit()) {
-    return QStringLiteral("保存 %1 失败，磁盘可能已满或文件被占用；原有文件未改动").arg(path);
-  }
-  return {};
-}
-
-FileBytes ReadFileBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {{}, QStringLiteral("无法打开 %1：文件不存在或没有读取权限").arg(path)};
-  }
-  if (file.size() > kLargestFile) {
-    return {{}, QStringLiteral("%1 太大，不是贷款的文件").arg(path)};
-  }
-  FileBytes read{file.readAll(), {}};
-  if (file.error() != QFileDevice::NoError) {
-    return {{}, QStringLiteral("读取 %1 时出错").arg(path)};
-  }
-  return read;
+  return file;
 }
 
 }  // namespace quorvane

@@ -5,11 +5,13 @@
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 #include <vector>
 
-#include "history/bank_plan.h"
-#include "history/history_sheet.h"
+#include "files/file_problem.h"
+#include "plan/plan_cells.h"
+#include "plan/plan_columns.h"
+#include "sheet/contract_texts.h"
+#include "text/outcome.h"
 
 // The loan's history kept in a file of its own (.quorvane), to come back to
 // each year when the loan is repriced: the contract as typed, the
@@ -41,23 +43,7 @@ inline constexpr int kLoanFileVersion = 1;
 QByteArray WriteLoanFile(const LoanFile& file);
 
 // The file read, or why it cannot be: broken, truncated, written by a newer
-// Quorvane, or not a Quorvane file at all, in the window's words.
-struct ReadLoan {
-  std::optional<LoanFile> file;
-  QString problem;
-};
-ReadLoan ReadLoanFile(const QByteArray& bytes);
-
-// Writes the bytes to the path in one step: until the new file is
-// complete the old one stays as it was, and no half-written file is ever
-// left. An empty text when it worked, else what failed.
-QString SaveFileAtomically(const QString& path, const QByteArray& bytes);
-
-// The file's bytes, or what kept them from being read.
-struct FileBytes {
-  QByteArray bytes;
-  QString problem;
-};
-FileBytes ReadFileBytes(const QString& path);
+// Quorvane, or not a Quorvane file at all.
+Outcome<LoanFile, FileProblem> ReadLoanFile(const QByteArray& bytes);
 
 }  // namespace quorvane

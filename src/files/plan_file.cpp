@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include "files/loan_file.h"
+#include "files/file_bytes.h"
 #include "files/plan_workbook.h"
 
 namespace quorvane {
@@ -24,26 +24,30 @@ QString DecodePlanText(const QByteArray& bytes) {
                            : QStringDecoder(QStringConverter::System).decode(bytes);
 }
 
-PlanFile ReadPlanFile(const QString& path, const QString& xlsHelper) {
+Outcome<PlanCells, FileProblem> ReadPlanFile(const QString& path, const QString& xlsHelper) {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QLatin1String("xls") || suffix == QLatin1String("xlsx")) {
+  if (kWorkbookSuffixes.contains(suffix)) {
     return ReadWorkbook(path, xlsHelper);
   }
-  const FileBytes read = ReadFileBytes(path);
-  if (!read.problem.isEmpty()) {
-    return {{}, read.problem};
+  const auto read = ReadFileBytes(path);
+  if (!read) {
+    return read.Failure();
   }
-  const std::string text = DecodePlanText(read.bytes).toStdString();
-  return {SplitPlanText(text, suffix == QLatin1String("csv") ? CellSplit::Csv : CellSplit::Guess),
-          {}};
+  const std::string text = DecodePlanText(*read).toStdString();
+  return SplitPlanText(text, suffix == QLatin1String("csv") ? CellSplit::Csv : CellSplit::Guess);
+}
+
+QStringList PlanFileSuffixes() {
+  return QStringList{QStringLiteral("csv"), QStringLiteral("txt")} + WorkbookSuffixes();
 }
 
 QString PlanFileFilter() {
-  QString suffixes = QStringLiteral("*.csv *.txt");
-  for (const QString& suffix : WorkbookSuffixes()) {
-    suffixes += QStringLiteral(" *.") + suffix;
+  QStringList patterns;
+  for (const QString& suffix : PlanFileSuffixes()) {
+    patterns << QStringLiteral("*.") + suffix;
   }
-  return QStringLiteral("银行还款计划 (") + suffixes + QStringLiteral(");;所有文件 (*)");
+  return QStringLiteral("银行还款计划 (") + patterns.join(QChar(' ')) +
+         QStringLiteral(");;所有文件 (*)");
 }
 
 }  // namespace quorvane

@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 #include <optional>
 
+#include "files/file_bytes.h"
 #include "files/plan_workbook.h"
 #include "quazip/quazip.h"
 #include "quazip/quazipfile.h"
@@ -18,9 +19,8 @@ namespace {
 
 constexpr int kMostColumns = static_cast<int>(kMostPlanColumns);
 constexpr int kMostRows = static_cast<int>(kMostPlanRows);
-constexpr qint64 kLargestPart =
-    qint64{64} * 1024 * 1024;        // a part of an .xlsx, unpacked; an .xls's text
-constexpr int kHelperTime = 20'000;  // ms: a workbook is read in well under a second
+constexpr qint64 kLargestPart = kLargestFile;  // a part of an .xlsx, unpacked; an .xls's text
+constexpr int kHelperTime = 20'000;            // ms: a workbook is read in well under a second
 
 void Place(PlanCells& cells, int row, int column, std::string text) {
   auto& cellsOfRow = cells.at(static_cast<std::size_t>(row));
@@ -32,18 +32,13 @@ void Place(PlanCells& cells, int row, int column, std::string text) {
 
 // .xls: the first worksheet, as the helper writes it out. A broken file
 // may make it fail, crash or run on; none of that reaches the window.
-PlanFile ReadXls(const QString& path, const QString& helper) {
-  const QString broken =
-      QStringLiteral("无法读取 %1：不是 Excel 97–2003 工作簿（.xls），或文件已损坏")
-          .arg(QFileInfo(path).fileName());
+Outcome<PlanCells, FileProblem> ReadXls(const QString& path, const QString& helper) {
+  const FileProblem broken{FileProblem::Kind::NotAWorkbook, path};
   QProcess process;
   process.setStandardErrorFile(QProcess::nullDevice());
   process.start(helper, {QDir::toNativeSeparators(path)}, QIODevice::ReadOnly);
   if (!process.waitForStarted()) {
-    return {{},
-            QStringLiteral("无法读取 .xls 文件：找不到 Quorvane 读取它所用的程序 %1，"
-                           "请重新安装 Quorvane")
-                .arg(QDir::toNativeSeparators(helper))};
+    return FileProblem{FileProblem::Kind::NoHelper, QDir::toNativeSeparators(helper)};
   }
   QByteArray text;
   QDeadlineTimer deadline(kHelperTime);
@@ -55,13 +50,16 @@ PlanFile ReadXls(const QString& path, const QString& helper) {
   if (process.state() != QProcess::NotRunning) {
     process.kill();
     process.waitForFinished();
-    return {{}, broken};
+    return text.size() > kLargestPart ? FileProblem{FileProblem::Kind::TooLarge, path} : broken;
   }
   text += process.readAllStandardOutput();
   if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-    return {{}, broken};
+    return broken;
   }
-  return {SplitPlanText(text.toStdString(), CellSplit::Tabs), {}};
+  if (text.size() > kLargestPart) {
+    return FileProblem{FileProblem::Kind::TooLarge, path};
+  }
+  return SplitPlanText(text.toStdString(), CellSplit::Tabs);
 }
 
 // One part of an .xlsx, unpacked, or nothing.
@@ -157,39 +155,37 @@ int ColumnOf(QStringView reference) {
 }
 
 // .xlsx: the first sheet, each row in the order it comes, each cell at its column.
-PlanFile ReadXlsx(const QString& path) {
+Outcome<PlanCells, FileProblem> ReadXlsx(const QString& path) {
   QuaZip zip(path);
-  const QString broken = QStringLiteral("无法读取 %1：不是 Excel 工作簿（.xlsx），或文件已损坏")
-                             .arg(QFileInfo(path).fileName());
+  const FileProblem broken{FileProblem::Kind::NotAWorkbook, path};
   if (!zip.open(QuaZip::mdUnzip)) {
-    return {{}, broken};
+    return broken;
   }
   const std::vector<QString> strings = SharedStrings(zip);
   const auto sheet = Part(zip, FirstSheet(zip));
   if (!sheet) {
-    return {{}, broken};
+    return broken;
   }
-  PlanFile file;
+  PlanCells cells;
   QXmlStreamReader xml(*sheet);
   int column = 0;
   QString type;
-  while (!xml.atEnd() && file.cells.size() < static_cast<std::size_t>(kMostRows)) {
+  while (!xml.atEnd() && cells.size() < static_cast<std::size_t>(kMostRows)) {
     if (xml.readNext() != QXmlStreamReader::StartElement) {
       continue;
     }
     if (xml.name() == QLatin1String("row")) {
-      file.cells.emplace_back();
+      cells.emplace_back();
       column = -1;
-    } else if (xml.name() == QLatin1String("c") && !file.cells.empty()) {
+    } else if (xml.name() == QLatin1String("c") && !cells.empty()) {
       const QStringView reference = xml.attributes().value(QLatin1String("r"));
       column = reference.isEmpty() ? column + 1 : ColumnOf(reference);
       type = xml.attributes().value(QLatin1String("t")).toString();
       if (type == QLatin1String("inlineStr") && column >= 0 && column < kMostColumns) {
-        Place(file.cells, static_cast<int>(file.cells.size()) - 1, column,
-              TextWithin(xml).toStdString());
+        Place(cells, static_cast<int>(cells.size()) - 1, column, TextWithin(xml).toStdString());
       }
     } else if (xml.name() == QLatin1String("v") && column >= 0 && column < kMostColumns &&
-               !file.cells.empty()) {
+               !cells.empty()) {
       const QString value = xml.readElementText();
       std::string text;
       if (type == QLatin1String("s")) {
@@ -203,22 +199,22 @@ PlanFile ReadXlsx(const QString& path) {
       } else {
         text = value.toStdString();
       }
-      Place(file.cells, static_cast<int>(file.cells.size()) - 1, column, std::move(text));
+      Place(cells, static_cast<int>(cells.size()) - 1, column, std::move(text));
     }
   }
-  if (xml.hasError() && file.cells.empty()) {
-    return {{}, broken};
+  if (xml.hasError() && cells.empty()) {
+    return broken;
   }
-  return file;
+  return cells;
 }
 
 }  // namespace
 
-PlanFile ReadWorkbook(const QString& path, const QString& xlsHelper) {
+Outcome<PlanCells, FileProblem> ReadWorkbook(const QString& path, const QString& xlsHelper) {
   return QFileInfo(path).suffix().toLower() == QLatin1String("xls") ? ReadXls(path, xlsHelper)
                                                                     : ReadXlsx(path);
 }
 
-QStringList WorkbookSuffixes() { return {QStringLiteral("xls"), QStringLiteral("xlsx")}; }
+QStringList WorkbookSuffixes() { return kWorkbookSuffixes; }
 
 }  // namespace quorvane

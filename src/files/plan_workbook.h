@@ -14,9 +14,12 @@
 // told to save the plan as CSV. The build chooses which (QUORVANE_WORKBOOKS).
 namespace quorvane {
 
-PlanFile ReadWorkbook(const QString& path, const QString& xlsHelper);
+// The suffixes of workbooks, whether or not this build reads them.
+inline const QStringList kWorkbookSuffixes{QStringLiteral("xls"), QStringLiteral("xlsx")};
 
-// The suffixes of the workbooks this build reads: "xls", "xlsx", or none.
+Outcome<PlanCells, FileProblem> ReadWorkbook(const QString& path, const QString& xlsHelper);
+
+// The suffixes of the workbooks this build reads: all of them, or none.
 QStringList WorkbookSuffixes();
 
 }  // namespace quorvane

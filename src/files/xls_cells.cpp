@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "history/bank_plan.h"
+#include "plan/plan_cells.h"
 
 namespace {
 

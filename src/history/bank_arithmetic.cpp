@@ -10,9 +10,6 @@ namespace quorvane {
 
 namespace {
 
-// Ten-thousandths of a percent a year, in a month: 100 × 10 000 × 12.
-constexpr std::int64_t kRateDenominator = 12'000'000;
-
 // A non-negative quotient rounded half up.
 Fen HalfUp(std::int64_t numerator, std::int64_t denominator) {
   return (numerator + denominator / 2) / denominator;
@@ -21,11 +18,11 @@ Fen HalfUp(std::int64_t numerator, std::int64_t denominator) {
 }  // namespace
 
 double MonthRate(Percent rate) {
-  return static_cast<double>(rate.tenThousandths) / kRateDenominator;
+  return static_cast<double>(rate.tenThousandths) / kMonthRateDenominator;
 }
 
 Fen MonthInterest(Fen balance, Percent rate) {
-  return HalfUp(balance * rate.tenThousandths, kRateDenominator);
+  return HalfUp(balance * rate.tenThousandths, kMonthRateDenominator);
 }
 
 Fen DaysInterest(Fen balance, std::initializer_list<RateDays> stretches, int daysInYear) {

@@ -3,18 +3,18 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <vector>
 
 #include "rates/dated_rates.h"
+#include "text/figure_text.h"
 
 // A loan computed as a bank computes it: money in whole fen, rates as exact
 // decimals, each month's interest rounded half up to the fen.
 namespace quorvane {
-
-using Fen = std::int64_t;
 
 // Balances up to this (a hundred million yuan) and rates up to 100 % keep
 // every product below 2^63.
@@ -22,6 +22,13 @@ inline constexpr Fen kLargestBalance = 10'000'000'000;
 inline constexpr Percent kHighestRate{1'000'000};
 
 enum class Repayment { EqualPayment, EqualPrincipal };
+
+// A year's rate in ten-thousandths of a percent over this is the month's
+// rate as a fraction: 100 × 10 000 × 12.
+inline constexpr std::int64_t kMonthRateDenominator = 12'000'000;
+
+// The days of a year a bank's day rate is the year's rate over.
+inline constexpr std::array<int, 2> kDaysInYears{360, 365};
 
 // The month's rate i = R ⁄ 1200 as a fraction: 6.12 % a year is 0.0051.
 double MonthRate(Percent rate);

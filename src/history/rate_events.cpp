@@ -92,13 +92,6 @@ void AddBenchmarkEvents(const Contract& contract, year_month_day until, Percent&
   }
 }
 
-// A spread cut: a spread above the cap becomes the cap, on the LPR of the
-// last repricing.
-struct SpreadCut {
-  year_month_day day;
-  std::optional<Percent> cap;
-};
-
 void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
                   std::vector<RateEvent>& events) {
   Percent spread{rate.tenThousandths - kConversionLpr.tenThousandths};
@@ -106,8 +99,6 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
                     year{2019} / 12 / 1, spread, false});
   const year_month_day from = year{2020} / 12 / 31;
   std::vector<year_month_day> days = RepricingDays(contract, from, until, false);
-  const SpreadCut cuts[] = {{year{2023} / 9 / 25, contract.spreadCap2023},
-                            {year{2024} / 10 / 25, contract.spreadCap2024}};
   LprAt lpr{kConversionLpr, year{2019} / 12 / 1, false};
   std::size_t next = 0;
   const auto reprice = [&](year_month_day day) {
@@ -119,15 +110,17 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
           {day, RateEventKind::LprRepricing, rate, lpr.rate, lpr.month, spread, lpr.assumed});
     }
   };
-  for (const SpreadCut& cut : cuts) {
-    for (; next < days.size() && days[next] <= cut.day; ++next) {
+  for (std::size_t c = 0; c < kSpreadCuts.size(); ++c) {
+    const year_month_day day = kSpreadCuts[c].day;
+    const std::optional<Percent> cap = contract.spreadCaps[c];
+    for (; next < days.size() && days[next] <= day; ++next) {
       reprice(days[next]);
     }
-    if (cut.cap && cut.day < until && spread > *cut.cap) {
-      spread = *cut.cap;
+    if (cap && day < until && spread > *cap) {
+      spread = *cap;
       rate = LprPlus(lpr.rate, spread);
       events.push_back(
-          {cut.day, RateEventKind::SpreadCap, rate, lpr.rate, lpr.month, spread, lpr.assumed});
+          {day, RateEventKind::SpreadCap, rate, lpr.rate, lpr.month, spread, lpr.assumed});
     }
   }
   for (; next < days.size(); ++next) {
@@ -137,6 +130,15 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
 
 }  // namespace
 
+std::optional<std::size_t> SpreadCutOn(year_month_day day) {
+  for (std::size_t c = 0; c < kSpreadCuts.size(); ++c) {
+    if (kSpreadCuts[c].day == day) {
+      return c;
+    }
+  }
+  return std::nullopt;
+}
+
 year_month_day PaymentDay(const Contract& contract, int k) {
   const std::chrono::year_month month =
       contract.granted.year() / contract.granted.month() + std::chrono::months{k};
@@ -145,7 +147,7 @@ year_month_day PaymentDay(const Contract& contract, int k) {
 
 std::optional<Percent> FirstRate(LoanKind kind, year_month_day granted, int months,
                                  int discountTenths) {
-  if (kind == LoanKind::Commercial && granted >= year{2019} / 10 / 8) {
+  if (kind == LoanKind::Commercial && granted >= kFirstLprGrantDay) {
     return std::nullopt;
   }
   const auto change = RateInForce(TableOf(kind), granted);

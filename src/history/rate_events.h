@@ -3,9 +3,11 @@
 
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
+#include "history/bank_arithmetic.h"
 #include "rates/dated_rates.h"
 
 // How the state's rate changes reached a running home loan: the benchmark
@@ -24,9 +26,26 @@ enum class Repricing { NextJanuary, Anniversary, ChangeDay };
 struct DayInterest {
   bool acrossChange = false;
   bool firstMonth = false;
-  int daysInYear = 360;
+  int daysInYear = kDaysInYears[0];
   auto operator<=>(const DayInterest&) const = default;
 };
+
+// The spread cuts: from its day a spread above the cap became the cap, on
+// the LPR of the last repricing. Banks in some cities cut to other caps.
+struct SpreadCut {
+  year_month_day day;
+  Percent cap;
+};
+inline constexpr std::array<SpreadCut, 2> kSpreadCuts{{
+    {std::chrono::year{2023} / 9 / 25, Percent{0}},
+    {std::chrono::year{2024} / 10 / 25, Percent{-3'000}},
+}};
+
+// The cut of that day, if there is one.
+std::optional<std::size_t> SpreadCutOn(year_month_day day);
+
+// The first day a commercial loan was priced on the LPR from the start.
+inline constexpr year_month_day kFirstLprGrantDay = std::chrono::year{2019} / 10 / 8;
 
 struct Contract {
   LoanKind kind = LoanKind::Commercial;
@@ -36,10 +55,9 @@ struct Contract {
   int discountTenths = 85;  // 折 × 10: 85 is 8.5 折, the contract's multiple
   Percent firstRate{61'200};
   Repricing repricing = Repricing::NextJanuary;
-  // The spread cuts of 2023-09-25 and 2024-10-25: a spread above the cap
-  // becomes the cap; nothing switches a cut off.
-  std::optional<Percent> spreadCap2023 = Percent{0};
-  std::optional<Percent> spreadCap2024 = Percent{-3'000};
+  // The cap of each spread cut; nothing where the cut is switched off.
+  std::array<std::optional<Percent>, kSpreadCuts.size()> spreadCaps{kSpreadCuts[0].cap,
+                                                                    kSpreadCuts[1].cap};
   // The rate the loan ran at on the day it became an LPR loan, where it was
   // not the tables' (the bank's own notice said otherwise): its spread is
   // measured from it.
@@ -53,7 +71,7 @@ year_month_day PaymentDay(const Contract& contract, int k);
 
 // The table's rate on the grant day times the contract's multiple. Nothing
 // before the tables begin, and nothing for a commercial loan granted from
-// 2019-10-08 on, which was priced on the LPR from the start.
+// kFirstLprGrantDay on, which was priced on the LPR from the start.
 std::optional<Percent> FirstRate(LoanKind kind, year_month_day granted, int months,
                                  int discountTenths);
 

@@ -34,10 +34,11 @@
 #include <algorithm>
 #include <memory>
 
+#include "files/file_bytes.h"
 #include "form/chart_figures.h"
 #include "form/field_checks.h"
 #include "form/report_table.h"
-#include "history/event_texts.h"
+#include "text/decimal_text.h"
 #include "toolkit/appearance.h"
 #include "toolkit/chart_window.h"
 #include "toolkit/numeric_field.h"
@@ -57,6 +58,9 @@ constexpr int kHeight = 680;
 constexpr int kPrintedColumns = 7;  // the figures; the 说明 do not fit a printed column
 
 enum EventColumn { kDayColumn, kWhatColumn, kRateColumn, kWhyColumn };
+
+// The window's name, in its title and in a saved file's suggested name.
+constexpr std::string_view kHistoryName = "贷款历程";
 constexpr int kEventRowRole = Qt::UserRole;
 
 QString Title() {
@@ -495,8 +499,7 @@ void HistoryWindow::Recompute() {
   if (view_ == nullptr || monthsModel_ == nullptr) {
     return;  // still being built
   }
-  contract_ = ReadContractTexts(Texts(), today_);
-  sheet_ = ComputeSheet(contract_, choices_);
+  sheet_ = SheetOf(Texts(), choices_, today_);
   ShowEvents();
   shown_ = ShownMonths(sheet_, ShownView());
   monthsModel_->SetMonths(shown_);
@@ -506,8 +509,8 @@ void HistoryWindow::Recompute() {
   }
   summary_->setText(summary.join(QChar('\n')));
   QStringList status;
-  if (!sheet_.problem.empty()) {
-    status << FromUtf8(sheet_.problem);
+  if (sheet_.problem) {
+    status << FromUtf8(ProblemWords(*sheet_.problem));
   }
   for (const std::string& note : sheet_.notes) {
     status << FromUtf8(note);
@@ -569,10 +572,9 @@ void HistoryWindow::EventItemChanged(QTableWidgetItem* item) {
     }
   } else if (item->column() == kRateColumn && event.base && event.key) {
     const auto rate = ReadDecimal(item->text().trimmed().toStdString(), 4);
-    if (rate) {
-      const Percent spread{*rate - event.base->tenThousandths};
-      (event.key->effective.year() == std::chrono::year{2023} ? choices_.cap2023
-                                                              : choices_.cap2024) = spread;
+    const auto cut = SpreadCutOn(event.key->effective);
+    if (rate && cut) {
+      choices_.caps.at(*cut) = Percent{*rate - event.base->tenThousandths};
     }
   }
   // The table is filled again once the item has had its say.
@@ -580,26 +582,16 @@ void HistoryWindow::EventItemChanged(QTableWidgetItem* item) {
 }
 
 void HistoryWindow::AddBorrowerEvent() {
-  BorrowerEvent event;
-  event.kind =
+  const auto kind =
       newKind_->currentIndex() == 0 ? BorrowerEvent::Kind::Prepayment : BorrowerEvent::Kind::Rate;
-  const auto day = ReadDay(newDay_->text().toStdString());
-  const bool prepayment = event.kind == BorrowerEvent::Kind::Prepayment;
-  const auto figure = ReadDecimal(newFigure_->text().toStdString(), prepayment ? 6 : 4);
-  if (!day) {
-    status_->setText(Text("新增记录的日期应写成 2012-07-15 这样的日期"));
+  auto read =
+      ReadBorrowerEvent(kind, newDay_->text().toStdString(), newFigure_->text().toStdString());
+  if (!read) {
+    status_->setText(FromUtf8(ProblemWords(read.Failure())));
     return;
   }
-  if (!figure || (prepayment && (*figure <= 0 || *figure > kLargestBalance)) ||
-      (!prepayment && *figure > kHighestRate.tenThousandths)) {
-    status_->setText(Text(prepayment ? "提前还款金额应大于 0，至多 10000 万元"
-                                     : "年利率应为 0 至 100，至多四位小数"));
-    return;
-  }
-  event.day = *day;
-  event.amount = prepayment ? *figure : 0;
-  event.rate = Percent{prepayment ? 0 : *figure};
-  event.shortenTerm = prepayment && newMode_->currentIndex() == 1;
+  BorrowerEvent event = *std::move(read);
+  event.shortenTerm = kind == BorrowerEvent::Kind::Prepayment && newMode_->currentIndex() == 1;
   event.part =
       combined_->isChecked() && view_->currentIndex() == 1 ? SheetPart::Fund : SheetPart::Main;
   choices_.borrowerEvents.push_back(event);
@@ -708,9 +700,8 @@ void HistoryWindow::Problem(const QString& problem) {
 
 bool HistoryWindow::SaveTo(const QString& path) {
   const LoanFile file = Document();
-  const QString failed = SaveFileAtomically(path, WriteLoanFile(file));
-  if (!failed.isEmpty()) {
-    Problem(failed);
+  if (const auto failed = SaveFileAtomically(path, WriteLoanFile(file))) {
+    Problem(FileProblemWords(*failed));
     return false;
   }
   path_ = path;
@@ -721,16 +712,15 @@ bool HistoryWindow::SaveTo(const QString& path) {
 }
 
 bool HistoryWindow::OpenFrom(const QString& path) {
-  const FileBytes bytes = ReadFileBytes(path);
-  const ReadLoan read =
-      bytes.problem.isEmpty() ? ReadLoanFile(bytes.bytes) : ReadLoan{std::nullopt, bytes.problem};
-  if (!read.file) {
-    Problem(read.problem);
+  const auto bytes = ReadFileBytes(path);
+  const auto read = bytes ? ReadLoanFile(*bytes) : bytes.Failure();
+  if (!read) {
+    Problem(FileProblemWords(read.Failure()));
     return false;
   }
   path_ = path;
-  saved_ = *read.file;
-  ShowDocument(*read.file);
+  saved_ = *read;
+  ShowDocument(*read);
   return true;
 }
 
@@ -763,7 +753,7 @@ void HistoryWindow::Open() {
 }
 
 CheckedLoan HistoryWindow::Checked() const {
-  return CheckedLoanOf(contract_, sheet_, choices_, ShownView(), shown_);
+  return CheckedLoanOf(sheet_, choices_, ShownView(), shown_);
 }
 
 void HistoryWindow::CheckBanksPlan() {

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "files/loan_file.h"
-#include "history/plan_check.h"
+#include "sheet/sheet_check.h"
+#include "sheet/sheet_table.h"
 #include "toolkit/report_views.h"
 
 class QCheckBox;
@@ -158,7 +159,6 @@ class HistoryWindow : public QWidget {
   year_month_day today_;
   SheetChoices choices_;
   KeptPlan plan_;
-  ReadContract contract_;
   LoanSheet sheet_;
   std::vector<ShownMonth> shown_;
   QPrinter printer_;

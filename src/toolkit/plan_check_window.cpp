@@ -23,7 +23,6 @@
 
 #include "files/plan_file.h"
 #include "form/report_table.h"
-#include "history/event_texts.h"
 #include "toolkit/appearance.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
@@ -37,8 +36,6 @@ constexpr int kWidth = 1100;
 constexpr int kHeight = 720;
 // Enough of a pasted plan to tell its columns by: the rest is checked, not shown.
 constexpr int kRowsShown = 20;
-constexpr std::size_t kWhyColumn = kCheckHeadings.size() - 1;
-constexpr std::size_t kDifferenceColumn = kCheckHeadings.size() - 2;
 
 const QColor kDifferingFigure(0xF8, 0xC8, 0xC8);
 const QColor kDifferingMonth(0xFF, 0xF4, 0xC8);
@@ -54,10 +51,6 @@ QString XlsHelper() {
   const QString helper = QStringLiteral(QUORVANE_XLS_HELPER);
   return helper.isEmpty() ? helper : QCoreApplication::applicationDirPath() + QChar('/') + helper;
 }
-
-// The columns of a plan's figures in the side-by-side table: a bank's and
-// Quorvane's of each figure.
-constexpr std::size_t BankColumn(std::size_t figure) { return 2 + figure * 2; }
 
 }  // namespace
 
@@ -80,8 +73,8 @@ QVariant PlanCheckModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   const CheckedMonth& month = check_->months.at(static_cast<std::size_t>(index.row()));
-  const auto column = static_cast<std::size_t>(index.column());
-  const bool figure = column >= BankColumn(0) && column < kDifferenceColumn;
+  const auto column = static_cast<CheckColumn>(index.column());
+  const auto figure = FigureIn(column);
   const bool oneSide = !month.inPlan || !month.inHistory;
   switch (role) {
     case Qt::DisplayRole:
@@ -89,15 +82,15 @@ QVariant PlanCheckModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
       return month.Agrees() ? QVariant() : QVariant(FromUtf8(month.why));
     case Qt::BackgroundRole:
-      if (figure && month.difference.at((column - BankColumn(0)) / 2) != 0) {
+      if (figure && month.difference.at(static_cast<std::size_t>(*figure)) != 0) {
         return kDifferingFigure;
       }
       return month.Agrees() || oneSide ? QVariant() : QVariant(kDifferingMonth);
     case Qt::ForegroundRole:
       return oneSide ? QVariant(kOneSideText) : QVariant();
     case Qt::TextAlignmentRole:
-      return column >= kDifferenceColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                         : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      return column >= CheckColumn::Difference ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                               : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
       return {};
   }
@@ -139,10 +132,11 @@ PlanCheckWindow::PlanCheckWindow(QWidget* parent)
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->horizontalHeader()->setStretchLastSection(true);
   const int figureWidth = fontMetrics().horizontalAdvance(Text("Quorvane 剩余本金")) + 12;
-  for (int column = 0; column < static_cast<int>(kDifferenceColumn); ++column) {
+  const auto difference = static_cast<int>(CheckColumn::Difference);
+  for (int column = 0; column < difference; ++column) {
     table_->setColumnWidth(column, figureWidth);
   }
-  table_->setColumnWidth(static_cast<int>(kDifferenceColumn), figureWidth * 3 / 2);
+  table_->setColumnWidth(difference, figureWidth * 3 / 2);
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &PlanCheckWindow::ShowMonth);
   layout->addWidget(table_, 1);
@@ -169,8 +163,13 @@ QWidget* PlanCheckWindow::CreateSource() {
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* row = new QHBoxLayout;
+  QStringList suffixes;
+  for (const QString& suffix : PlanFileSuffixes()) {
+    suffixes << QChar('.') + suffix;
+  }
   auto* hint = new QLabel(Text("把网上银行、表格或 PDF 里的还款计划复制后按 Ctrl+V 粘贴，"
-                               "或打开银行导出的文件（.csv、.txt、.xls、.xlsx）。"),
+                               "或打开银行导出的文件（%1）。")
+                              .arg(suffixes.join(Text("、"))),
                           box);
   hint->setWordWrap(true);
   row->addWidget(hint, 1);
@@ -277,12 +276,12 @@ void PlanCheckWindow::ChooseFile() {
 }
 
 void PlanCheckWindow::OpenPlanFile(const QString& path) {
-  PlanFile file = ReadPlanFile(path, XlsHelper());
-  if (!file.problem.isEmpty()) {
-    summary_->setText(file.problem);  // what is open stays as it was
+  auto file = ReadPlanFile(path, XlsHelper());
+  if (!file) {
+    summary_->setText(FileProblemWords(file.Failure()));  // what is open stays as it was
     return;
   }
-  TakePlan(std::move(file.cells));
+  TakePlan(*std::move(file));
 }
 
 void PlanCheckWindow::Clear() { TakePlan({}); }
@@ -353,10 +352,11 @@ void PlanCheckWindow::ReadPlan() {
 void PlanCheckWindow::Recheck() {
   check_ = plan_.cells.empty() ? PlanCheck{} : CheckPlan(read_, loan_);
   QStringList said;
-  for (const std::string* line : {&check_.problem, &check_.summary}) {
-    if (!line->empty()) {
-      said << FromUtf8(*line);
-    }
+  if (check_.problem) {
+    said << FromUtf8(PlanProblemWords(*check_.problem));
+  }
+  if (!check_.summary.empty()) {
+    said << FromUtf8(check_.summary);
   }
   for (const std::string& note : check_.notes) {
     said << FromUtf8(note);
@@ -420,13 +420,14 @@ void PlanCheckWindow::CopyAsTable() { PutTableOnClipboard(CheckTable(check_)); }
 
 void PlanCheckWindow::Print() {
   ReportPrintout::Table table{Title(), summary_->text(), {}, {}};
-  for (std::size_t column = 0; column < kWhyColumn; ++column) {
+  const auto why = static_cast<std::size_t>(CheckColumn::Why);
+  for (std::size_t column = 0; column < why; ++column) {
     table.headings << FromUtf8(kCheckHeadings.at(column));
   }
   for (const CheckedMonth& month : check_.months) {
     QStringList cells;
     const std::vector<std::string> texts = CheckCells(month);
-    for (std::size_t column = 0; column < kWhyColumn; ++column) {
+    for (std::size_t column = 0; column < why; ++column) {
       cells << FromUtf8(texts.at(column));
     }
     table.rows.push_back(cells);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "files/loan_file.h"
-#include "history/plan_check.h"
+#include "plan/check_table.h"
 
 class QComboBox;
 class QLabel;

@@ -4,10 +4,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "files/file_bytes.h"
 #include "files/loan_file.h"
 #include "files/plan_file.h"
 #include "files/plan_workbook.h"
-#include "history/plan_check.h"
+#include "plan/bank_plan.h"
+#include "sheet/sheet_check.h"
 
 using namespace quorvane;
 
@@ -44,19 +46,20 @@ class PlanFileTest : public QObject {
     if (name.endsWith(QStringLiteral(".csv")) && !ReadsChinese()) {
       QSKIP("no GB18030 here: neither Qt's nor the system's code page");
     }
-    const PlanFile file =
-        ReadPlanFile(QStringLiteral(QUORVANE_TEST_DATA "/plans/") + name, kXlsHelper);
-    QCOMPARE(file.problem, QString());
-    const BankPlan plan = ReadBankPlan(file.cells);
+    const auto file = ReadPlanFile(QStringLiteral(QUORVANE_TEST_DATA "/plans/") + name, kXlsHelper);
+    QVERIFY2(file, qPrintable(file ? QString() : FileProblemWords(file.Failure())));
+    const BankPlan plan = ReadBankPlan(*file);
     QVERIFY(plan.byHeadings);
     QCOMPARE(plan.months.size(), std::size_t{12});
     QCOMPARE(plan.months.front().balance, std::optional<Fen>(29'935'989));
-    const ReadContract contract = ReadContractTexts({}, std::chrono::year{2026} / 12 / 8);
-    const PlanCheck check =
-        CheckPlan(plan, CheckedLoanOf(contract, ComputeSheet(contract, {}), {}, SheetView::Main));
+    const LoanSheet sheet = SheetOf({}, {}, std::chrono::year{2026} / 12 / 8);
+    const PlanCheck check = CheckPlan(
+        plan, CheckedLoanOf(sheet, {}, SheetView::Main, ShownMonths(sheet, SheetView::Main)));
     QCOMPARE(QString::fromStdString(check.summary),
              QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期"));
-    QCOMPARE(plan.skipped, std::size_t{2});  // the title and the total
+    QCOMPARE(plan.skipped.size(), std::size_t{2});
+    QCOMPARE(plan.skipped.front().reason, SkipReason::Title);
+    QCOMPARE(plan.skipped.back().reason, SkipReason::Total);
   }
 
   // UTF-8 with its byte order mark, and GB18030, read alike.
@@ -93,10 +96,10 @@ class PlanFileTest : public QObject {
     QFETCH(QString, problem);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    QCOMPARE(SaveFileAtomically(path, "期数\t月供\n1\t2170.11\n"), QString());
-    const PlanFile file = ReadPlanFile(path, kXlsHelper);
-    QCOMPARE(file.problem, problem);
-    QVERIFY(file.cells.empty());
+    QVERIFY(!SaveFileAtomically(path, "期数\t月供\n1\t2170.11\n"));
+    const auto file = ReadPlanFile(path, kXlsHelper);
+    QVERIFY(!file);
+    QCOMPARE(FileProblemWords(file.Failure()), problem);
   }
 };
 

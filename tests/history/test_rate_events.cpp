@@ -72,7 +72,7 @@ class RateEventsTest : public QObject {
     contract.months = 300;
     contract.firstRate = Percent{79'200};
     if (!cap2023) {
-      contract.spreadCap2023.reset();
+      contract.spreadCaps[0].reset();
     }
     QStringList shown = Shown(RateEvents(contract));
     shown.erase(shown.begin(), std::ranges::find_if(shown, [](const QString& event) {

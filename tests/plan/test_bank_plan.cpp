@@ -3,8 +3,9 @@
 
 #include <QTest>
 
-#include "history/bank_plan.h"
-#include "history/event_texts.h"
+#include "plan/bank_plan.h"
+#include "plan/plan_figures.h"
+#include "plan/plan_text.h"
 
 using namespace quorvane;
 

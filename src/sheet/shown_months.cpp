@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "sheet/shown_months.h"
+
 #include <array>
 #include <map>
-#include <optional>
 
-#include "history/event_texts.h"
-#include "history/history_sheet.h"
+#include "text/day_text.h"
 
 namespace quorvane {
 
@@ -133,45 +133,6 @@ std::vector<std::string> SheetSummary(const std::vector<ShownMonth>& months, yea
               " 期，已还本金 " + YuanText(principalByToday) + " 元，利息 " +
               YuanText(interestByToday) + " 元，尚欠本金 " +
               YuanText(principal - principalByToday) + " 元"};
-}
-
-std::vector<std::string> MonthCells(const ShownMonth& month) {
-  const bool prepayment = month.number == 0;
-  return {prepayment ? "提前还款" : std::to_string(month.number),
-          DayText(month.due),
-          month.rate ? PercentText(*month.rate) : std::string(),
-          YuanText(month.month.payment),
-          YuanText(month.month.principal),
-          prepayment ? std::string() : YuanText(month.month.interest),
-          YuanText(month.month.balance),
-          month.note};
-}
-
-std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,
-                                                 const std::vector<ShownMonth>& months) {
-  std::vector<std::vector<std::string>> rows{
-      {"贷款种类", std::string(KindName(texts.combined ? LoanKind::Commercial : texts.kind))},
-      {"放款日期", texts.granted},
-      {"每月还款日", texts.paymentDay},
-      {"贷款金额(万元)", texts.amount},
-      {"还款期限(月)", texts.months},
-      {"还款方法", std::string(RepaymentName(texts.method))},
-      {"利率折扣(折)", texts.discount},
-      {"首期年利率(%)", texts.firstRate},
-      {"调整方式", std::string(RepricingName(texts.repricing))},
-  };
-  if (texts.combined) {
-    rows.push_back({"公积金部分金额(万元)", texts.fundAmount});
-    rows.push_back({"公积金部分期限(月)", texts.fundMonths});
-    rows.push_back({"公积金部分折扣(折)", texts.fundDiscount});
-    rows.push_back({"明细", std::string(ViewName(view))});
-  }
-  rows.emplace_back();
-  rows.emplace_back(kHistoryHeadings.begin(), kHistoryHeadings.end());
-  for (const ShownMonth& month : months) {
-    rows.push_back(MonthCells(month));
-  }
-  return rows;
 }
 
 }  // namespace quorvane

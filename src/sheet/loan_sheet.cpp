@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/history_sheet.h"
+#include "sheet/loan_sheet.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 
 #include "history/event_texts.h"
@@ -16,48 +15,7 @@ namespace {
 using namespace std::string_literals;
 using std::chrono::year;
 
-constexpr int kLatestPaymentDay = 28;
-constexpr std::int64_t kMostDiscountTenths = 1'000;  // 100 折
-
-constexpr year_month_day kCut2023 = year{2023} / 9 / 25;
-constexpr year_month_day kCut2024 = year{2024} / 10 / 25;
-
 const char* const kNoEffect = "（贷款已还清，不起作用）";
-
-std::optional<int> ReadWhole(std::string_view text, int least, int most) {
-  const auto value = ReadDecimal(text, 0);
-  if (!value || *value < least || *value > most) {
-    return std::nullopt;
-  }
-  return static_cast<int>(*value);
-}
-
-// One part's amount, term and multiple; the first rate is the caller's.
-struct PartTexts {
-  std::string_view amount;
-  std::string_view months;
-  std::string_view discount;
-  std::string prefix;  // "公积金部分的" for a combination's second part
-};
-
-std::string ReadPart(const PartTexts& texts, Contract& contract, Fen& amount) {
-  const auto fen = ReadDecimal(texts.amount, 6);  // 万元 to the fen: six places
-  if (!fen || *fen <= 0 || *fen > kLargestBalance) {
-    return texts.prefix + "贷款金额应大于 0，至多 10000 万元";
-  }
-  const auto months = ReadWhole(texts.months, 1, kLongestTerm);
-  if (!months) {
-    return texts.prefix + "还款期限应为 1 至 12000 个月";
-  }
-  const auto discount = ReadDecimal(texts.discount, 1);
-  if (!discount || *discount > kMostDiscountTenths) {
-    return texts.prefix + "利率折扣应为 0 至 100 折，至多一位小数，如 8.5";
-  }
-  amount = *fen;
-  contract.months = *months;
-  contract.discountTenths = static_cast<int>(*discount);
-  return {};
-}
 
 std::string_view EventName(RateEventKind kind) {
   switch (kind) {
@@ -77,7 +35,7 @@ std::string PartPrefix(bool combined, SheetPart part) {
   if (!combined) {
     return {};
   }
-  return std::string(ViewName(part == SheetPart::Main ? SheetView::Main : SheetView::Fund)) + "：";
+  return std::string(ViewName(static_cast<SheetView>(part))) + "：";
 }
 
 EventRow QuorvaneRow(const RateEvent& event, const Contract& contract, SheetPart part,
@@ -97,10 +55,10 @@ EventRow QuorvaneRow(const RateEvent& event, const Contract& contract, SheetPart
 }
 
 // A cut the borrower switched off still has its row, to switch it on again.
-std::optional<RateEvent> CutSwitchedOff(Contract contract, year_month_day day, Percent cap) {
-  (day == kCut2023 ? contract.spreadCap2023 : contract.spreadCap2024) = cap;
+std::optional<RateEvent> CutSwitchedOff(Contract contract, std::size_t cut, Percent cap) {
+  contract.spreadCaps.at(cut) = cap;
   for (const RateEvent& event : RateEvents(contract)) {
-    if (event.kind == RateEventKind::SpreadCap && event.effective == day) {
+    if (event.kind == RateEventKind::SpreadCap && event.effective == kSpreadCuts.at(cut).day) {
       return event;
     }
   }
@@ -124,19 +82,19 @@ EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
 // Quorvane's rows and the borrower's of one part, in the order they are
 // taken: by day, Quorvane's first on a day, the borrower's in their order.
 std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoices& choices) {
-  const bool cut2023Off = choices.switchedOff.contains({part, RateEventKind::SpreadCap, kCut2023});
-  const bool cut2024Off = choices.switchedOff.contains({part, RateEventKind::SpreadCap, kCut2024});
-  contract.spreadCap2023 = cut2023Off ? std::nullopt : std::optional(choices.cap2023);
-  contract.spreadCap2024 = cut2024Off ? std::nullopt : std::optional(choices.cap2024);
+  std::array<bool, kSpreadCuts.size()> off{};
+  for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
+    off.at(cut) =
+        choices.switchedOff.contains({part, RateEventKind::SpreadCap, kSpreadCuts.at(cut).day});
+    contract.spreadCaps.at(cut) = off.at(cut) ? std::nullopt : std::optional(choices.caps.at(cut));
+  }
   std::vector<EventRow> rows;
   for (const RateEvent& event : RateEvents(contract)) {
     rows.push_back(QuorvaneRow(event, contract, part, choices));
   }
-  const std::pair<bool, year_month_day> cuts[] = {{cut2023Off, kCut2023}, {cut2024Off, kCut2024}};
-  for (const auto& [off, day] : cuts) {
-    const Percent cap = day == kCut2023 ? choices.cap2023 : choices.cap2024;
-    if (off && contract.kind == LoanKind::Commercial) {
-      if (const auto event = CutSwitchedOff(contract, day, cap)) {
+  for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
+    if (off.at(cut) && contract.kind == LoanKind::Commercial) {
+      if (const auto event = CutSwitchedOff(contract, cut, choices.caps.at(cut))) {
         rows.push_back(QuorvaneRow(*event, contract, part, choices));
       }
     }
@@ -210,9 +168,6 @@ void MarkNoEffect(std::vector<EventRow>& rows, const std::vector<HistoryRow>& mo
   }
 }
 
-const char* const kPaymentShort =
-    "月还款不足以支付当月利息：年利率过高，请检查首期年利率和所填利率";
-
 // The first repricing of an LPR loan on a fixing the program does not know:
 // one in the second month after the last known fixing or later.
 year_month_day FirstUnknownRepricing(const Contract& contract) {
@@ -245,156 +200,9 @@ bool RateTooHigh(const std::vector<EventRow>& rows, const Contract& contract) {
 
 }  // namespace
 
-std::string_view KindName(LoanKind kind) {
-  return kind == LoanKind::Commercial ? "商业贷款" : "公积金贷款";
-}
-
-std::string_view RepaymentName(Repayment method) {
-  return method == Repayment::EqualPayment ? "等额本息" : "等额本金";
-}
-
-std::string_view RepricingName(Repricing repricing) {
-  switch (repricing) {
-    case Repricing::NextJanuary:
-      return "次年1月1日";
-    case Repricing::Anniversary:
-      return "对月对日";
-    case Repricing::ChangeDay:
-      return "次月";
-  }
-  return {};
-}
-
-std::string_view ViewName(SheetView view) {
-  switch (view) {
-    case SheetView::Main:
-      return "商业部分";
-    case SheetView::Fund:
-      return "公积金部分";
-    case SheetView::Both:
-      return "合计";
-  }
-  return {};
-}
-
-std::optional<year_month_day> ReadDay(std::string_view text) {
-  int parts[3] = {};
-  const char* at = text.data();
-  const char* const end = text.data() + text.size();
-  for (int i = 0; i < 3; ++i) {
-    const auto [next, error] = std::from_chars(at, end, parts[i]);
-    const bool last = i == 2;
-    if (error != std::errc{} || next == at || parts[i] < 0 ||
-        (last ? next != end : next == end || *next != '-')) {
-      return std::nullopt;
-    }
-    at = next + (last ? 0 : 1);
-  }
-  const year_month_day day{year{parts[0]} / std::chrono::month(static_cast<unsigned>(parts[1])) /
-                           std::chrono::day(static_cast<unsigned>(parts[2]))};
-  if (parts[0] > 9999 || parts[1] > 12 || parts[2] > 31 || !day.ok()) {
-    return std::nullopt;
-  }
-  return day;
-}
-
-std::optional<std::int64_t> ReadDecimal(std::string_view text, int places) {
-  constexpr std::int64_t kMost = 1'000'000'000'000'000;  // far beyond any field, scaled or not
-  std::int64_t value = 0;
-  int decimals = -1;
-  const auto shift = [&value](int digit) {
-    value = value * 10 + digit;
-    return value < kMost;
-  };
-  for (const char c : text) {
-    if (c == '.' && decimals < 0) {
-      decimals = 0;
-    } else if (c >= '0' && c <= '9' && decimals < places && shift(c - '0')) {
-      decimals += decimals >= 0 ? 1 : 0;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (text.empty() || text == ".") {
-    return std::nullopt;
-  }
-  for (int p = std::max(decimals, 0); p < places; ++p) {
-    if (!shift(0)) {
-      return std::nullopt;
-    }
-  }
-  return value;
-}
-
-ReadContract ReadContractTexts(const ContractTexts& texts, year_month_day today) {
-  ReadContract read;
-  read.method = texts.method;
-  const auto granted = ReadDay(texts.granted);
-  const LoanKind kind = texts.combined ? LoanKind::Commercial : texts.kind;
-  if (!granted) {
-    read.problem = "放款日期应写成 2007-06-15 这样的日期";
-  } else if (*granted < kFirstGrantDay || *granted > today) {
-    read.problem = "放款日期应在 2004-10-29 至 "s + DayText(today) + " 之间";
-  } else if (kind == LoanKind::Commercial && *granted > kLastBenchmarkGrantDay) {
-    read.problem = "2019-10-08 起发放的商业贷款自始按 LPR 定价，本窗口暂不计算";
-  }
-  const auto paymentDay = ReadWhole(texts.paymentDay, 1, kLatestPaymentDay);
-  if (read.problem.empty() && !paymentDay) {
-    read.problem = "每月还款日应为 1 至 28 日";
-  }
-  if (!read.problem.empty()) {
-    return read;
-  }
-  Contract main;
-  main.kind = kind;
-  main.granted = *granted;
-  main.paymentDay = *paymentDay;
-  main.repricing = texts.repricing;
-  LoanPartTerms first{main, 0};
-  read.problem =
-      ReadPart({texts.amount, texts.months, texts.discount, {}}, first.contract, first.amount);
-  const auto firstRate = ReadDecimal(texts.firstRate, 4);
-  if (read.problem.empty() && (!firstRate || *firstRate > kHighestRate.tenThousandths)) {
-    read.problem = "首期年利率应为 0 至 100，至多四位小数，如 6.12";
-  }
-  if (!read.problem.empty()) {
-    return read;
-  }
-  first.contract.firstRate = Percent{*firstRate};
-  read.parts.push_back(first);
-  if (texts.combined) {
-    LoanPartTerms fund{main, 0};
-    fund.contract.kind = LoanKind::Fund;
-    read.problem =
-        ReadPart({texts.fundAmount, texts.fundMonths, texts.fundDiscount, "公积金部分的"},
-                 fund.contract, fund.amount);
-    if (read.problem.empty()) {
-      fund.contract.firstRate =
-          FirstRate(LoanKind::Fund, *granted, fund.contract.months, fund.contract.discountTenths)
-              .value_or(Percent{});
-      read.parts.push_back(fund);
-    } else {
-      read.parts.clear();
-    }
-  }
-  return read;
-}
-
-std::optional<std::string> TableFirstRate(const ContractTexts& texts) {
-  const auto granted = ReadDay(texts.granted);
-  const auto months = ReadWhole(texts.months, 1, kLongestTerm);
-  const auto discount = ReadDecimal(texts.discount, 1);
-  if (!granted || !months || !discount || *discount > kMostDiscountTenths) {
-    return std::nullopt;
-  }
-  const LoanKind kind = texts.combined ? LoanKind::Commercial : texts.kind;
-  const auto rate = FirstRate(kind, *granted, *months, static_cast<int>(*discount));
-  return rate ? std::optional(PercentText(*rate)) : std::nullopt;
-}
-
-LoanSheet ComputeSheet(const ReadContract& contract, const SheetChoices& choices) {
+LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices) {
   LoanSheet sheet;
-  sheet.problem = contract.problem;
+  sheet.terms = contract;
   const bool combined = contract.parts.size() > 1;
   bool assumed = false;
   for (std::size_t p = 0; p < contract.parts.size(); ++p) {
@@ -420,7 +228,7 @@ LoanSheet ComputeSheet(const ReadContract& contract, const SheetChoices& choices
                                            : LoanHistory(terms, contract.parts[p].amount,
                                                          contract.method, steps, prepayments);
     if (!months) {
-      sheet.problem = kPaymentShort;
+      sheet.problem = ContractProblem{ContractProblem::Fault::PaymentShort};
       months.emplace();
     }
     MarkNoEffect(rows, *months, choices);
@@ -438,13 +246,14 @@ LoanSheet ComputeSheet(const ReadContract& contract, const SheetChoices& choices
   return sheet;
 }
 
-std::string YuanText(Fen fen) {
-  const Fen size = fen < 0 ? -fen : fen;
-  std::string text = fen < 0 ? "-" : "";
-  text += std::to_string(size / 100);
-  text += '.';
-  text += std::to_string(size % 100 + 100).substr(1);
-  return text;
+LoanSheet SheetOf(const ContractTexts& texts, const SheetChoices& choices, year_month_day today) {
+  const auto terms = ReadContractTexts(texts, today);
+  if (!terms) {
+    LoanSheet sheet;
+    sheet.problem = terms.Failure();
+    return sheet;
+  }
+  return ComputeSheet(*terms, choices);
 }
 
 }  // namespace quorvane

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "plan/checked_loan.h"
+
+// Why a month of the bank's plan differs from the history, as far as the
+// figures tell: the bank's rate, interest by days, a prepayment the history
+// lacks, rounding, an earlier difference; and what the borrower can change
+// so that the history follows the bank.
+namespace quorvane {
+
+struct PlanOffer {
+  enum class Kind { AddRate, AddPrepayment, AcrossChange, FirstMonth };
+  Kind kind = Kind::AddRate;
+  year_month_day day;
+  Percent rate;
+  Fen amount = 0;
+  bool shortenTerm = false;
+  int daysInYear = kDaysInYears[0];
+};
+
+// The offer's words on its button: "添加利率事件：2009-01-14 起年利率 5.049%".
+std::string OfferText(const PlanOffer& offer);
+
+// What the check knows of a month that differs.
+struct MonthFacts {
+  const PlanMonth* bank = nullptr;
+  const PlanMonth* bankBefore = nullptr;  // the plan's month before it, if it has it
+  const PlanMonth* bankAfter = nullptr;
+  const OurMonth* ours = nullptr;
+  const OurMonth* oursBefore = nullptr;
+  std::optional<Fen> owedBefore;  // what the bank's plan owed before the month
+};
+
+struct Cause {
+  std::string why;
+  std::optional<PlanOffer> offer;
+};
+
+Cause Explain(const MonthFacts& facts, const CheckedLoan& loan);
+
+}  // namespace quorvane

@@ -1,0 +1,277 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "plan/plan_check.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+#include "text/day_text.h"
+
+namespace quorvane {
+
+namespace {
+
+std::optional<Fen> BankBefore(const PlanMonth& month) {
+  if (month.balance && month.principal) {
+    return *month.balance + *month.principal;
+  }
+  return std::nullopt;
+}
+
+// What the plan owed before a month: its balance after it plus its
+// principal; else what it owed after the month before; else, for the first
+// month of the loan, the amount lent. A plan without balances that starts
+// with the first month so owes the amount less the principal repaid.
+std::optional<Fen> OwedBefore(const PlanMonth& month, std::optional<Fen> afterMonthBefore,
+                              std::optional<Fen> lent) {
+  if (const auto before = BankBefore(month)) {
+    return before;
+  }
+  return afterMonthBefore ? afterMonthBefore : lent;
+}
+
+// For each of the plan's months, the history's month it is checked against:
+// by the month of its date where the plan has dates, else by its number, or
+// its place; a plan that starts later starts where its first balance does.
+std::vector<std::optional<std::size_t>> Align(const BankPlan& plan,
+                                              const std::vector<OurMonth>& ours) {
+  std::vector<std::optional<std::size_t>> aligned(plan.months.size());
+  const bool dated = !plan.months.empty() &&
+                     std::all_of(plan.months.begin(), plan.months.end(),
+                                 [](const PlanMonth& month) { return month.due.has_value(); });
+  if (dated) {
+    std::map<std::chrono::year_month, std::size_t> byMonth;
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+      byMonth.emplace(ours[i].month->due.year() / ours[i].month->due.month(), i);
+    }
+    for (std::size_t j = 0; j < plan.months.size(); ++j) {
+      const auto found = byMonth.find(plan.months[j].due->year() / plan.months[j].due->month());
+      if (found != byMonth.end()) {
+        aligned[j] = found->second;
+      }
+    }
+    return aligned;
+  }
+  const bool numbered =
+      std::all_of(plan.months.begin(), plan.months.end(),
+                  [](const PlanMonth& month) { return month.number.has_value(); });
+  const auto placeOf = [&](std::size_t j) {
+    return numbered ? static_cast<std::int64_t>(*plan.months[j].number) - 1
+                    : static_cast<std::int64_t>(j);
+  };
+  std::int64_t offset = 0;
+  if (!plan.months.empty()) {
+    if (const auto before = BankBefore(plan.months.front())) {
+      const std::int64_t first = placeOf(0);
+      const bool fits = first >= 0 && first < static_cast<std::int64_t>(ours.size()) &&
+                        ours[static_cast<std::size_t>(first)].before == *before;
+      const auto found = std::find_if(
+          ours.begin(), ours.end(), [&](const OurMonth& month) { return month.before == *before; });
+      if (!fits && found != ours.end()) {
+        offset = (found - ours.begin()) - first;
+      }
+    }
+  }
+  for (std::size_t j = 0; j < plan.months.size(); ++j) {
+    const std::int64_t i = placeOf(j) + offset;
+    if (i >= 0 && i < static_cast<std::int64_t>(ours.size())) {
+      aligned[j] = static_cast<std::size_t>(i);
+    }
+  }
+  return aligned;
+}
+
+std::string Summary(const PlanCheck& check, std::size_t planMonths) {
+  std::size_t agree = 0;
+  std::size_t differ = 0;
+  std::size_t planOnly = 0;
+  std::size_t historyOnly = 0;
+  std::size_t twice = 0;
+  const CheckedMonth* first = nullptr;
+  std::pair<Fen, std::size_t> largest{0, 0};
+  for (const CheckedMonth& month : check.months) {
+    if (month.duplicate) {
+      ++twice;
+    } else if (month.inPlan && month.inHistory) {
+      if (month.Agrees()) {
+        ++agree;
+        continue;
+      }
+      ++differ;
+      first = first != nullptr ? first : &month;
+      // Interest first: where figures differ alike, it is where a cause shows.
+      for (const PlanFigure figure : {PlanFigure::Interest, PlanFigure::Payment,
+                                      PlanFigure::Principal, PlanFigure::Balance}) {
+        const auto f = static_cast<std::size_t>(figure);
+        if (std::llabs(month.difference[f]) > std::llabs(largest.first)) {
+          largest = {month.difference[f], f};
+        }
+      }
+    } else if (month.inPlan) {
+      ++planOnly;
+    } else if (month.inHistory) {
+      ++historyOnly;
+    }
+  }
+  std::string text = "银行计划 " + std::to_string(planMonths) + " 期：与 Quorvane 一致 " +
+                     std::to_string(agree) + " 期";
+  if (differ > 0) {
+    text += "，不一致 " + std::to_string(differ) + " 期；最早第 " + std::to_string(first->number) +
+            " 期（" + DayText(first->due) + "），" + std::string(kFigureNames.at(largest.second)) +
+            "差 " + SignedYuanText(largest.first) + " 元";
+  }
+  if (twice > 0) {
+    text += "；重复 " + std::to_string(twice) + " 期";
+  }
+  if (planOnly > 0) {
+    text += "；Quorvane 没有的 " + std::to_string(planOnly) + " 期";
+  }
+  if (historyOnly > 0) {
+    text += "；计划缺 " + std::to_string(historyOnly) + " 期";
+  }
+  return text;
+}
+
+// What the borrower should know of the plan as a whole: rows skipped, rows
+// twice, another loan's plan, or one in 万元.
+std::vector<std::string> PlanNotes(const BankPlan& plan, const CheckedLoan& loan,
+                                   const std::vector<OurMonth>& ours,
+                                   const std::vector<std::optional<std::size_t>>& aligned) {
+  std::vector<std::string> notes;
+  if (!plan.skipped.empty()) {
+    notes.push_back("跳过 " + std::to_string(plan.skipped.size()) +
+                    " 行不是还款月份的内容（标题、合计、空行等）");
+  }
+  for (std::size_t j = 0; j < plan.months.size(); ++j) {
+    const auto before = BankBefore(plan.months[j]);
+    if (!aligned[j] || !Owable(before)) {
+      continue;
+    }
+    const Fen expected = ours[*aligned[j]].before;
+    if (*before > 0 && expected > 0 && std::llabs(*before * 10'000 - expected) * 100 <= expected &&
+        std::llabs(*before - expected) * 100 > expected) {
+      notes.push_back(
+          "银行计划的金额约为 Quorvane 的万分之一：似以万元为单位，请用以元为单位的计划核对");
+    } else if (*aligned[j] == 0 && *before != loan.amount) {
+      notes.push_back("银行计划首期前的本金 " + YuanText(*before) + " 元与贷款金额 " +
+                      YuanText(loan.amount) + " 元不同：似为另一笔贷款，仍逐期核对");
+    }
+    break;
+  }
+  return notes;
+}
+
+}  // namespace
+
+bool CheckedMonth::Agrees() const {
+  return inPlan && inHistory && !duplicate &&
+         std::all_of(difference.begin(), difference.end(), [](Fen fen) { return fen == 0; });
+}
+
+std::string_view PlanProblemWords(PlanProblem problem) {
+  switch (problem) {
+    case PlanProblem::NoMonths:
+      return "没有找到还款月份：请粘贴银行的还款计划（每期一行），或打开它的文件";
+    case PlanProblem::ColumnsUnclear:
+      return "分不清各列的含义：请在各列上方选择每列是期数、日期、月供、本金、利息还是剩余本金";
+  }
+  return {};
+}
+
+PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
+  PlanCheck check;
+  if (plan.months.empty() && (plan.settled || plan.figureRows == 0)) {
+    check.problem = PlanProblem::NoMonths;
+    return check;
+  }
+  if (!plan.settled) {
+    check.problem = PlanProblem::ColumnsUnclear;
+    return check;
+  }
+  const std::vector<OurMonth> ours = OurMonths(loan);
+  const auto aligned = Align(plan, ours);
+  check.notes = PlanNotes(plan, loan, ours, aligned);
+  std::vector<bool> taken(ours.size(), false);
+  std::optional<std::size_t> firstOurs;
+  std::optional<std::size_t> lastOurs;
+  const PlanMonth* previous = nullptr;
+  std::optional<std::size_t> previousOurs;
+  std::optional<Fen> owedAfter;  // what the plan owed after its month before
+  for (std::size_t j = 0; j < plan.months.size(); ++j) {
+    const PlanMonth& bank = plan.months[j];
+    CheckedMonth row;
+    row.inPlan = true;
+    row.bank = FiguresOf(bank);
+    row.number = bank.number.value_or(0);
+    row.due = bank.due.value_or(year_month_day{});
+    if (const auto i = aligned[j]) {
+      const OurMonth& our = ours[*i];
+      row.inHistory = true;
+      row.duplicate = taken[*i];
+      taken[*i] = true;
+      row.number = our.month->number;
+      row.due = bank.due.value_or(our.month->due);
+      row.ours = FiguresOf(our.month->month);
+      for (std::size_t f = 0; f < kPlanFigures; ++f) {
+        row.difference[f] = row.bank[f] ? *row.bank[f] - *row.ours[f] : 0;
+      }
+      firstOurs = std::min(firstOurs.value_or(*i), *i);
+      lastOurs = std::max(lastOurs.value_or(*i), *i);
+      const bool follows = previousOurs && *previousOurs + 1 == *i;
+      const std::optional<Fen> owedBefore =
+          OwedBefore(bank, follows ? owedAfter : std::nullopt,
+                     *i == 0 ? std::optional(loan.amount) : std::nullopt);
+      owedAfter = bank.balance                   ? bank.balance
+                  : owedBefore && bank.principal ? std::optional(*owedBefore - *bank.principal)
+                                                 : std::nullopt;
+      if (!row.Agrees() && !row.duplicate) {
+        const MonthFacts facts{&bank,
+                               follows ? previous : nullptr,
+                               j + 1 < plan.months.size() ? &plan.months[j + 1] : nullptr,
+                               &our,
+                               *i > 0 ? &ours[*i - 1] : nullptr,
+                               owedBefore};
+        Cause cause = Explain(facts, loan);
+        row.why = std::move(cause.why);
+        if (our.rate) {
+          row.offer = cause.offer;  // the sum of two parts takes no event: whose would it be?
+        }
+      }
+      previousOurs = *i;
+    } else {
+      row.why = "Quorvane 的历程中没有这一期";
+      previousOurs.reset();
+    }
+    if (row.duplicate) {
+      row.why = "银行计划中这一期重复";
+    }
+    previous = &bank;
+    check.months.push_back(std::move(row));
+  }
+  // The history's months the plan skips over, and those after a plan that
+  // repays the loan.
+  const bool planEnds = plan.months.back().balance == Fen{0};
+  for (std::size_t i = firstOurs.value_or(0); i < ours.size(); ++i) {
+    if (!taken[i] && (i < lastOurs.value_or(0) || planEnds)) {
+      CheckedMonth row;
+      row.inHistory = true;
+      row.number = ours[i].month->number;
+      row.due = ours[i].month->due;
+      row.ours = FiguresOf(ours[i].month->month);
+      row.why = "银行计划中没有这一期";
+      check.months.push_back(std::move(row));
+    }
+  }
+  const bool dated = std::all_of(check.months.begin(), check.months.end(),
+                                 [](const CheckedMonth& month) { return month.due.ok(); });
+  std::stable_sort(check.months.begin(), check.months.end(),
+                   [dated](const CheckedMonth& a, const CheckedMonth& b) {
+                     return dated ? a.due < b.due : a.number < b.number;
+                   });
+  check.summary = Summary(check, plan.months.size());
+  return check;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <vector>
+
+#include "plan/plan_check.h"
+#include "sheet/shown_months.h"
+
+// Between the sheet and the check of a bank's plan: the months and facts the
+// check takes, and an offer the borrower takes back into their choices.
+namespace quorvane {
+
+// The history of the view (a part, or both where the rate is not one) as
+// the check takes it, from the months the view shows.
+CheckedLoan CheckedLoanOf(const LoanSheet& sheet, const SheetChoices& choices, SheetView view,
+                          const std::vector<ShownMonth>& shown);
+
+// The offer taken into the borrower's choices, for the part checked.
+void ApplyOffer(const PlanOffer& offer, SheetPart part, SheetChoices& choices);
+
+}  // namespace quorvane

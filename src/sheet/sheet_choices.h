@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <set>
+#include <string_view>
+#include <vector>
+
+#include "history/loan_history.h"
+
+// What the borrower sets beside the contract: their own rows, Quorvane's rows
+// switched off, the spreads of the cuts and how the bank counts interest by
+// days; and which part of a combination loan the months table shows.
+namespace quorvane {
+
+// The parts of a loan: the one part, or a combination's two.
+enum class SheetPart : std::size_t { Main = 0, Fund = 1 };
+
+// What the months table shows: a part's months, or the sum of both by date.
+enum class SheetView { Main, Fund, Both };
+
+// A row the borrower adds: 提前还款 or 利率.
+struct BorrowerEvent {
+  enum class Kind { Prepayment, Rate };
+  Kind kind = Kind::Rate;
+  year_month_day day;
+  SheetPart part = SheetPart::Main;
+  Fen amount = 0;  // 提前还款
+  bool shortenTerm = false;
+  Percent rate;  // 利率
+  bool operator==(const BorrowerEvent&) const = default;
+};
+
+// One of Quorvane's rows, known by its part, its kind and its day: what the
+// borrower switches off stays off while the row is there.
+struct EventKey {
+  SheetPart part = SheetPart::Main;
+  RateEventKind kind = RateEventKind::Benchmark;
+  year_month_day effective;
+  auto operator<=>(const EventKey&) const = default;
+};
+
+struct SheetChoices {
+  std::vector<BorrowerEvent> borrowerEvents;
+  std::set<EventKey> switchedOff;
+  std::array<Percent, kSpreadCuts.size()> caps{kSpreadCuts[0].cap, kSpreadCuts[1].cap};
+  DayInterest byDays;  // the contract's options of interest by days
+  bool operator==(const SheetChoices&) const = default;
+};
+
+// The words of the parts and the views, as the window offers them.
+std::string_view ViewName(SheetView view);
+
+}  // namespace quorvane

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sheet/sheet_table.h"
+
+#include "text/day_text.h"
+
+namespace quorvane {
+
+std::vector<std::string> MonthCells(const ShownMonth& month) {
+  const bool prepayment = month.number == 0;
+  return {prepayment ? "提前还款" : std::to_string(month.number),
+          DayText(month.due),
+          month.rate ? PercentText(*month.rate) : std::string(),
+          YuanText(month.month.payment),
+          YuanText(month.month.principal),
+          prepayment ? std::string() : YuanText(month.month.interest),
+          YuanText(month.month.balance),
+          month.note};
+}
+
+std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,
+                                                 const std::vector<ShownMonth>& months) {
+  const auto row = [](ContractField field, std::string_view value) {
+    return std::vector<std::string>{std::string(FieldName(field)), std::string(value)};
+  };
+  std::vector<std::vector<std::string>> rows{
+      row(ContractField::Kind, KindName(texts.combined ? LoanKind::Commercial : texts.kind)),
+      row(ContractField::Granted, texts.granted),
+      row(ContractField::PaymentDay, texts.paymentDay),
+      row(ContractField::Amount, texts.amount),
+      row(ContractField::Months, texts.months),
+      row(ContractField::Method, RepaymentName(texts.method)),
+      row(ContractField::Discount, texts.discount),
+      row(ContractField::FirstRate, texts.firstRate),
+      row(ContractField::Repricing, RepricingName(texts.repricing)),
+  };
+  if (texts.combined) {
+    rows.push_back(row(ContractField::FundAmount, texts.fundAmount));
+    rows.push_back(row(ContractField::FundMonths, texts.fundMonths));
+    rows.push_back(row(ContractField::FundDiscount, texts.fundDiscount));
+    rows.push_back(row(ContractField::View, ViewName(view)));
+  }
+  rows.emplace_back();
+  rows.emplace_back(kHistoryHeadings.begin(), kHistoryHeadings.end());
+  for (const ShownMonth& month : months) {
+    rows.push_back(MonthCells(month));
+  }
+  return rows;
+}
+
+}  // namespace quorvane

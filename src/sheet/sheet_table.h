@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/shown_months.h"
+
+// The months table's cells and what 复制为表格 puts on the clipboard.
+namespace quorvane {
+
+// The months table's headings.
+inline constexpr std::array<std::string_view, 8> kHistoryHeadings{
+    "期数",         "还款日期", "年利率(%)",    "月还款(元)",
+    "其中本金(元)", "利息(元)", "剩余本金(元)", "说明"};
+
+// A shown month's cells, under the headings.
+std::vector<std::string> MonthCells(const ShownMonth& month);
+
+// The contract as label and value, an empty row, the headings, one row a month.
+std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,
+                                                 const std::vector<ShownMonth>& months);
+
+}  // namespace quorvane
