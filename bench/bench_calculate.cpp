@@ -220,7 +220,7 @@ QWidget* OpenedHistory(quorvane::FormWindow& window, benchmark::State& state) {
 // An edit of the history's contract each time round, a new multiple typed
 // over the old, until what it changed is painted.
 void EditTheMultiple(QWidget* history, benchmark::State& state) {
-  auto* discount = history->findChild<QLineEdit*>(QStringLiteral("利率折扣（折）"));
+  auto* discount = history->findChild<QLineEdit*>(QStringLiteral("discount"));
   discount->setFocus();
   bool eight = false;
   for (auto _ : state) {

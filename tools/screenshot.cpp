@@ -104,7 +104,7 @@ void Trigger(QWidget& window, const QKeySequence& shortcut) {
 QImage CheckOfPlan(QWidget& window) {
   auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
   auto* byDays =
-      history != nullptr ? history->findChild<QCheckBox*>(QStringLiteral("分段计息")) : nullptr;
+      history != nullptr ? history->findChild<QCheckBox*>(QStringLiteral("acrossChange")) : nullptr;
   if (byDays == nullptr) {
     return {};
   }

@@ -174,7 +174,7 @@ HistoryWindow::HistoryWindow(QWidget* parent)
   summary_ = new QLabel(monthsBox);
   summary_->setObjectName(QStringLiteral("summary"));
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  summary_->setAccessibleName(Text("合计"));
+  CaptionResults(summary_, Text("合计"));
   monthsModel_ = new HistoryMonthsModel(this);
   monthsView_ = new QTableView(monthsBox);
   monthsView_->setObjectName(QStringLiteral("months"));
@@ -206,11 +206,11 @@ HistoryWindow::~HistoryWindow() {
   }
 }
 
-NumericField* HistoryWindow::Field(const QString& name, const QString& text,
+NumericField* HistoryWindow::Field(const char* id, ContractField caption, const std::string& text,
                                    void (HistoryWindow::*changed)()) {
-  auto* field = new NumericField(text, this);
-  field->setAccessibleName(name);
-  field->setObjectName(name);
+  auto* field = new NumericField(FromUtf8(text), this);
+  field->setAccessibleName(Text(FieldName(caption)));
+  field->setObjectName(QLatin1String(id));
   field->SetHandlers(RefuseOtherKeys, [this, field] {
     if (NeedsRepair(field->text().toStdString())) {
       field->setText(FromUtf8(kRepairedNumber));
@@ -221,12 +221,12 @@ NumericField* HistoryWindow::Field(const QString& name, const QString& text,
   return field;
 }
 
-QComboBox* HistoryWindow::Choice(const QString& name, const QStringList& choices,
+QComboBox* HistoryWindow::Choice(const char* id, const QString& name, const QStringList& choices,
                                  void (HistoryWindow::*changed)()) {
   auto* choice = new QComboBox(this);
   choice->addItems(choices);
   choice->setAccessibleName(name);
-  choice->setObjectName(name);
+  choice->setObjectName(QLatin1String(id));
   connect(choice, &QComboBox::currentIndexChanged, this, changed);
   return choice;
 }
@@ -234,69 +234,75 @@ QComboBox* HistoryWindow::Choice(const QString& name, const QStringList& choices
 QWidget* HistoryWindow::CreateContract() {
   auto* box = new QGroupBox(Text("贷款合同"), this);
   auto* grid = new QGridLayout(box);
-  const auto place = [grid, box](int row, int column, const char* caption, QWidget* field) {
+  const auto place = [grid, box](int row, int column, std::string_view caption, QWidget* field) {
     auto* label = new QLabel(Text(caption), box);
     label->setBuddy(field);
     grid->addWidget(label, row, column * 2);
     grid->addWidget(field, row, column * 2 + 1);
   };
-  kind_ = Choice(Text("贷款种类"),
+  const ContractTexts defaults;
+  const auto name = [](ContractField field) { return Text(FieldName(field)); };
+  kind_ = Choice("kind", name(ContractField::Kind),
                  {Text(KindName(LoanKind::Commercial)), Text(KindName(LoanKind::Fund))},
                  &HistoryWindow::TableRateIntoField);
-  granted_ = new QLineEdit(Text("2007-06-15"), this);
-  granted_->setAccessibleName(Text("放款日期"));
+  granted_ = new QLineEdit(FromUtf8(defaults.granted), this);
+  granted_->setAccessibleName(name(ContractField::Granted));
   granted_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 16);
-  granted_->setObjectName(granted_->accessibleName());
+  granted_->setObjectName(QStringLiteral("granted"));
   granted_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]{0,10}")), this));
   connect(granted_, &QLineEdit::textEdited, this, &HistoryWindow::GrantDayChanged);
-  paymentDay_ = Field(Text("每月还款日"), QStringLiteral("15"));
-  repricing_ = Choice(Text("调整方式"), {Text(RepricingName(Repricing::NextJanuary)),
-                                         Text(RepricingName(Repricing::Anniversary)),
-                                         Text(RepricingName(Repricing::ChangeDay))});
-  amount_ = Field(Text("贷款金额（万元）"), QStringLiteral("30"));
+  paymentDay_ = Field("paymentDay", ContractField::PaymentDay, defaults.paymentDay);
+  repricing_ = Choice(
+      "repricing", name(ContractField::Repricing),
+      {Text(RepricingName(Repricing::NextJanuary)), Text(RepricingName(Repricing::Anniversary)),
+       Text(RepricingName(Repricing::ChangeDay))});
+  amount_ = Field("amount", ContractField::Amount, defaults.amount);
   months_ =
-      Field(Text("还款期限（月）"), QStringLiteral("240"), &HistoryWindow::TableRateIntoField);
-  method_ = Choice(Text("还款方法"), {Text(RepaymentName(Repayment::EqualPayment)),
-                                      Text(RepaymentName(Repayment::EqualPrincipal))});
-  discount_ =
-      Field(Text("利率折扣（折）"), QStringLiteral("8.5"), &HistoryWindow::TableRateIntoField);
-  firstRate_ = Field(Text("首期年利率（%）"), QStringLiteral("6.12"));
-  combined_ = new QCheckBox(Text("组合贷款"), this);
-  combined_->setAccessibleName(Text("组合贷款"));
-  fundAmount_ = Field(Text("公积金部分金额（万元）"), QStringLiteral("10"));
-  fundMonths_ = Field(Text("公积金部分期限（月）"), QStringLiteral("240"));
-  fundDiscount_ = Field(Text("公积金部分折扣（折）"), QStringLiteral("10"));
-  view_ = Choice(Text("明细"), {Text(ViewName(SheetView::Main)), Text(ViewName(SheetView::Fund)),
-                                Text(ViewName(SheetView::Both))});
+      Field("months", ContractField::Months, defaults.months, &HistoryWindow::TableRateIntoField);
+  method_ = Choice("method", name(ContractField::Method),
+                   {Text(RepaymentName(Repayment::EqualPayment)),
+                    Text(RepaymentName(Repayment::EqualPrincipal))});
+  discount_ = Field("discount", ContractField::Discount, defaults.discount,
+                    &HistoryWindow::TableRateIntoField);
+  firstRate_ = Field("firstRate", ContractField::FirstRate, defaults.firstRate);
+  combined_ = new QCheckBox(name(ContractField::Combined), this);
+  combined_->setObjectName(QStringLiteral("combined"));
+  combined_->setAccessibleName(name(ContractField::Combined));
+  fundAmount_ = Field("fundAmount", ContractField::FundAmount, defaults.fundAmount);
+  fundMonths_ = Field("fundMonths", ContractField::FundMonths, defaults.fundMonths);
+  fundDiscount_ = Field("fundDiscount", ContractField::FundDiscount, defaults.fundDiscount);
+  view_ = Choice("view", name(ContractField::View),
+                 {Text(ViewName(SheetView::Main)), Text(ViewName(SheetView::Fund)),
+                  Text(ViewName(SheetView::Both))});
   connect(combined_, &QCheckBox::toggled, this, &HistoryWindow::ShowFund);
 
-  place(0, 0, "贷款种类", kind_);
-  place(0, 1, "放款日期", granted_);
-  place(0, 2, "每月还款日", paymentDay_);
-  place(0, 3, "调整方式", repricing_);
-  place(1, 0, "贷款金额（万元）", amount_);
-  place(1, 1, "还款期限（月）", months_);
-  place(1, 2, "还款方法", method_);
-  place(1, 3, "利率折扣（折）", discount_);
-  place(1, 4, "首期年利率（%）", firstRate_);
+  place(0, 0, FieldName(ContractField::Kind), kind_);
+  place(0, 1, FieldName(ContractField::Granted), granted_);
+  place(0, 2, FieldName(ContractField::PaymentDay), paymentDay_);
+  place(0, 3, FieldName(ContractField::Repricing), repricing_);
+  place(1, 0, FieldName(ContractField::Amount), amount_);
+  place(1, 1, FieldName(ContractField::Months), months_);
+  place(1, 2, FieldName(ContractField::Method), method_);
+  place(1, 3, FieldName(ContractField::Discount), discount_);
+  place(1, 4, FieldName(ContractField::FirstRate), firstRate_);
   grid->addWidget(combined_, 2, 0);
-  place(2, 1, "公积金部分金额（万元）", fundAmount_);
+  place(2, 1, FieldName(ContractField::FundAmount), fundAmount_);
   place(2, 2, "期限（月）", fundMonths_);
   place(2, 3, "折扣（折）", fundDiscount_);
-  place(2, 4, "明细", view_);
+  place(2, 4, FieldName(ContractField::View), view_);
 
   // How the bank counts a month's interest in days, where it does.
   acrossChange_ = new QCheckBox(Text("分段计息"), this);
-  acrossChange_->setObjectName(acrossChange_->text());
+  acrossChange_->setObjectName(QStringLiteral("acrossChange"));
   acrossChange_->setAccessibleName(Text("分段计息：调息当月按天分段计算利息"));
   acrossChange_->setToolTip(acrossChange_->accessibleName());
   firstMonthByDays_ = new QCheckBox(Text("首月按天计息"), this);
-  firstMonthByDays_->setObjectName(firstMonthByDays_->text());
+  firstMonthByDays_->setObjectName(QStringLiteral("firstMonthByDays"));
   firstMonthByDays_->setAccessibleName(
       Text("首月按天计息：放款日至首次还款日不足或超过一个月时按天计息"));
   firstMonthByDays_->setToolTip(firstMonthByDays_->accessibleName());
-  daysInYear_ = Choice(Text("日利率"), {Text("年利率 ÷ 360"), Text("年利率 ÷ 365")},
+  daysInYear_ = Choice("daysInYear", Text("日利率"), {Text("年利率 ÷ 360"), Text("年利率 ÷ 365")},
                        &HistoryWindow::OptionsChanged);
   connect(acrossChange_, &QCheckBox::toggled, this, &HistoryWindow::OptionsChanged);
   connect(firstMonthByDays_, &QCheckBox::toggled, this, &HistoryWindow::OptionsChanged);
@@ -378,7 +384,7 @@ QWidget* HistoryWindow::CreateOutput() {
   layout->setContentsMargins(0, 0, 0, 0);
   status_ = new QLabel(row);
   status_->setObjectName(QStringLiteral("status"));
-  status_->setAccessibleName(Text("状态"));
+  CaptionResults(status_, Text("状态"));
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(status_, 1);

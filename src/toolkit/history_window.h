@@ -86,9 +86,11 @@ class HistoryWindow : public QWidget {
   QWidget* CreateEvents();
   QWidget* CreateOutput();
   // A field or a choice of the contract, and what a change of it does.
-  NumericField* Field(const QString& name, const QString& text,
+  // A field or a choice of the contract, with the name tests know it by,
+  // and what a change of it does.
+  NumericField* Field(const char* id, ContractField field, const std::string& text,
                       void (HistoryWindow::*changed)() = &HistoryWindow::Recompute);
-  QComboBox* Choice(const QString& name, const QStringList& choices,
+  QComboBox* Choice(const char* id, const QString& name, const QStringList& choices,
                     void (HistoryWindow::*changed)() = &HistoryWindow::Recompute);
 
   [[nodiscard]] ContractTexts Texts() const;

@@ -116,7 +116,7 @@ PlanCheckWindow::PlanCheckWindow(QWidget* parent)
   layout->addWidget(CreateSource());
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("checkSummary"));
-  summary_->setAccessibleName(Text("核对结果"));
+  CaptionResults(summary_, Text("核对结果"));
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(summary_);
@@ -144,7 +144,7 @@ PlanCheckWindow::PlanCheckWindow(QWidget* parent)
   auto* whyRow = new QHBoxLayout;
   why_ = new QLabel(this);
   why_->setObjectName(QStringLiteral("why"));
-  why_->setAccessibleName(Text("原因"));
+  CaptionResults(why_, Text("原因"));
   why_->setWordWrap(true);
   why_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   take_ = new QPushButton(Text("采用"), this);
@@ -362,6 +362,12 @@ void PlanCheckWindow::Recheck() {
     said << FromUtf8(note);
   }
   summary_->setText(plan_.cells.empty() ? Text("还没有银行的还款计划。") : said.join(QChar('\n')));
+  // Each row left out, and why, for the borrower to see that nothing else was.
+  QStringList skipped;
+  for (const SkippedRow& row : read_.skipped) {
+    skipped << Text("第 %1 行：").arg(row.row + 1) + FromUtf8(SkipReasonName(row.reason));
+  }
+  summary_->setToolTip(skipped.join(QChar('\n')));
   const int current = table_->currentIndex().row();
   model_->SetCheck(&check_);
   const auto first = std::find_if(check_.months.begin(), check_.months.end(),

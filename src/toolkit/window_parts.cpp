@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QTableView>
 
@@ -44,6 +45,11 @@ std::optional<QString> Heading(std::span<const std::string_view> headings, int s
   }
   const std::string_view heading = headings[static_cast<std::size_t>(section)];
   return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+}
+
+void CaptionResults(QLabel* label, const QString& caption) {
+  // No accessible name of its own: Qt then names a label by its text.
+  label->setAccessibleDescription(caption);
 }
 
 void CompactRows(QTableView* table) {

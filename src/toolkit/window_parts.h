@@ -13,6 +13,7 @@
 
 class QAction;
 class QKeyEvent;
+class QLabel;
 class QTableView;
 class QWidget;
 
@@ -35,6 +36,10 @@ bool CloseOnEscape(QWidget* window, const QKeyEvent* event);
 // what its headings do not answer.
 std::optional<QString> Heading(std::span<const std::string_view> headings, int section,
                                Qt::Orientation orientation, int role);
+
+// A label that shows results: a screen reader reads its words and figures
+// as its name, and the caption as what describes it.
+void CaptionResults(QLabel* label, const QString& caption);
 
 // Rows of one line each, of the font's height: a long text is cut, and read
 // whole in the row's tooltip.

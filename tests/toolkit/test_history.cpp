@@ -3,6 +3,7 @@
 
 #include <qcustomplot.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -138,10 +139,9 @@ class HistoryTest : public QObject, WindowFixture {
     OpenHistory();
     QCOMPARE(History()->windowTitle(), QStringLiteral("贷款历程[*] - Quorvane 1.0"));
     QVERIFY(!History()->isWindowModified());
-    QCOMPARE(Part<QLineEdit>(QStringLiteral("贷款金额（万元）"))->text(), QStringLiteral("40"));
-    QCOMPARE(Part<QLineEdit>(QStringLiteral("还款期限（月）"))->text(), QStringLiteral("180"));
-    QCOMPARE(Part<QComboBox>(QStringLiteral("贷款种类"))->currentText(),
-             QStringLiteral("公积金贷款"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("amount"))->text(), QStringLiteral("40"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("months"))->text(), QStringLiteral("180"));
+    QCOMPARE(Part<QComboBox>(QStringLiteral("kind"))->currentText(), QStringLiteral("公积金贷款"));
     QCOMPARE(Months()->rowCount(), 180);
     QCOMPARE(FieldTexts(), fields);
     QTest::keyClick(Events(), Qt::Key_Escape);
@@ -153,10 +153,10 @@ class HistoryTest : public QObject, WindowFixture {
   void grantDateMovesTheEvents() {
     OpenHistory();
     QCOMPARE(Events()->item(0, 0)->text(), QStringLiteral("2008-01-01"));
-    TypeInto(QStringLiteral("放款日期"), QStringLiteral("2006-03-20"));
+    TypeInto(QStringLiteral("granted"), QStringLiteral("2006-03-20"));
     QCOMPARE(Events()->item(0, 0)->text(), QStringLiteral("2007-01-01"));
-    QCOMPARE(Part<QLineEdit>(QStringLiteral("每月还款日"))->text(), QStringLiteral("20"));
-    QCOMPARE(Part<QLineEdit>(QStringLiteral("首期年利率（%）"))->text(), QStringLiteral("4.284"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("paymentDay"))->text(), QStringLiteral("20"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("firstRate"))->text(), QStringLiteral("4.284"));
     QCOMPARE(MonthCells(0).mid(0, 3), QStringList({"1", "2006-04-20", "4.284"}));
   }
 
@@ -164,7 +164,7 @@ class HistoryTest : public QObject, WindowFixture {
   // the months due before 2024-10-25 stay and those after pay more interest.
   void switchingOffThe2024Cut() {
     OpenHistory();
-    TypeInto(QStringLiteral("利率折扣（折）"), QStringLiteral("10"));
+    TypeInto(QStringLiteral("discount"), QStringLiteral("10"));
     const QList<QStringList> before{MonthCells(207), MonthCells(208)};
     const auto found = Events()->findItems(QStringLiteral("2024-10-25"), Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
@@ -274,7 +274,7 @@ class HistoryTest : public QObject, WindowFixture {
     QCOMPARE(History()->windowTitle(),
              QStringLiteral("房贷.quorvane[*] - 贷款历程 - Quorvane 1.0"));
     QVERIFY(!History()->isWindowModified());
-    TypeInto(QStringLiteral("利率折扣（折）"), QStringLiteral("8"));
+    TypeInto(QStringLiteral("discount"), QStringLiteral("8"));
     QVERIFY(History()->isWindowModified());
     QTest::keyClick(Events(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!History()->isWindowModified());
@@ -294,9 +294,9 @@ class HistoryTest : public QObject, WindowFixture {
     BackToHistory();
     QCOMPARE(Part<QLabel>(QStringLiteral("status"))->text(),
              QStringLiteral("文件已损坏或不完整，无法读取"));
-    QCOMPARE(Part<QLineEdit>(QStringLiteral("利率折扣（折）"))->text(), QStringLiteral("8"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("discount"))->text(), QStringLiteral("8"));
 
-    TypeInto(QStringLiteral("利率折扣（折）"), QStringLiteral("9"));
+    TypeInto(QStringLiteral("discount"), QStringLiteral("9"));
     ClickInBox(QStringLiteral("取消"));
     QTest::keyClick(Events(), Qt::Key_Escape);
     QVERIFY(History()->isVisible());
@@ -304,13 +304,41 @@ class HistoryTest : public QObject, WindowFixture {
     ClickInBox(QStringLiteral("不保存"));
     QTest::keyClick(Events(), Qt::Key_Escape);
     QVERIFY(!History()->isVisible());
-    QCOMPARE(Part<QLineEdit>(QStringLiteral("利率折扣（折）"))->text(), QStringLiteral("8"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("discount"))->text(), QStringLiteral("8"));
+  }
+
+  // A screen reader hears what a result line says, its figures and words,
+  // and its caption as what describes it.
+  void resultsAreHeard() {
+    OpenHistory();
+    QWidget* check = OpenCheck();
+    QApplication::clipboard()->setText(QStringLiteral("期数\t月供\t本金\n1\t1.00\t0.50\n"));
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    const struct {
+      QWidget* window;
+      const char* name;
+      const char* caption;
+      const char* heard;
+    } labels[] = {
+        {History(), "summary", "合计", "总还款 "},
+        {History(), "status", "状态", "2026-08-20 以后的 LPR 未知"},
+        {check, "checkSummary", "核对结果", "银行计划 1 期：与 Quorvane 一致 0 期，不一致 1 期"},
+        {check, "why", "原因", "第 1 期（"},
+    };
+    for (const auto& label : labels) {
+      QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(
+          label.window->findChild<QLabel*>(QLatin1String(label.name)));
+      QVERIFY(heard != nullptr);
+      QVERIFY2(heard->text(QAccessible::Name).startsWith(QString::fromUtf8(label.heard)),
+               qPrintable(heard->text(QAccessible::Name)));
+      QCOMPARE(heard->text(QAccessible::Description), QString::fromUtf8(label.caption));
+    }
   }
 
   // Closing the calculator closes the history first, which asks.
   void quittingAsksToo() {
     OpenHistory();
-    TypeInto(QStringLiteral("利率折扣（折）"), QStringLiteral("9"));
+    TypeInto(QStringLiteral("discount"), QStringLiteral("9"));
     ClickInBox(QStringLiteral("取消"));
     QVERIFY(!Window().close());
     QVERIFY(Window().isVisible() && History()->isVisible());
