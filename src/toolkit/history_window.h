@@ -3,60 +3,38 @@
 
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QPointer>
 #include <QPrinter>
 #include <QWidget>
-#include <array>
-#include <vector>
 
-#include "files/loan_file.h"
-#include "sheet/sheet_check.h"
-#include "sheet/sheet_table.h"
+#include "text/day_text.h"
 #include "toolkit/report_views.h"
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class QTableWidget;
-class QTableWidgetItem;
 
 namespace quorvane {
 
 class ChartWindow;
 struct ChartFigures;
+class ContractForm;
+class EventsModel;
+class HistoryMonthsModel;
+class LoanDocument;
 class NumericField;
 class PlanCheckWindow;
-
-// The months of the loan as the months table shows them.
-class HistoryMonthsModel final : public QAbstractTableModel {
-  Q_OBJECT
-
- public:
-  using QAbstractTableModel::QAbstractTableModel;
-  void SetMonths(const std::vector<ShownMonth>& months);
-
-  [[nodiscard]] int rowCount(const QModelIndex& parent) const override;
-  [[nodiscard]] int columnCount(const QModelIndex& parent) const override;
-  [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
-  [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
-                                    int role) const override;
-
- private:
-  std::vector<std::array<QString, kHistoryHeadings.size()>> cells_;
-};
 
 // 贷款历程: the loan from its first payment to its last, through every rate
 // the bank applied. The contract at the top, the events under it (Quorvane's
 // from the dated rates, each with a check box; the borrower's own
 // prepayments and rates), the months filling the rest; every change is
 // computed again at once. The loan is kept in a file of its own (保存…,
-// 打开…) and checked against the bank's plan (核对银行计划…). Esc closes
-// it, asking first when there are changes not saved; it changes nothing in
-// the main window.
+// 打开…) and checked against the bank's plan (核对银行计划…), both views of
+// one loan document. Esc closes it, asking first when there are changes not
+// saved; it changes nothing in the main window.
 class HistoryWindow : public QWidget {
   Q_OBJECT
 
@@ -82,36 +60,20 @@ class HistoryWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QWidget* CreateContract();
   QWidget* CreateEvents();
+  QWidget* CreateMonths();
   QWidget* CreateOutput();
-  // A field or a choice of the contract, and what a change of it does.
-  // A field or a choice of the contract, with the name tests know it by,
-  // and what a change of it does.
-  NumericField* Field(const char* id, ContractField field, const std::string& text,
-                      void (HistoryWindow::*changed)() = &HistoryWindow::Recompute);
-  QComboBox* Choice(const char* id, const QString& name, const QStringList& choices,
-                    void (HistoryWindow::*changed)() = &HistoryWindow::Recompute);
 
-  [[nodiscard]] ContractTexts Texts() const;
-  void TableRateIntoField();
-  void GrantDayChanged();
-  // The months table's choice: a part, or 合计 of a combination.
-  [[nodiscard]] SheetView ShownView() const;
-  void Recompute();
-  void ShowEvents();
-  void EventItemChanged(QTableWidgetItem* item);
+  // The contract's fields into the loan, and the loan into the window.
+  void ContractEdited(int what);
+  void Show(int what);
+  void ShowTitle();
+  void ShowStatus(const QString& words);
+
   void AddBorrowerEvent();
   void RemoveBorrowerEvent();
-  void ShowFund();
-  void EnableFundFields();
-  void OptionsChanged();
-  void ShowOptions();
+  void EnableRemove();
 
-  // The loan as a file holds it, and the window made to show one.
-  [[nodiscard]] LoanFile Document() const;
-  void ShowDocument(const LoanFile& file);
-  void ShowTitle();
   bool Save();
   bool SaveAs();
   void SaveCommand() { Save(); }
@@ -120,33 +82,16 @@ class HistoryWindow : public QWidget {
   void Problem(const QString& problem);
 
   void CheckBanksPlan();
-  [[nodiscard]] CheckedLoan Checked() const;
-  void TakeOffer(const PlanOffer& offer);
-
   void CopyAsTable();
   void Print();
   void Chart();
   [[nodiscard]] ChartFigures Figures() const;
 
-  QComboBox* kind_ = nullptr;
-  QLineEdit* granted_ = nullptr;
-  NumericField* paymentDay_ = nullptr;
-  NumericField* amount_ = nullptr;
-  NumericField* months_ = nullptr;
-  QComboBox* method_ = nullptr;
-  NumericField* discount_ = nullptr;
-  NumericField* firstRate_ = nullptr;
-  QComboBox* repricing_ = nullptr;
-  QCheckBox* combined_ = nullptr;
-  NumericField* fundAmount_ = nullptr;
-  NumericField* fundMonths_ = nullptr;
-  NumericField* fundDiscount_ = nullptr;
-  QComboBox* view_ = nullptr;
-  QCheckBox* acrossChange_ = nullptr;
-  QCheckBox* firstMonthByDays_ = nullptr;
-  QComboBox* daysInYear_ = nullptr;
+  LoanDocument* document_;
+  ContractForm* contract_ = nullptr;
 
-  QTableWidget* events_ = nullptr;
+  QTableView* events_ = nullptr;
+  EventsModel* eventsModel_ = nullptr;
   QComboBox* newKind_ = nullptr;
   QLineEdit* newDay_ = nullptr;
   NumericField* newFigure_ = nullptr;
@@ -158,16 +103,9 @@ class HistoryWindow : public QWidget {
   HistoryMonthsModel* monthsModel_ = nullptr;
   QLabel* status_ = nullptr;
 
-  year_month_day today_;
-  SheetChoices choices_;
-  KeptPlan plan_;
-  LoanSheet sheet_;
-  std::vector<ShownMonth> shown_;
   QPrinter printer_;
   QPointer<ChartWindow> chart_;
   QPointer<PlanCheckWindow> check_;
-  QString path_;    // the file the loan is kept in, if any
-  LoanFile saved_;  // the loan as last saved or opened, or as the window took it
 };
 
 // The loan's history over the main window: opens the window with the main

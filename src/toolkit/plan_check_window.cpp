@@ -24,6 +24,7 @@
 #include "files/plan_file.h"
 #include "form/report_table.h"
 #include "toolkit/appearance.h"
+#include "toolkit/loan_document.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
 #include "toolkit/window_parts.h"
@@ -101,8 +102,8 @@ QVariant PlanCheckModel::headerData(int section, Qt::Orientation orientation, in
   return heading ? *heading : QAbstractTableModel::headerData(section, orientation, role);
 }
 
-PlanCheckWindow::PlanCheckWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), printer_(QPrinter::HighResolution) {
+PlanCheckWindow::PlanCheckWindow(LoanDocument* document, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), printer_(QPrinter::HighResolution) {
   setObjectName(QStringLiteral("planCheck"));
   setWindowTitle(Title());
   setAccessibleName(Title());
@@ -155,7 +156,8 @@ PlanCheckWindow::PlanCheckWindow(QWidget* parent)
   whyRow->addWidget(take_);
   layout->addLayout(whyRow);
   layout->addWidget(CreateOutput());
-  Recheck();
+  connect(document_, &LoanDocument::changed, this, &PlanCheckWindow::Follow);
+  Follow(LoanDocument::kEverything);
 }
 
 QWidget* PlanCheckWindow::CreateSource() {
@@ -240,26 +242,22 @@ QWidget* PlanCheckWindow::CreateOutput() {
   return row;
 }
 
-void PlanCheckWindow::SetPlan(const KeptPlan& plan) {
-  const bool shown = plan.cells == plan_.cells;  // the same plan opened again
-  plan_ = plan;
-  if (!shown) {
+// The plan's columns shown again where the plan changed, its meanings where
+// they did, and the check made again on any change of the loan.
+void PlanCheckWindow::Follow(int what) {
+  if ((what & LoanDocument::kPlan) != 0) {
     ShowColumns();
   }
-  ReadPlan();
-}
-
-void PlanCheckWindow::SetLoan(const CheckedLoan& loan) {
-  loan_ = loan;
+  if ((what & (LoanDocument::kPlan | LoanDocument::kColumns)) != 0) {
+    ShowMeanings();
+  }
   Recheck();
 }
 
 void PlanCheckWindow::TakePlan(PlanCells cells) {
-  plan_ = {std::move(cells), {}};
-  ShowColumns();
-  ReadPlan();
-  Recheck();
-  emit planChanged();
+  document_->Edit(LoanDocument::kPlan | LoanDocument::kColumns, [&cells](LoanFile& loan) {
+    loan.plan = {std::move(cells), {}};
+  });
 }
 
 void PlanCheckWindow::Paste() {
@@ -286,15 +284,22 @@ void PlanCheckWindow::OpenPlanFile(const QString& path) {
 
 void PlanCheckWindow::Clear() { TakePlan({}); }
 
-// The first rows of the plan under a row of choices, one for each column.
+// The first rows of the plan under a row of choices, one for each column;
+// the same rows opened again are left as they are.
 void PlanCheckWindow::ShowColumns() {
-  const QSignalBlocker quiet(columns_);
+  const PlanCells& cells = document_->Loan().plan.cells;
+  const int shown = static_cast<int>(std::min<std::size_t>(cells.size(), kRowsShown));
+  PlanCells rows(cells.begin(), cells.begin() + shown);
   std::size_t width = 0;
-  for (const auto& row : plan_.cells) {
+  for (const auto& row : cells) {
     width = std::max(width, row.size());
   }
   width = std::min(width, kMostPlanColumns);
-  const int shown = static_cast<int>(std::min<std::size_t>(plan_.cells.size(), kRowsShown));
+  if (rows == shownRows_ && static_cast<std::size_t>(columns_->columnCount()) == width) {
+    return;
+  }
+  shownRows_ = std::move(rows);
+  const QSignalBlocker quiet(columns_);
   columns_->clear();
   columns_->setColumnCount(static_cast<int>(width));
   columns_->setRowCount(width == 0 ? 0 : shown + 1);
@@ -310,10 +315,10 @@ void PlanCheckWindow::ShowColumns() {
     meanings_.push_back(meaning);
   }
   for (int row = 0; row < shown; ++row) {
-    const auto& cells = plan_.cells.at(static_cast<std::size_t>(row));
-    for (std::size_t column = 0; column < cells.size() && column < width; ++column) {
+    const auto& texts = shownRows_.at(static_cast<std::size_t>(row));
+    for (std::size_t column = 0; column < texts.size() && column < width; ++column) {
       columns_->setItem(row + 1, static_cast<int>(column),
-                        new QTableWidgetItem(FromUtf8(cells[column])));
+                        new QTableWidgetItem(FromUtf8(texts[column])));
     }
   }
   for (int column = 0; column < static_cast<int>(width); ++column) {
@@ -322,35 +327,31 @@ void PlanCheckWindow::ShowColumns() {
 }
 
 void PlanCheckWindow::ColumnChosen() {
-  plan_.chosen.clear();
+  std::vector<PlanColumn> chosen;
   for (const QComboBox* meaning : meanings_) {
-    plan_.chosen.push_back(static_cast<PlanColumn>(std::max(0, meaning->currentIndex())));
+    chosen.push_back(static_cast<PlanColumn>(std::max(0, meaning->currentIndex())));
   }
-  ReadPlan();
-  Recheck();
-  emit planChanged();
+  document_->Edit(LoanDocument::kColumns,
+                  [&chosen](LoanFile& loan) { loan.plan.chosen = std::move(chosen); });
 }
 
 void PlanCheckWindow::FindColumnsAgain() {
-  plan_.chosen.clear();
-  ReadPlan();
-  Recheck();
-  emit planChanged();
+  document_->Edit(LoanDocument::kColumns, [](LoanFile& loan) { loan.plan.chosen.clear(); });
 }
 
-// The plan read once each time it or a column's meaning changes, not each
-// time the history does.
-void PlanCheckWindow::ReadPlan() {
-  read_ = ReadBankPlan(plan_.cells, plan_.chosen);
+// Each column's meaning as the plan was read with them.
+void PlanCheckWindow::ShowMeanings() {
+  const BankPlan& read = document_->Plan();
   for (std::size_t column = 0; column < meanings_.size(); ++column) {
     const PlanColumn meaning =
-        column < read_.columns.size() ? read_.columns[column] : PlanColumn::Other;
+        column < read.columns.size() ? read.columns[column] : PlanColumn::Other;
     meanings_[column]->setCurrentIndex(static_cast<int>(meaning));
   }
 }
 
 void PlanCheckWindow::Recheck() {
-  check_ = plan_.cells.empty() ? PlanCheck{} : CheckPlan(read_, loan_);
+  const bool none = document_->Loan().plan.cells.empty();
+  check_ = none ? PlanCheck{} : CheckPlan(document_->Plan(), document_->Checked());
   QStringList said;
   if (check_.problem) {
     said << FromUtf8(PlanProblemWords(*check_.problem));
@@ -361,10 +362,10 @@ void PlanCheckWindow::Recheck() {
   for (const std::string& note : check_.notes) {
     said << FromUtf8(note);
   }
-  summary_->setText(plan_.cells.empty() ? Text("还没有银行的还款计划。") : said.join(QChar('\n')));
+  summary_->setText(none ? Text("还没有银行的还款计划。") : said.join(QChar('\n')));
   // Each row left out, and why, for the borrower to see that nothing else was.
   QStringList skipped;
-  for (const SkippedRow& row : read_.skipped) {
+  for (const SkippedRow& row : document_->Plan().skipped) {
     skipped << Text("第 %1 行：").arg(row.row + 1) + FromUtf8(SkipReasonName(row.reason));
   }
   summary_->setToolTip(skipped.join(QChar('\n')));
@@ -413,7 +414,7 @@ void PlanCheckWindow::TakeOffer() {
     return;
   }
   const PlanOffer offer = *check_.months[static_cast<std::size_t>(row)].offer;
-  emit offerTaken(offer);
+  document_->TakeOffer(offer);
 }
 
 void PlanCheckWindow::keyPressEvent(QKeyEvent* event) {

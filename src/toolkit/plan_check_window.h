@@ -9,7 +9,6 @@
 #include <array>
 #include <vector>
 
-#include "files/loan_file.h"
 #include "plan/check_table.h"
 
 class QComboBox;
@@ -46,26 +45,22 @@ class PlanCheckModel final : public QAbstractTableModel {
 // history month by month, with why each month differs and what to change
 // to follow the bank. Nothing in the history changes without a click on
 // 采用. Esc closes it.
+class LoanDocument;
+
+// 核对银行计划: the bank's plan pasted or opened, the meaning of each of its
+// columns (found, or picked by the borrower), and the plan beside the
+// history month by month, with why each month differs and what to change
+// to follow the bank. A view of the loan document, as the history is: the
+// plan is kept with the loan, and nothing in the history changes without a
+// click on 采用. Esc closes it.
 class PlanCheckWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit PlanCheckWindow(QWidget* parent);
-
-  // The plan kept with the loan, and the loan it is checked against: the
-  // check is made when the loan is set.
-  void SetPlan(const KeptPlan& plan);
-  [[nodiscard]] const KeptPlan& Plan() const { return plan_; }
-  void SetLoan(const CheckedLoan& loan);
+  PlanCheckWindow(LoanDocument* document, QWidget* parent);
 
   // Reads a bank's file as 打开文件… does once a file is chosen.
   void OpenPlanFile(const QString& path);
-
- signals:
-  // The borrower brought another plan or picked a column's meaning.
-  void planChanged();
-  // The borrower took what a month that differs offers.
-  void offerTaken(const quorvane::PlanOffer& offer);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -73,6 +68,7 @@ class PlanCheckWindow : public QWidget {
  private:
   QWidget* CreateSource();
   QWidget* CreateOutput();
+  void Follow(int what);
   void Paste();
   void ChooseFile();
   void Clear();
@@ -80,7 +76,7 @@ class PlanCheckWindow : public QWidget {
   void ColumnChosen();
   void FindColumnsAgain();
   void ShowColumns();
-  void ReadPlan();
+  void ShowMeanings();
   void Recheck();
   void ShowMonth();
   void NextDiffering();
@@ -88,13 +84,12 @@ class PlanCheckWindow : public QWidget {
   void CopyAsTable();
   void Print();
 
-  KeptPlan plan_;
-  BankPlan read_;
-  CheckedLoan loan_;
+  LoanDocument* document_;
   PlanCheck check_;
 
   QTableWidget* columns_ = nullptr;
   int columnWidth_ = 0;
+  PlanCells shownRows_;  // the plan's first rows, as the row of choices shows them
   std::vector<QComboBox*> meanings_;
   QLabel* summary_ = nullptr;
   QTableView* table_ = nullptr;

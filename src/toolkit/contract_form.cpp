@@ -1,0 +1,263 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "toolkit/contract_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <algorithm>
+
+#include "form/field_checks.h"
+#include "text/day_text.h"
+#include "toolkit/loan_document.h"
+#include "toolkit/numeric_field.h"
+#include "toolkit/utf8.h"
+
+namespace quorvane {
+
+namespace {
+
+QString Text(std::string_view text) { return FromUtf8(text); }
+
+QString Name(ContractField field) { return Text(FieldName(field)); }
+
+// Digits and the point, as in the main window's fields.
+void RefuseOtherKeys(std::int16_t& keyAscii) {
+  if (!IsAcceptedKey(keyAscii)) {
+    keyAscii = 0;
+  }
+}
+
+// A text put into a field only where it shows another, so that the cursor of
+// a field being typed in stays where it is.
+void SetText(QLineEdit* field, const std::string& text) {
+  const QString shown = FromUtf8(text);
+  if (field->text() != shown) {
+    field->setText(shown);
+  }
+}
+
+}  // namespace
+
+ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), parent) {
+  setObjectName(QStringLiteral("contract"));
+  const ContractTexts defaults;
+  kind_ = Choice("kind", Name(ContractField::Kind),
+                 {Text(KindName(LoanKind::Commercial)), Text(KindName(LoanKind::Fund))});
+  granted_ = new QLineEdit(FromUtf8(defaults.granted), this);
+  granted_->setObjectName(QStringLiteral("granted"));
+  granted_->setAccessibleName(Name(ContractField::Granted));
+  granted_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 16);
+  granted_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]{0,10}")), this));
+  paymentDay_ = Field("paymentDay", ContractField::PaymentDay, defaults.paymentDay);
+  repricing_ = Choice(
+      "repricing", Name(ContractField::Repricing),
+      {Text(RepricingName(Repricing::NextJanuary)), Text(RepricingName(Repricing::Anniversary)),
+       Text(RepricingName(Repricing::ChangeDay))});
+  amount_ = Field("amount", ContractField::Amount, defaults.amount);
+  months_ = Field("months", ContractField::Months, defaults.months);
+  method_ = Choice("method", Name(ContractField::Method),
+                   {Text(RepaymentName(Repayment::EqualPayment)),
+                    Text(RepaymentName(Repayment::EqualPrincipal))});
+  discount_ = Field("discount", ContractField::Discount, defaults.discount);
+  firstRate_ = Field("firstRate", ContractField::FirstRate, defaults.firstRate);
+  combined_ = new QCheckBox(Name(ContractField::Combined), this);
+  combined_->setObjectName(QStringLiteral("combined"));
+  combined_->setAccessibleName(Name(ContractField::Combined));
+  fundAmount_ = Field("fundAmount", ContractField::FundAmount, defaults.fundAmount);
+  fundMonths_ = Field("fundMonths", ContractField::FundMonths, defaults.fundMonths);
+  fundDiscount_ = Field("fundDiscount", ContractField::FundDiscount, defaults.fundDiscount);
+  view_ = Choice("view", Name(ContractField::View),
+                 {Text(ViewName(SheetView::Main)), Text(ViewName(SheetView::Fund)),
+                  Text(ViewName(SheetView::Both))});
+
+  // How the bank counts a month's interest in days, where it does.
+  acrossChange_ = new QCheckBox(Text("分段计息"), this);
+  acrossChange_->setObjectName(QStringLiteral("acrossChange"));
+  acrossChange_->setAccessibleName(Text("分段计息：调息当月按天分段计算利息"));
+  acrossChange_->setToolTip(acrossChange_->accessibleName());
+  firstMonthByDays_ = new QCheckBox(Text("首月按天计息"), this);
+  firstMonthByDays_->setObjectName(QStringLiteral("firstMonthByDays"));
+  firstMonthByDays_->setAccessibleName(
+      Text("首月按天计息：放款日至首次还款日不足或超过一个月时按天计息"));
+  firstMonthByDays_->setToolTip(firstMonthByDays_->accessibleName());
+  QStringList dayRates;
+  for (const int days : kDaysInYears) {
+    dayRates << Text("年利率 ÷ %1").arg(days);
+  }
+  daysInYear_ = Choice("daysInYear", Text("日利率"), dayRates);
+
+  auto* grid = new QGridLayout(this);
+  Place(0, 0, FieldName(ContractField::Kind), kind_);
+  Place(0, 1, FieldName(ContractField::Granted), granted_);
+  Place(0, 2, FieldName(ContractField::PaymentDay), paymentDay_);
+  Place(0, 3, FieldName(ContractField::Repricing), repricing_);
+  Place(1, 0, FieldName(ContractField::Amount), amount_);
+  Place(1, 1, FieldName(ContractField::Months), months_);
+  Place(1, 2, FieldName(ContractField::Method), method_);
+  Place(1, 3, FieldName(ContractField::Discount), discount_);
+  Place(1, 4, FieldName(ContractField::FirstRate), firstRate_);
+  grid->addWidget(combined_, 2, 0);
+  // The row says which part: its term and multiple need no more words.
+  Place(2, 1, FieldName(ContractField::FundAmount), fundAmount_);
+  Place(2, 2, "期限（月）", fundMonths_);
+  Place(2, 3, "折扣（折）", fundDiscount_);
+  Place(2, 4, FieldName(ContractField::View), view_);
+  grid->addWidget(acrossChange_, 3, 0, 1, 2);
+  grid->addWidget(firstMonthByDays_, 3, 2, 1, 2);
+  Place(3, 2, "日利率", daysInYear_);
+  EnableFundFields();
+  Connect();
+}
+
+ContractForm::~ContractForm() {
+  for (NumericField* field : findChildren<NumericField*>()) {
+    field->SetHandlers({}, {});
+  }
+}
+
+NumericField* ContractForm::Field(const char* id, ContractField caption, const std::string& text) {
+  auto* field = new NumericField(FromUtf8(text), this);
+  field->setObjectName(QLatin1String(id));
+  field->setAccessibleName(Name(caption));
+  return field;
+}
+
+QComboBox* ContractForm::Choice(const char* id, const QString& name, const QStringList& choices) {
+  auto* choice = new QComboBox(this);
+  choice->addItems(choices);
+  choice->setObjectName(QLatin1String(id));
+  choice->setAccessibleName(name);
+  return choice;
+}
+
+void ContractForm::Place(int row, int column, std::string_view caption, QWidget* field) {
+  auto* grid = static_cast<QGridLayout*>(layout());
+  auto* label = new QLabel(Text(caption), this);
+  label->setBuddy(field);
+  grid->addWidget(label, row, column * 2);
+  grid->addWidget(field, row, column * 2 + 1);
+}
+
+// What each field's change does, once every field is there.
+void ContractForm::Connect() {
+  const auto contract = [this] { emit edited(LoanDocument::kContract); };
+  for (NumericField* field : findChildren<NumericField*>()) {
+    field->SetHandlers(RefuseOtherKeys, [field, contract] {
+      if (NeedsRepair(field->text().toStdString())) {
+        field->setText(FromUtf8(kRepairedNumber));
+        contract();
+      }
+    });
+    const bool priced = field == months_ || field == discount_;
+    if (priced) {
+      connect(field, &QLineEdit::textEdited, this, &ContractForm::TableRateIntoField);
+    } else {
+      connect(field, &QLineEdit::textEdited, this, contract);
+    }
+  }
+  connect(granted_, &QLineEdit::textEdited, this, &ContractForm::GrantDayChanged);
+  connect(kind_, &QComboBox::currentIndexChanged, this, &ContractForm::TableRateIntoField);
+  for (QComboBox* choice : {repricing_, method_}) {
+    connect(choice, &QComboBox::currentIndexChanged, this, contract);
+  }
+  connect(combined_, &QCheckBox::toggled, this, [this] {
+    EnableFundFields();
+    TableRateIntoField();
+  });
+  connect(view_, &QComboBox::currentIndexChanged, this,
+          [this] { emit edited(LoanDocument::kView); });
+  const auto options = [this] { emit edited(LoanDocument::kChoices); };
+  connect(acrossChange_, &QCheckBox::toggled, this, options);
+  connect(firstMonthByDays_, &QCheckBox::toggled, this, options);
+  connect(daysInYear_, &QComboBox::currentIndexChanged, this, options);
+}
+
+ContractTexts ContractForm::Texts() const {
+  ContractTexts texts;
+  texts.kind = kind_->currentIndex() == 1 ? LoanKind::Fund : LoanKind::Commercial;
+  texts.granted = granted_->text().toStdString();
+  texts.paymentDay = paymentDay_->text().toStdString();
+  texts.amount = amount_->text().toStdString();
+  texts.months = months_->text().toStdString();
+  texts.method = method_->currentIndex() == 1 ? Repayment::EqualPrincipal : Repayment::EqualPayment;
+  texts.discount = discount_->text().toStdString();
+  texts.firstRate = firstRate_->text().toStdString();
+  texts.repricing = static_cast<Repricing>(std::max(0, repricing_->currentIndex()));
+  texts.combined = combined_->isChecked();
+  texts.fundAmount = fundAmount_->text().toStdString();
+  texts.fundMonths = fundMonths_->text().toStdString();
+  texts.fundDiscount = fundDiscount_->text().toStdString();
+  return texts;
+}
+
+SheetView ContractForm::View() const {
+  return combined_->isChecked() ? static_cast<SheetView>(std::max(0, view_->currentIndex()))
+                                : SheetView::Main;
+}
+
+DayInterest ContractForm::Options() const {
+  return {acrossChange_->isChecked(), firstMonthByDays_->isChecked(),
+          kDaysInYears.at(static_cast<std::size_t>(std::max(0, daysInYear_->currentIndex())))};
+}
+
+void ContractForm::Show(const LoanFile& loan) {
+  const QSignalBlocker quiet(this);
+  std::vector<std::unique_ptr<QSignalBlocker>> fields;
+  for (QWidget* field : findChildren<QWidget*>()) {
+    fields.push_back(std::make_unique<QSignalBlocker>(field));
+  }
+  const ContractTexts& texts = loan.texts;
+  kind_->setCurrentIndex(texts.kind == LoanKind::Fund ? 1 : 0);
+  SetText(granted_, texts.granted);
+  SetText(paymentDay_, texts.paymentDay);
+  SetText(amount_, texts.amount);
+  SetText(months_, texts.months);
+  method_->setCurrentIndex(texts.method == Repayment::EqualPrincipal ? 1 : 0);
+  SetText(discount_, texts.discount);
+  SetText(firstRate_, texts.firstRate);
+  repricing_->setCurrentIndex(static_cast<int>(texts.repricing));
+  combined_->setChecked(texts.combined);
+  SetText(fundAmount_, texts.fundAmount);
+  SetText(fundMonths_, texts.fundMonths);
+  SetText(fundDiscount_, texts.fundDiscount);
+  view_->setCurrentIndex(static_cast<int>(loan.view));
+  const DayInterest& byDays = loan.choices.byDays;
+  acrossChange_->setChecked(byDays.acrossChange);
+  firstMonthByDays_->setChecked(byDays.firstMonth);
+  const auto days = std::find(kDaysInYears.begin(), kDaysInYears.end(), byDays.daysInYear);
+  daysInYear_->setCurrentIndex(
+      days == kDaysInYears.end() ? 0 : static_cast<int>(days - kDaysInYears.begin()));
+  EnableFundFields();
+}
+
+void ContractForm::TableRateIntoField() {
+  if (const auto rate = TableFirstRate(Texts())) {
+    firstRate_->setText(FromUtf8(*rate));
+  }
+  emit edited(LoanDocument::kContract);
+}
+
+void ContractForm::GrantDayChanged() {
+  if (const auto day = ReadDay(granted_->text().toStdString())) {
+    paymentDay_->setText(QString::number(
+        std::min(static_cast<unsigned>(day->day()), static_cast<unsigned>(kLatestPaymentDay))));
+  }
+  TableRateIntoField();
+}
+
+void ContractForm::EnableFundFields() {
+  const bool combined = combined_->isChecked();
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{fundAmount_, fundMonths_, fundDiscount_, view_}) {
+    field->setEnabled(combined);
+  }
+  kind_->setEnabled(!combined);
+}
+
+}  // namespace quorvane

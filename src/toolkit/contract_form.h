@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QGroupBox>
+
+#include "files/loan_file.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace quorvane {
+
+class NumericField;
+
+// 贷款合同: the contract's fields as the borrower types them, each with its
+// caption as its label's buddy, and how the bank counts interest by days.
+// It fills in what follows from what was typed (the payment day from the
+// grant day, the first rate from the tables) and says what was edited.
+class ContractForm final : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  // The fields show the contract's defaults.
+  explicit ContractForm(QWidget* parent);
+  ContractForm(const ContractForm&) = delete;
+  ContractForm& operator=(const ContractForm&) = delete;
+  ~ContractForm() override;
+
+  [[nodiscard]] ContractTexts Texts() const;
+  // The part the months table shows: a combination's part or both, else the one.
+  [[nodiscard]] SheetView View() const;
+  [[nodiscard]] DayInterest Options() const;
+
+  // The fields as the loan has them; what they already show is left alone,
+  // so a field being typed in keeps its cursor.
+  void Show(const LoanFile& loan);
+
+ signals:
+  // The borrower changed the contract's fields (what: the document's kinds).
+  void edited(int what);
+
+ private:
+  NumericField* Field(const char* id, ContractField caption, const std::string& text);
+  QComboBox* Choice(const char* id, const QString& name, const QStringList& choices);
+  void Place(int row, int column, std::string_view caption, QWidget* field);
+  void Connect();
+  void TableRateIntoField();
+  void GrantDayChanged();
+  void EnableFundFields();
+
+  QComboBox* kind_ = nullptr;
+  QLineEdit* granted_ = nullptr;
+  NumericField* paymentDay_ = nullptr;
+  NumericField* amount_ = nullptr;
+  NumericField* months_ = nullptr;
+  QComboBox* method_ = nullptr;
+  NumericField* discount_ = nullptr;
+  NumericField* firstRate_ = nullptr;
+  QComboBox* repricing_ = nullptr;
+  QCheckBox* combined_ = nullptr;
+  NumericField* fundAmount_ = nullptr;
+  NumericField* fundMonths_ = nullptr;
+  NumericField* fundDiscount_ = nullptr;
+  QComboBox* view_ = nullptr;
+  QCheckBox* acrossChange_ = nullptr;
+  QCheckBox* firstMonthByDays_ = nullptr;
+  QComboBox* daysInYear_ = nullptr;
+};
+
+}  // namespace quorvane
