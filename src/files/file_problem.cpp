@@ -19,7 +19,7 @@ QString FileProblemWords(const FileProblem& problem) {
     case Kind::TooLarge:
       return QStringLiteral("%1 太大（超过 %2 MB），无法读取")
           .arg(name)
-          .arg(kLargestFile / (1024 * 1024));
+          .arg(kLargestFile / (qint64{1024} * 1024));
     case Kind::CannotRead:
       return QStringLiteral("读取 %1 时出错").arg(problem.path);
     case Kind::CannotCreate:

@@ -41,7 +41,7 @@ struct LoanSheet {
 };
 
 // Everything the window shows of a contract and the borrower's choices.
-LoanSheet ComputeSheet(const LoanTerms& terms, const SheetChoices& choices);
+LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices);
 
 // The same from the contract as typed; a contract that cannot be read has
 // its problem and nothing else.

@@ -230,7 +230,7 @@ void ContractForm::Show(const LoanFile& loan) {
   const DayInterest& byDays = loan.choices.byDays;
   acrossChange_->setChecked(byDays.acrossChange);
   firstMonthByDays_->setChecked(byDays.firstMonth);
-  const auto days = std::find(kDaysInYears.begin(), kDaysInYears.end(), byDays.daysInYear);
+  const auto* const days = std::find(kDaysInYears.begin(), kDaysInYears.end(), byDays.daysInYear);
   daysInYear_->setCurrentIndex(
       days == kDaysInYears.end() ? 0 : static_cast<int>(days - kDaysInYears.begin()));
   EnableFundFields();

@@ -310,13 +310,13 @@ void HistoryWindow::SetToday(year_month_day today) { document_->SetToday(today);
 void HistoryWindow::AddBorrowerEvent() {
   const auto kind =
       newKind_->currentIndex() == 0 ? BorrowerEvent::Kind::Prepayment : BorrowerEvent::Kind::Rate;
-  auto read =
+  const auto read =
       ReadBorrowerEvent(kind, newDay_->text().toStdString(), newFigure_->text().toStdString());
   if (!read) {
     ShowStatus(FromUtf8(ProblemWords(read.Failure())));
     return;
   }
-  BorrowerEvent event = *std::move(read);
+  BorrowerEvent event = *read;
   event.shortenTerm = kind == BorrowerEvent::Kind::Prepayment && newMode_->currentIndex() == 1;
   event.part = document_->PartShown();
   newFigure_->clear();
