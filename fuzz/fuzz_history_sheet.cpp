@@ -14,6 +14,7 @@
 
 #include "report_shape.h"
 #include "sheet/shown_months.h"
+#include "text/day_text.h"
 #include "text/decimal_text.h"
 
 using namespace quorvane;

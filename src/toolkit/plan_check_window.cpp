@@ -310,6 +310,7 @@ void PlanCheckWindow::ShowColumns() {
       meaning->addItem(FromUtf8(PlanColumnName(static_cast<PlanColumn>(kind))));
     }
     meaning->setAccessibleName(Text("第 %1 列的含义").arg(column + 1));
+    meaning->setObjectName(QStringLiteral("columnMeaning%1").arg(column + 1));
     connect(meaning, &QComboBox::activated, this, &PlanCheckWindow::ColumnChosen);
     columns_->setCellWidget(0, column, meaning);
     meanings_.push_back(meaning);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintPreviewWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -20,6 +21,27 @@
 
 using namespace quorvane;
 using quorvane::testing::WindowFixture;
+
+namespace {
+
+const QString kPlanHeadings = QStringLiteral("期数\t还款日期\t月供\t本金\t利息\t剩余本金\n");
+
+// The worked loan's first twelve months, computed apart.
+const QString kTwelveMonths = QStringLiteral(
+    "1\t2007-07-15\t2170.11\t640.11\t1530.00\t299359.89\n"
+    "2\t2007-08-15\t2170.11\t643.37\t1526.74\t298716.52\n"
+    "3\t2007-09-15\t2170.11\t646.66\t1523.45\t298069.86\n"
+    "4\t2007-10-15\t2170.11\t649.95\t1520.16\t297419.91\n"
+    "5\t2007-11-15\t2170.11\t653.27\t1516.84\t296766.64\n"
+    "6\t2007-12-15\t2170.11\t656.60\t1513.51\t296110.04\n"
+    "7\t2008-01-15\t2262.46\t620.16\t1642.30\t295489.88\n"
+    "8\t2008-02-15\t2262.46\t623.60\t1638.86\t294866.28\n"
+    "9\t2008-03-15\t2262.46\t627.06\t1635.40\t294239.22\n"
+    "10\t2008-04-15\t2262.46\t630.54\t1631.92\t293608.68\n"
+    "11\t2008-05-15\t2262.46\t634.03\t1628.43\t292974.65\n"
+    "12\t2008-06-15\t2262.46\t637.55\t1624.91\t292337.10\n");
+
+}  // namespace
 
 // The loan's history that F12 opens, through its widgets as a user works them.
 class HistoryTest : public QObject, WindowFixture {
@@ -124,6 +146,18 @@ class HistoryTest : public QObject, WindowFixture {
       }
     });
   }
+  // The worked loan: 300 000 yuan at 8.5 折 from 2007-06-15 over 240 months.
+  void TypeTheWorkedLoan() const {
+    TypeInto(QStringLiteral("amount"), QStringLiteral("30"));
+    TypeInto(QStringLiteral("months"), QStringLiteral("240"));
+    TypeInto(QStringLiteral("discount"), QStringLiteral("8.5"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("firstRate"))->text(), QStringLiteral("6.12"));
+  }
+
+  [[nodiscard]] static QString CheckSummary(QWidget* check) {
+    return check->findChild<QLabel*>(QStringLiteral("checkSummary"))->text();
+  }
+
   // Puts a file's name into the file dialog, as an input method types
   // Chinese, and presses Enter.
   static void ChooseFile(const QString& path) {
@@ -228,17 +262,115 @@ class HistoryTest : public QObject, WindowFixture {
     }
   }
 
-  // The history's own table, copied and pasted as the bank's plan: every
-  // month agrees, and the contract's rows above it are skipped and counted.
-  void checksItsOwnTable() {
+  // The bank's plan pasted under rows that are no months: every month
+  // agrees, and the rows skipped are counted and listed with why.
+  void checksAPastedPlan() {
     OpenHistory();
-    QTest::keyClick(Events(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    TypeTheWorkedLoan();
     QWidget* check = OpenCheck();
+    QApplication::clipboard()->setText(
+        QStringLiteral("贷款种类\t商业贷款\n放款日期\t2007-06-15\n\n") + kPlanHeadings +
+        kTwelveMonths);
     QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(check->findChild<QLabel*>(QStringLiteral("checkSummary"))->text(),
-             QStringLiteral("银行计划 360 期：与 Quorvane 一致 360 期\n"
-                            "跳过 10 行不是还款月份的内容（标题、合计、空行等）"));
+    QCOMPARE(CheckSummary(check),
+             QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期\n"
+                            "跳过 3 行不是还款月份的内容（标题、合计、空行等）"));
+    QCOMPARE(check->findChild<QLabel*>(QStringLiteral("checkSummary"))->toolTip(),
+             QStringLiteral("第 1 行：没有金额\n第 2 行：没有金额\n第 3 行：空行"));
     QVERIFY(History()->isWindowModified());  // the plan is kept with the loan
+  }
+
+  // A plan whose columns neither headings nor sums settle: the borrower picks
+  // each column's meaning from the keyboard, and the months are checked.
+  void theBorrowerPicksTheMeanings() {
+    OpenHistory();
+    TypeTheWorkedLoan();
+    QWidget* check = OpenCheck();
+    QStringList plan;
+    for (const QString& line : kTwelveMonths.split('\n', Qt::SkipEmptyParts)) {
+      plan << line.split('\t').mid(0, 4).join('\t');  // 期数, 日期, 月供, 本金
+    }
+    QApplication::clipboard()->setText(plan.join('\n'));
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(CheckSummary(check).startsWith(QStringLiteral("分不清各列的含义")));
+    for (const auto& [column, presses] : {std::pair{3, 3}, std::pair{4, 4}}) {
+      auto* meaning = check->findChild<QComboBox*>(QStringLiteral("columnMeaning%1").arg(column));
+      meaning->setFocus(Qt::TabFocusReason);
+      for (int press = 0; press < presses; ++press) {
+        QTest::keyClick(meaning, Qt::Key_Down);
+      }
+    }
+    QCOMPARE(check->findChild<QComboBox*>(QStringLiteral("columnMeaning3"))->currentText(),
+             QStringLiteral("月供"));
+    QCOMPARE(CheckSummary(check), QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期"));
+  }
+
+  // 打开文件… (Ctrl+O) in the check window reads the bank's file; F8 goes
+  // from one month that differs to the next.
+  void opensThePlansFileAndStepsThroughIt() {
+    OpenHistory();
+    TypeTheWorkedLoan();
+    QWidget* check = OpenCheck();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("还款计划.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QString plan = kPlanHeadings + kTwelveMonths;
+    plan.replace(QStringLiteral("1523.45"), QStringLiteral("1523.44"));  // month 3
+    plan.replace(QStringLiteral("1635.40"), QStringLiteral("1635.39"));  // month 9
+    file.write(plan.replace('\t', ',').toUtf8());
+    file.close();
+    ChooseFile(path);
+    QTest::keyClick(check, Qt::Key_O, Qt::ControlModifier);
+    check->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(check));
+    QVERIFY(CheckSummary(check).startsWith(
+        QStringLiteral("银行计划 12 期：与 Quorvane 一致 10 期，不一致 2 期；最早第 3 期")));
+    auto* why = check->findChild<QLabel*>(QStringLiteral("why"));
+    QVERIFY(why->text().startsWith(QStringLiteral("第 3 期（2007-09-15）")));
+    QTest::keyClick(check, Qt::Key_F8);
+    QVERIFY(why->text().startsWith(QStringLiteral("第 9 期（2008-03-15）")));
+    QTest::keyClick(check, Qt::Key_F8);  // no more: it stays
+    QVERIFY(why->text().startsWith(QStringLiteral("第 9 期（2008-03-15）")));
+  }
+
+  // 打印… (Ctrl+P) in the check window previews the side-by-side table.
+  void printsTheCheck() {
+    OpenHistory();
+    TypeTheWorkedLoan();
+    QWidget* check = OpenCheck();
+    QApplication::clipboard()->setText(kPlanHeadings + kTwelveMonths);
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    int pages = 0;
+    WhenModal([&pages](QWidget* dialog) {
+      auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+      pages = preview != nullptr ? preview->pageCount() : -1;
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(check, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(pages, 1);
+  }
+
+  // The 2024 cut's rate edited in place (F2): its spread follows, and so do
+  // the months after it. At 10 折 the spread is +10 基点 and the cut makes it
+  // −30, 3.90 % on the LPR of 4.20 %; 3.80 makes it −40.
+  void editingACutsRate() {
+    OpenHistory();
+    TypeInto(QStringLiteral("discount"), QStringLiteral("10"));
+    QCOMPARE(MonthCells(208).at(2), QStringLiteral("3.90"));
+    const QModelIndex cut = EventOn(QStringLiteral("2024-10-25")).siblingAtColumn(2);
+    Events()->setFocus(Qt::TabFocusReason);
+    Events()->setCurrentIndex(cut);
+    QTest::keyClick(Events(), Qt::Key_F2);
+    auto* editor = Events()->findChild<QLineEdit*>();
+    QVERIFY(editor != nullptr);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("3.80"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(MonthCells(208).at(2), QStringLiteral("3.80"));
+    QCOMPARE(EventCell(cut.row(), 2), QStringLiteral("3.80"));
+    QVERIFY(EventCell(cut.row(), 3).contains(QStringLiteral("−40")));
+    QVERIFY(History()->isWindowModified());
   }
 
   // A bank that never applied 2008-01-01's repricing: the check names month
