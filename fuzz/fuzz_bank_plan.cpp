@@ -15,18 +15,27 @@
 #include "plan/check_table.h"
 #include "plan/plan_text.h"
 #include "report_shape.h"
-#include "sheet/sheet_check.h"
 
 using namespace quorvane;
 using namespace quorvane::fuzzing;
 
 namespace {
 
+// The worked loan (300 000 yuan at 8.5 折 from 2007-06-15 over 240 months)
+// as the bank computes it, through every rate change.
 CheckedLoan WorkedLoan(Repayment method) {
-  ContractTexts texts;
-  texts.method = method;
-  const LoanSheet sheet = SheetOf(texts, {}, std::chrono::year{2026} / 12 / 8);
-  return CheckedLoanOf(sheet, {}, SheetView::Main, ShownMonths(sheet, SheetView::Main));
+  const Contract contract;
+  std::vector<RateStep> steps;
+  CheckedLoan loan;
+  for (const RateEvent& event : RateEvents(contract)) {
+    steps.push_back({event.effective, event.rate});
+    loan.rateDays.push_back(event.effective);
+  }
+  loan.months = *LoanHistory(contract, 30'000'000, method, steps, {});
+  loan.granted = contract.granted;
+  loan.amount = 30'000'000;
+  loan.method = method;
+  return loan;
 }
 
 }  // namespace

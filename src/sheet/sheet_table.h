@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,17 @@
 // The months table's cells and what 复制为表格 puts on the clipboard.
 namespace quorvane {
 
-// The months table's headings.
+// The months table's columns in their order, and their headings.
+enum class MonthColumn : std::size_t {
+  Number,
+  Due,
+  Rate,
+  Payment,
+  Principal,
+  Interest,
+  Balance,
+  Note,  // 说明
+};
 inline constexpr std::array<std::string_view, 8> kHistoryHeadings{
     "期数",         "还款日期", "年利率(%)",    "月还款(元)",
     "其中本金(元)", "利息(元)", "剩余本金(元)", "说明"};

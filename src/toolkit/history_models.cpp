@@ -50,7 +50,7 @@ QVariant HistoryMonthsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   const auto& row = cells_.at(static_cast<std::size_t>(index.row()));
-  const auto noteColumn = row.size() - 1;
+  const auto noteColumn = static_cast<std::size_t>(MonthColumn::Note);
   const bool marked = !row.at(noteColumn).isEmpty();
   switch (role) {
     case Qt::DisplayRole:

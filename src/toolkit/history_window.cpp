@@ -49,7 +49,8 @@ using namespace std::string_literals;
 
 constexpr int kWidth = 960;
 constexpr int kHeight = 680;
-constexpr int kPrintedColumns = 7;  // the figures; the 说明 do not fit a printed column
+// The figures; the 说明 do not fit a printed column.
+constexpr int kPrintedColumns = static_cast<int>(MonthColumn::Note);
 
 // The window's name, in its title and in a saved file's suggested name.
 constexpr std::string_view kHistoryName = "贷款历程";
