@@ -226,7 +226,9 @@ void ContractForm::Show(const LoanFile& loan) {
   SetText(fundAmount_, texts.fundAmount);
   SetText(fundMonths_, texts.fundMonths);
   SetText(fundDiscount_, texts.fundDiscount);
-  view_->setCurrentIndex(static_cast<int>(loan.view));
+  if (texts.combined) {
+    view_->setCurrentIndex(static_cast<int>(loan.view));  // else it keeps the part last chosen
+  }
   const DayInterest& byDays = loan.choices.byDays;
   acrossChange_->setChecked(byDays.acrossChange);
   firstMonthByDays_->setChecked(byDays.firstMonth);
