@@ -3,6 +3,7 @@
 
 #include "sheet/shown_months.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -105,6 +106,18 @@ std::vector<ShownMonth> ShownMonths(const LoanSheet& sheet, SheetView view) {
     return {};
   }
   return PartMonths(sheet, part);
+}
+
+std::optional<std::size_t> MonthOfEvent(const std::vector<ShownMonth>& months,
+                                        const EventRow& event, bool prepayment) {
+  const auto found = std::find_if(months.begin(), months.end(), [&](const ShownMonth& month) {
+    return prepayment ? month.number == 0 && month.due == event.effective
+                      : month.number > 0 && month.due > event.effective;
+  });
+  if (found == months.end()) {
+    return std::nullopt;
+  }
+  return static_cast<std::size_t>(found - months.begin());
 }
 
 std::vector<std::string> SheetSummary(const std::vector<ShownMonth>& months, year_month_day today) {

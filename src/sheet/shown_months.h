@@ -24,6 +24,12 @@ struct ShownMonth {
 
 std::vector<ShownMonth> ShownMonths(const LoanSheet& sheet, SheetView view);
 
+// The row of the months where an event takes effect: a rate with the first
+// payment due after its day, a prepayment as its own row. Nothing where the
+// months end before it.
+std::optional<std::size_t> MonthOfEvent(const std::vector<ShownMonth>& months,
+                                        const EventRow& event, bool prepayment);
+
 // 总还款, 总利息, the last payment's day and 截至今天, in one line each.
 std::vector<std::string> SheetSummary(const std::vector<ShownMonth>& months, year_month_day today);
 

@@ -126,6 +126,7 @@ QWidget* HistoryWindow::CreateEvents() {
   auto* layout = new QVBoxLayout(box);
   eventsModel_ = new EventsModel(document_, this);
   events_ = new QTableView(box);
+  events_->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   events_->setObjectName(QStringLiteral("events"));
   events_->setAccessibleName(Text("调整记录"));
   events_->setModel(eventsModel_);
@@ -139,6 +140,13 @@ QWidget* HistoryWindow::CreateEvents() {
                           fontMetrics().horizontalAdvance(Text("公积金部分：提前还款（自填）")));
   connect(events_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &HistoryWindow::EnableRemove);
+  connect(events_, &QAbstractItemView::activated, this, &HistoryWindow::ShowMonthOfEvent);
+  // Delete in the table removes the borrower's row, as 删除所选 does.
+  auto* removeKey = new QAction(Text("删除所选"), events_);
+  removeKey->setShortcut(QKeySequence::Delete);
+  removeKey->setShortcutContext(Qt::WidgetShortcut);
+  events_->addAction(removeKey);
+  connect(removeKey, &QAction::triggered, this, &HistoryWindow::RemoveBorrowerEvent);
   layout->addWidget(events_, 1);
 
   auto* adding = new QHBoxLayout;
@@ -196,6 +204,7 @@ QWidget* HistoryWindow::CreateMonths() {
   CaptionResults(summary_, Text("合计"));
   monthsModel_ = new HistoryMonthsModel(this);
   monthsView_ = new QTableView(box);
+  monthsView_->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   monthsView_->setObjectName(QStringLiteral("months"));
   monthsView_->setAccessibleName(Text("还款明细"));
   monthsView_->setModel(monthsModel_);
@@ -307,6 +316,33 @@ void HistoryWindow::TakeLoan(const MainWindowLoan& loan) {
 }
 
 void HistoryWindow::SetToday(year_month_day today) { document_->SetToday(today); }
+
+void HistoryWindow::ShowMonthOfEvent(const QModelIndex& index) {
+  const EventRow* event = eventsModel_->Event(index.row());
+  if (event == nullptr) {
+    return;
+  }
+  const bool prepayment =
+      event->borrowerRow && document_->Loan().choices.borrowerEvents.at(*event->borrowerRow).kind ==
+                                BorrowerEvent::Kind::Prepayment;
+  if (const auto month = MonthOfEvent(document_->Shown(), *event, prepayment)) {
+    const QModelIndex row = monthsModel_->index(static_cast<int>(*month), 0);
+    monthsView_->setCurrentIndex(row);
+    monthsView_->scrollTo(row, QAbstractItemView::PositionAtCenter);
+  }
+}
+
+void HistoryWindow::SelectMonth(year_month_day due, bool prepayment) {
+  const std::vector<ShownMonth>& shown = document_->Shown();
+  const auto found = std::find_if(shown.begin(), shown.end(), [&](const ShownMonth& month) {
+    return month.due == due && (month.number == 0) == prepayment;
+  });
+  if (found != shown.end()) {
+    const QModelIndex row = monthsModel_->index(static_cast<int>(found - shown.begin()), 0);
+    monthsView_->setCurrentIndex(row);
+    monthsView_->scrollTo(row, QAbstractItemView::PositionAtCenter);
+  }
+}
 
 void HistoryWindow::AddBorrowerEvent() {
   const auto kind =
@@ -435,6 +471,8 @@ void HistoryWindow::Open() {
 void HistoryWindow::CheckBanksPlan() {
   if (check_ == nullptr) {
     check_ = new PlanCheckWindow(document_, this);
+    connect(check_, &PlanCheckWindow::monthChosen, this,
+            [this](year_month_day due) { SelectMonth(due, false); });
   }
   check_->show();
   check_->raise();

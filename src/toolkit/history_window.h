@@ -14,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QModelIndex;
 class QTableView;
 
 namespace quorvane {
@@ -70,6 +71,10 @@ class HistoryWindow : public QWidget {
   void ShowTitle();
   void ShowStatus(const QString& words);
 
+  // Selects the month where the event of a row takes effect, and a month
+  // of the months table by its day.
+  void ShowMonthOfEvent(const QModelIndex& index);
+  void SelectMonth(year_month_day due, bool prepayment);
   void AddBorrowerEvent();
   void RemoveBorrowerEvent();
   void EnableRemove();

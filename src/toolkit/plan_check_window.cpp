@@ -124,6 +124,7 @@ PlanCheckWindow::PlanCheckWindow(LoanDocument* document, QWidget* parent)
 
   model_ = new PlanCheckModel(this);
   table_ = new QTableView(this);
+  table_->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   table_->setObjectName(QStringLiteral("checkedMonths"));
   table_->setAccessibleName(Text("逐期对照"));
   table_->setModel(model_);
@@ -138,6 +139,12 @@ PlanCheckWindow::PlanCheckWindow(LoanDocument* document, QWidget* parent)
     table_->setColumnWidth(column, figureWidth);
   }
   table_->setColumnWidth(difference, figureWidth * 3 / 2);
+  connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+    const auto row = static_cast<std::size_t>(index.row());
+    if (row < check_.months.size() && check_.months[row].due.ok()) {
+      emit monthChosen(check_.months[row].due);
+    }
+  });
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &PlanCheckWindow::ShowMonth);
   layout->addWidget(table_, 1);
@@ -204,6 +211,7 @@ QWidget* PlanCheckWindow::CreateSource() {
   meaningRow->addWidget(again);
   layout->addLayout(meaningRow);
   columns_ = new QTableWidget(box);
+  columns_->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   columns_->setObjectName(QStringLiteral("planColumns"));
   columns_->setAccessibleName(Text("粘贴的还款计划"));
   columns_->verticalHeader()->hide();
@@ -325,6 +333,13 @@ void PlanCheckWindow::ShowColumns() {
   for (int column = 0; column < static_cast<int>(width); ++column) {
     columns_->setColumnWidth(column, columnWidth_);
   }
+  // Tab goes from the table through its row of choices, then on to the months.
+  QWidget* before = columns_;
+  for (QComboBox* meaning : meanings_) {
+    setTabOrder(before, meaning);
+    before = meaning;
+  }
+  setTabOrder(before, table_);
 }
 
 void PlanCheckWindow::ColumnChosen() {

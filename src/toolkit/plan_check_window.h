@@ -62,6 +62,10 @@ class PlanCheckWindow : public QWidget {
   // Reads a bank's file as 打开文件… does once a file is chosen.
   void OpenPlanFile(const QString& path);
 
+ signals:
+  // Enter on a month: the history shows it too.
+  void monthChosen(std::chrono::year_month_day due);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 

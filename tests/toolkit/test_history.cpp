@@ -462,6 +462,77 @@ class HistoryTest : public QObject, WindowFixture {
     }
   }
 
+  // Tab and Shift+Tab move between the windows' controls and leave every
+  // table; the arrows move inside it.
+  void tabLeavesTheTables() {
+    OpenHistory();
+    // Tab leaves the table (through the choices a table holds, as the row of
+    // the plan's columns does), and Shift+Tab comes back into it.
+    const auto leaves = [](QWidget* window, const char* name, int choices) {
+      auto* table = window->findChild<QTableView*>(QLatin1String(name));
+      const auto inside = [table] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus == table || table->isAncestorOf(focus);
+      };
+      table->setFocus(Qt::TabFocusReason);
+      table->setCurrentIndex(table->model()->index(1, 1));
+      QTest::keyClick(table, Qt::Key_Down);
+      QCOMPARE(table->currentIndex().row(), 2);
+      for (int press = 0; press <= choices && inside(); ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+      QVERIFY2(!inside() && window->isAncestorOf(QApplication::focusWidget()), name);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+      QVERIFY2(inside(), name);
+    };
+    leaves(History(), "events", 0);
+    leaves(History(), "months", 0);
+    QWidget* check = OpenCheck();
+    QApplication::clipboard()->setText(kPlanHeadings + kTwelveMonths);
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    leaves(check, "checkedMonths", 0);
+    leaves(check, "planColumns", 6);
+  }
+
+  // Enter on one of Quorvane's events selects the month it took effect in;
+  // Delete removes the borrower's own row.
+  void eventsLeadToTheirMonths() {
+    OpenHistory();
+    Events()->setFocus(Qt::TabFocusReason);
+    Events()->setCurrentIndex(EventOn(QStringLiteral("2008-01-01")));
+    QTest::keyClick(Events(), Qt::Key_Return);
+    auto* months = Part<QTableView>(QStringLiteral("months"));
+    QCOMPARE(months->currentIndex().row(), 6);
+    QCOMPARE(MonthCells(6).at(1), QStringLiteral("2008-01-15"));
+
+    const int rows = EventRows();
+    TypeInto(QStringLiteral("newDay"), QStringLiteral("2012-07-20"));
+    TypeInto(QStringLiteral("newFigure"), QStringLiteral("5"));
+    QTest::keyClick(Part<QLineEdit>(QStringLiteral("newFigure")), Qt::Key_Return);
+    QCOMPARE(EventRows(), rows + 1);
+    Events()->setFocus(Qt::TabFocusReason);
+    Events()->setCurrentIndex(EventOn(QStringLiteral("2012-07-20")));
+    QTest::keyClick(Events(), Qt::Key_Return);
+    QCOMPARE(MonthCells(months->currentIndex().row()).mid(0, 2),
+             QStringList({"提前还款", "2012-07-20"}));
+    QTest::keyClick(Events(), Qt::Key_Delete);
+    QCOMPARE(EventRows(), rows);
+  }
+
+  // Enter on a month of the check selects it in the history.
+  void aCheckedMonthInTheHistory() {
+    OpenHistory();
+    TypeTheWorkedLoan();
+    QWidget* check = OpenCheck();
+    QApplication::clipboard()->setText(kPlanHeadings + kTwelveMonths);
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    auto* table = check->findChild<QTableView*>(QStringLiteral("checkedMonths"));
+    table->setFocus(Qt::TabFocusReason);
+    table->setCurrentIndex(table->model()->index(8, 0));
+    QTest::keyClick(table, Qt::Key_Enter);
+    QCOMPARE(Part<QTableView>(QStringLiteral("months"))->currentIndex().row(), 8);
+  }
+
   // Closing the calculator closes the history first, which asks.
   void quittingAsksToo() {
     OpenHistory();
