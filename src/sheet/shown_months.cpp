@@ -69,16 +69,20 @@ std::vector<ShownMonth> BothParts(const LoanSheet& sheet) {
       owed.at(p) += month.month.principal;
       const Moment at{month.due, month.number == 0};
       auto [sum, fresh] = sums.try_emplace(at, month);
-      sum->second.rate.reset();
-      sum->second.note.clear();
-      if (!fresh) {
+      if (fresh) {
+        sum->second.rate.reset();
+        sum->second.note.clear();
+      } else {
         sum->second.month.payment += month.month.payment;
         sum->second.month.principal += month.month.principal;
         sum->second.month.interest += month.month.interest;
       }
+      // A rate's note names its part already; a prepayment's says which here.
       if (!month.note.empty()) {
         AddNote(sum->second.note,
-                std::string(ViewName(static_cast<SheetView>(p))) + "：" + month.note);
+                month.number == 0
+                    ? std::string(ViewName(static_cast<SheetView>(p))) + "：" + month.note
+                    : month.note);
       }
       balances[at].at(p) = month.month.balance;
     }

@@ -76,6 +76,14 @@ class LoanSheetTest : public QObject {
     QVERIFY(
         cells(both.at(6))
             .startsWith(QStringLiteral("7\n2008-01-15\n\n3064.22\n996.90\n2067.32\n392818.90\n")));
+    // Where both parts change, each says why once; where one does, it alone.
+    const QString both7 = QString::fromStdString(both.at(6).note);
+    QVERIFY2(both7.startsWith(QStringLiteral("商业部分：基准利率调整：")), qPrintable(both7));
+    QVERIFY2(both7.contains(QStringLiteral("6.6555%；公积金部分：基准利率调整：")),
+             qPrintable(both7));
+    QCOMPARE(both7.count(QStringLiteral("公积金部分")), 1);
+    QCOMPARE(both.at(152).due, std::chrono::year{2020} / 3 / 15);
+    QVERIFY(both.at(152).note.starts_with("商业部分：转为 LPR："));
     // After the fund's last month, 合计 is the commercial part alone.
     const auto main = ShownMonths(sheet, SheetView::Main);
     QCOMPARE(both.at(180).month.balance, main.at(180).month.balance);
