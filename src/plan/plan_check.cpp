@@ -83,6 +83,31 @@ std::vector<std::optional<std::size_t>> Align(const BankPlan& plan,
   return aligned;
 }
 
+// A month's largest difference: its figure and the fen.
+struct Gap {
+  std::size_t figure = 0;
+  Fen fen = 0;
+};
+
+Gap LargestGap(const CheckedMonth& month) {
+  Gap gap;
+  // Interest first: where figures differ alike, it is where a cause shows.
+  for (const PlanFigure figure :
+       {PlanFigure::Interest, PlanFigure::Payment, PlanFigure::Principal, PlanFigure::Balance}) {
+    const auto f = static_cast<std::size_t>(figure);
+    if (std::llabs(month.difference[f]) > std::llabs(gap.fen)) {
+      gap = {f, month.difference[f]};
+    }
+  }
+  return gap;
+}
+
+// "第 19 期（2009-01-15），利息差 +0.37 元": a month and its own largest gap.
+std::string GapText(const CheckedMonth& month, const Gap& gap) {
+  return "第 " + std::to_string(month.number) + " 期（" + DayText(month.due) + "），" +
+         std::string(kFigureNames.at(gap.figure)) + "差 " + SignedYuanText(gap.fen) + " 元";
+}
+
 std::string Summary(const PlanCheck& check, std::size_t planMonths) {
   std::size_t agree = 0;
   std::size_t differ = 0;
@@ -90,7 +115,7 @@ std::string Summary(const PlanCheck& check, std::size_t planMonths) {
   std::size_t historyOnly = 0;
   std::size_t twice = 0;
   const CheckedMonth* first = nullptr;
-  std::pair<Fen, std::size_t> largest{0, 0};
+  const CheckedMonth* largest = nullptr;
   for (const CheckedMonth& month : check.months) {
     if (month.duplicate) {
       ++twice;
@@ -101,13 +126,9 @@ std::string Summary(const PlanCheck& check, std::size_t planMonths) {
       }
       ++differ;
       first = first != nullptr ? first : &month;
-      // Interest first: where figures differ alike, it is where a cause shows.
-      for (const PlanFigure figure : {PlanFigure::Interest, PlanFigure::Payment,
-                                      PlanFigure::Principal, PlanFigure::Balance}) {
-        const auto f = static_cast<std::size_t>(figure);
-        if (std::llabs(month.difference[f]) > std::llabs(largest.first)) {
-          largest = {month.difference[f], f};
-        }
+      if (largest == nullptr ||
+          std::llabs(LargestGap(month).fen) > std::llabs(LargestGap(*largest).fen)) {
+        largest = &month;
       }
     } else if (month.inPlan) {
       ++planOnly;
@@ -118,9 +139,10 @@ std::string Summary(const PlanCheck& check, std::size_t planMonths) {
   std::string text = "银行计划 " + std::to_string(planMonths) + " 期：与 Quorvane 一致 " +
                      std::to_string(agree) + " 期";
   if (differ > 0) {
-    text += "，不一致 " + std::to_string(differ) + " 期；最早第 " + std::to_string(first->number) +
-            " 期（" + DayText(first->due) + "），" + std::string(kFigureNames.at(largest.second)) +
-            "差 " + SignedYuanText(largest.first) + " 元";
+    text += "，不一致 " + std::to_string(differ) + " 期；最早" + GapText(*first, LargestGap(*first));
+    if (largest != first) {
+      text += "；差得最多的是" + GapText(*largest, LargestGap(*largest));
+    }
   }
   if (twice > 0) {
     text += "；重复 " + std::to_string(twice) + " 期";

@@ -219,6 +219,20 @@ class PlanCheckTest : public QObject {
              QStringLiteral("本金 +1，利息 -1，剩余本金 -1"));
   }
 
+  // The summary's figures belong to the months it names: the first month
+  // that differs with its own gap, and the month with the largest gap.
+  void summaryNamesEachFiguresMonth() {
+    std::string plan = std::string(kHeadings) + std::string(kTwelveMonths);
+    plan = Q(plan)
+               .replace(QStringLiteral("1523.45\t298069.86"), QStringLiteral("1523.44\t298069.86"))
+               .replace(QStringLiteral("294239.22"), QStringLiteral("294239.30"))
+               .toStdString();
+    QCOMPARE(Q(Check(plan).summary),
+             QStringLiteral("银行计划 12 期：与 Quorvane 一致 10 期，不一致 2 期；最早第 3 期"
+                            "（2007-09-15），利息差 -0.01 元；差得最多的是第 9 期（2008-03-15），"
+                            "剩余本金差 +0.08 元"));
+  }
+
   // What is wrong with a plan as a whole is said, and the months are checked anyway.
   void planAsAWhole_data() {
     QTest::addColumn<QString>("plan");
