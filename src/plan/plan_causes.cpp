@@ -208,11 +208,38 @@ std::string FiguresText(const MonthFigures& figures) {
   return text;
 }
 
+// A row of the bank's whose own figures do not add up: its principal and
+// interest are not its payment, or its balance is more than the last
+// month's less its principal. That is for the bank to answer first.
+std::optional<Cause> SelfUnbalanced(const MonthFacts& facts) {
+  const PlanMonth& bank = *facts.bank;
+  const std::string row = "银行计划第 " + std::to_string(bank.row + 1) + " 行自身不平：";
+  if (bank.payment && bank.principal && bank.interest &&
+      *bank.principal + *bank.interest != *bank.payment) {
+    return Cause{row + "本金 " + YuanText(*bank.principal) + " + 利息 " + YuanText(*bank.interest) +
+                     " = " + YuanText(*bank.principal + *bank.interest) + " 元，不等于月供 " +
+                     YuanText(*bank.payment) + " 元；请先向银行核实这一行",
+                 {}};
+  }
+  const PlanMonth* before = facts.bankBefore;
+  if (before != nullptr && before->balance && bank.principal && bank.balance &&
+      *bank.balance > *before->balance - *bank.principal) {
+    return Cause{row + "上期剩余本金 " + YuanText(*before->balance) + " − 本金 " +
+                     YuanText(*bank.principal) + " = " +
+                     YuanText(*before->balance - *bank.principal) + " 元，不等于剩余本金 " +
+                     YuanText(*bank.balance) + " 元；请先向银行核实这一行",
+                 {}};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 Cause Explain(const MonthFacts& facts, const CheckedLoan& loan) {
-  if (auto cause = MissingPrepayment(facts, loan)) {
-    return *cause;
+  for (auto cause : {SelfUnbalanced(facts), MissingPrepayment(facts, loan)}) {
+    if (cause) {
+      return *cause;
+    }
   }
   const PlanMonth& bank = *facts.bank;
   const auto rate = facts.ours->rate;

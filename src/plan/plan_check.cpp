@@ -139,7 +139,8 @@ std::string Summary(const PlanCheck& check, std::size_t planMonths) {
   std::string text = "银行计划 " + std::to_string(planMonths) + " 期：与 Quorvane 一致 " +
                      std::to_string(agree) + " 期";
   if (differ > 0) {
-    text += "，不一致 " + std::to_string(differ) + " 期；最早" + GapText(*first, LargestGap(*first));
+    text +=
+        "，不一致 " + std::to_string(differ) + " 期；最早" + GapText(*first, LargestGap(*first));
     if (largest != first) {
       text += "；差得最多的是" + GapText(*largest, LargestGap(*largest));
     }

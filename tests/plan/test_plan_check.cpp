@@ -233,6 +233,36 @@ class PlanCheckTest : public QObject {
                             "剩余本金差 +0.08 元"));
   }
 
+  // A row of the bank's whose own figures disagree is named as such, before
+  // anything else is looked for.
+  void aRowThatDoesNotAddUp_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("payment") << QStringLiteral("2170.11\t649.95\t1520.16")
+                             << QStringLiteral("2170.12\t649.95\t1520.16")
+                             << QStringLiteral(
+                                    "银行计划第 5 行自身不平：本金 649.95 + 利息 1520.16 = "
+                                    "2170.11 元，不等于月供 2170.12 元；请先向银行核实这一行");
+    QTest::newRow("balance") << QStringLiteral("297419.91") << QStringLiteral("297519.91")
+                             << QStringLiteral(
+                                    "银行计划第 5 行自身不平：上期剩余本金 298069.86 − "
+                                    "本金 649.95 = 297419.91 元，不等于剩余本金 297519.91 "
+                                    "元；请先向银行核实这一行");
+  }
+  void aRowThatDoesNotAddUp() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, why);
+    const QString plan = Q(kHeadings) + Q(kTwelveMonths).replace(from, to);
+    const PlanCheck check = Check(plan.toStdString());
+    const CheckedMonth* first = FirstDiffering(check);
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->number, 4);
+    QCOMPARE(Q(first->why), why);
+    QVERIFY(!first->offer);
+  }
+
   // What is wrong with a plan as a whole is said, and the months are checked anyway.
   void planAsAWhole_data() {
     QTest::addColumn<QString>("plan");
