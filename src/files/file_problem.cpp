@@ -33,7 +33,7 @@ QString FileProblemWords(const FileProblem& problem) {
     case Kind::Broken:
       return QStringLiteral("文件已损坏或不完整，无法读取");
     case Kind::NotALoanFile:
-      return QStringLiteral("这不是 Quorvane 的贷款历程文件");
+      return QStringLiteral("不是 Quorvane 的贷款文件");
     case Kind::BadContent:
       return QStringLiteral("文件内容有误：") + problem.detail;
     case Kind::Newer:

@@ -67,6 +67,14 @@ QString DecimalString(std::int64_t value, int places, int least) {
   return Text(DecimalText(value, places, least));
 }
 
+// Whether bytes that are no JSON were a file of ours, cut short: it names
+// itself, or begins as this program writes every file, with the contract.
+bool LooksOurs(const QByteArray& bytes) {
+  return bytes.contains(QByteArray::fromRawData(kFormatName.data(),
+                                                static_cast<qsizetype>(kFormatName.size()))) ||
+         bytes.startsWith("{\n    \"contract\"");
+}
+
 QString DayString(year_month_day day) { return Text(DayText(day)); }
 
 // A cut's key in the file: its day, "2023-09-25".
@@ -306,7 +314,7 @@ Outcome<LoanFile, FileProblem> ReadLoanFile(const QByteArray& bytes) {
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError) {
-    return FileProblem{Kind::Broken};
+    return FileProblem{LooksOurs(bytes) ? Kind::Broken : Kind::NotALoanFile};
   }
   const QJsonObject root = document.object();
   if (!document.isObject() || root.value(QLatin1String("format")).toString() != Text(kFormatName)) {

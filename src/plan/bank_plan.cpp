@@ -124,6 +124,11 @@ BankPlan ReadBankPlan(const PlanCells& cells, const std::vector<PlanColumn>& cho
       plan.columns = ColumnsByArithmetic(cells);
     }
   }
+  plan.textRows = static_cast<std::size_t>(
+      std::count_if(cells.begin(), cells.end(), [](const std::vector<std::string>& row) {
+        return std::any_of(row.begin(), row.end(),
+                           [](const std::string& cell) { return !cell.empty(); });
+      }));
   plan.settled = FigureColumns(plan.columns) >= (chosen.empty() ? 2 : 1);
   if (!plan.settled) {
     plan.figureRows = static_cast<std::size_t>(

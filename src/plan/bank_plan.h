@@ -54,6 +54,7 @@ struct BankPlan {
   std::vector<PlanMonth> months;    // by date, or by number, as the plan has them
   std::vector<SkippedRow> skipped;  // the rows that are not months, in their order
   std::size_t figureRows = 0;       // unsettled: the rows with two figures or more
+  std::size_t textRows = 0;         // the rows with anything in them
 };
 
 // The plan in the cells, its columns found or taken from `chosen` (the

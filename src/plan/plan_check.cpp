@@ -197,6 +197,8 @@ std::string_view PlanProblemWords(PlanProblem problem) {
   switch (problem) {
     case PlanProblem::NoMonths:
       return "没有找到还款月份：请粘贴银行的还款计划（每期一行），或打开它的文件";
+    case PlanProblem::NotAPlan:
+      return "这不像还款计划：没有找到日期和金额的列";
     case PlanProblem::ColumnsUnclear:
       return "分不清各列的含义：请在各列上方选择每列是期数、日期、月供、本金、利息还是剩余本金";
   }
@@ -206,7 +208,8 @@ std::string_view PlanProblemWords(PlanProblem problem) {
 PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
   PlanCheck check;
   if (plan.months.empty() && (plan.settled || plan.figureRows == 0)) {
-    check.problem = PlanProblem::NoMonths;
+    const bool text = plan.textRows > 0 && !plan.settled;
+    check.problem = text ? PlanProblem::NotAPlan : PlanProblem::NoMonths;
     return check;
   }
   if (!plan.settled) {

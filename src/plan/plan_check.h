@@ -37,6 +37,7 @@ struct CheckedMonth {
 // Why nothing could be checked.
 enum class PlanProblem {
   NoMonths,        // nothing that reads as a month
+  NotAPlan,        // text with no column of dates or of figures
   ColumnsUnclear,  // figures, but which column is which is not settled
 };
 

@@ -62,10 +62,13 @@ class LoanFileTest : public QObject {
     QTest::addColumn<QString>("problem");
     const QByteArray whole = WriteLoanFile(Everything());
     const QString broken = QStringLiteral("文件已损坏或不完整，无法读取");
+    const QString notOurs = QStringLiteral("不是 Quorvane 的贷款文件");
     QTest::newRow("cut short") << whole.left(whole.size() / 2) << broken;
-    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n", 8) << broken;
+    QTest::newRow("cut short early") << whole.left(20) << broken;
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n", 8) << notOurs;
+    QTest::newRow("text") << QByteArray("期数,还款日期\n1,2007-07-15\n") << notOurs;
     QTest::newRow("not ours") << QByteArray(R"({"format": "something else", "version": 1})")
-                              << QStringLiteral("这不是 Quorvane 的贷款历程文件");
+                              << notOurs;
     QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 1", "\"version\": 2")
                            << QStringLiteral(
                                   "此文件由较新版本的 Quorvane 保存（格式版本 2），"

@@ -276,8 +276,7 @@ class PlanCheckTest : public QObject {
       garbage += QStringLiteral("第%1行 随便写的 abc%2\n").arg(line).arg(line * 7);
     }
     QTest::newRow("2000 lines of garbage")
-        << garbage
-        << QStringLiteral("没有找到还款月份：请粘贴银行的还款计划（每期一行），或打开它的文件");
+        << garbage << QStringLiteral("这不像还款计划：没有找到日期和金额的列");
     QTest::newRow("another loan's")
         << QString(plan).replace(QStringLiteral("\t299359.89\n"), QStringLiteral("\t199359.89\n"))
         << QStringLiteral(
