@@ -30,7 +30,9 @@ const QColor kPrincipalColour(0x00, 0x72, 0xB2);
 const QColor kInterestColour(0xE6, 0x9F, 0x00);
 const QColor kBalanceColour(Qt::black);
 const QColor kMarkerColour(0x55, 0x55, 0x55);
-const QColor kRateColour(0xD5, 0x5E, 0x00);  // Okabe and Ito's vermilion
+// The rate black and dashed: apart from the blue and orange bars, and from
+// the balance's solid line.
+const QColor kRateColour(Qt::black);
 
 constexpr int kChartWidth = 800;
 constexpr int kChartHeight = 520;
@@ -139,7 +141,7 @@ void ChartWindow::SetUpRateLine() {
   rate_ = plot_->addGraph(plot_->xAxis, rateAxis_);
   rate_->setName(FromUtf8(WithoutUnit(kRateHeading)));
   rate_->setLineStyle(QCPGraph::lsStepLeft);
-  rate_->setPen(QPen(kRateColour, 2));
+  rate_->setPen(QPen(kRateColour, 2, Qt::DashLine));
   changes_ = plot_->addGraph(plot_->xAxis, rateAxis_);
   changes_->setLineStyle(QCPGraph::lsNone);
   changes_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, kRateColour, Qt::white, 7));

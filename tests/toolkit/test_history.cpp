@@ -225,6 +225,9 @@ class HistoryTest : public QObject, WindowFixture {
     QVERIFY(rate != nullptr);
     QCOMPARE(rate->dataCount(), 360);
     QCOMPARE(rate->lineStyle(), QCPGraph::lsStepLeft);
+    // Black and dashed, apart from the orange interest and the solid balance.
+    QCOMPARE(rate->pen().color(), QColor(Qt::black));
+    QCOMPARE(rate->pen().style(), Qt::DashLine);
     QCOMPARE(rate->data()->at(5)->value, 5.04);
     QCOMPARE(rate->data()->at(6)->value, 5.481);
   }
