@@ -134,22 +134,33 @@ std::vector<std::string> SheetSummary(const std::vector<ShownMonth>& months, yea
   Fen principalByToday = 0;
   Fen interestByToday = 0;
   int dueByToday = 0;
+  int monthsLeft = 0;
   for (const ShownMonth& month : months) {
     paid += month.month.payment;
     interest += month.month.interest;
     principal += month.month.principal;
+    const int payments = month.number == 0 ? 0 : 1;
     if (month.due <= today) {
       principalByToday += month.month.principal;
       interestByToday += month.month.interest;
-      dueByToday += month.number == 0 ? 0 : 1;
+      dueByToday += payments;
+    } else {
+      monthsLeft += payments;
     }
   }
+  const year_month_day last = months.back().due;
+  std::string byToday = "截至今天（"s + DayText(today) + "）：";
+  byToday += last <= today ? "已还清（"s + DayText(last) + "），共 " : "已到期 "s;
+  byToday += std::to_string(dueByToday) + " 期，已还本金 " + YuanText(principalByToday) +
+             " 元，已付利息 " + YuanText(interestByToday) + " 元";
+  if (last > today) {
+    byToday += "，尚欠本金 "s + YuanText(principal - principalByToday) + " 元，剩余 " +
+               std::to_string(monthsLeft) + " 期，剩余利息 " +
+               YuanText(interest - interestByToday) + " 元（按已知利率）";
+  }
   return {"总还款 "s + YuanText(paid) + " 元，总利息 " + YuanText(interest) + " 元，最后还款日 " +
-              DayText(months.back().due),
-          "截至今天（"s + DayText(today) + "）：已到期 " + std::to_string(dueByToday) +
-              " 期，已还本金 " + YuanText(principalByToday) + " 元，利息 " +
-              YuanText(interestByToday) + " 元，尚欠本金 " +
-              YuanText(principal - principalByToday) + " 元"};
+              DayText(last),
+          byToday};
 }
 
 }  // namespace quorvane

@@ -48,7 +48,8 @@ class LoanSheetTest : public QObject {
     QCOMPARE(Joined(SheetSummary(months, kToday)),
              QStringLiteral("总还款 476972.18 元，总利息 176972.18 元，最后还款日 2027-06-15\n"
                             "截至今天（2026-12-08）：已到期 233 期，已还本金 286924.90 元，"
-                            "利息 176847.02 元，尚欠本金 13075.10 元"));
+                            "已付利息 176847.02 元，尚欠本金 13075.10 元，剩余 7 期，"
+                            "剩余利息 125.16 元（按已知利率）"));
     QCOMPARE(Joined(sheet.notes), QStringLiteral("2026-08-20 以后的 LPR 未知，按 3.50% 计"));
   }
 
@@ -192,6 +193,9 @@ class LoanSheetTest : public QObject {
     QCOMPARE(months.back().number, 0);
     QCOMPARE(months.back().month.balance, Fen{0});
     QCOMPARE(DayText(months.back().due), std::string("2020-05-01"));
+    QVERIFY(SheetSummary(months, kToday)
+                .back()
+                .starts_with("截至今天（2026-12-08）：已还清（2020-05-01），共 154 期，"));
     QStringList late;
     for (const EventRow& row : sheet.events) {
       if (row.borrowerRow && row.noEffect) {
