@@ -3,8 +3,6 @@
 
 #include "history/event_texts.h"
 
-#include <cstdlib>
-
 #include "text/decimal_text.h"
 
 namespace quorvane {
@@ -12,11 +10,6 @@ namespace quorvane {
 namespace {
 
 using namespace std::string_literals;
-
-// The sign written before a figure: a minus for a negative one, else `otherwise`.
-std::string SignOf(Percent figure, const char* otherwise) {
-  return figure.tenThousandths < 0 ? kMinusSign : otherwise;
-}
 
 const char* ReachedBy(Repricing repricing) {
   switch (repricing) {
@@ -30,10 +23,23 @@ const char* ReachedBy(Repricing repricing) {
   return "";
 }
 
-// "4.20% − 0.30%": the LPR and the spread as a sum a person reads.
+// "4.20% 加点 −30 基点": the LPR and the spread as a person reads them.
 std::string LprSum(Percent lpr, Percent spread) {
-  const Percent size{std::llabs(spread.tenThousandths)};
-  return PercentText(lpr) + "% " + SignOf(spread, "+") + " " + PercentText(size) + "%";
+  return PercentText(lpr) + "% 加点 " + BasisPointsText(spread) + " 基点";
+}
+
+// What moved the benchmark: "基准利率 2010-12-26 调为 ", or where several
+// changes came between two repricings, "基准利率 2008 年 5 次调整后为 ".
+std::string BenchmarkMoves(const RateEvent& event) {
+  if (event.adjustments <= 1) {
+    return "基准利率 "s + DayText(event.baseDay) + " 调为 ";
+  }
+  const std::string count = " " + std::to_string(event.adjustments) + " 次调整后为 ";
+  if (event.firstAdjustment.year() == event.baseDay.year()) {
+    return "基准利率 "s + std::to_string(static_cast<int>(event.baseDay.year())) + " 年" + count;
+  }
+  return "基准利率 "s + DayText(event.firstAdjustment) + " 至 " + DayText(event.baseDay) + " 间" +
+         count;
 }
 
 }  // namespace
@@ -44,8 +50,8 @@ std::string EventText(const RateEvent& event, const Contract& contract) {
     case RateEventKind::Benchmark: {
       const std::string base = PercentText(event.base) + "%";
       const std::string multiple = DecimalText(contract.discountTenths, 1, 0);
-      return "基准利率 "s + DayText(event.baseDay) + " 调为 " + base + "，" +
-             ReachedBy(contract.repricing) + "：" + base + " × " + multiple + " 折 = " + rate;
+      return BenchmarkMoves(event) + base + "，" + ReachedBy(contract.repricing) + "：" + base +
+             " × " + multiple + " 折 = " + rate;
     }
     case RateEventKind::LprConversion:
       return "转为 LPR + 加点："s + rate + " " + kMinusSign + " " + PercentText(event.base) +

@@ -76,18 +76,48 @@ Percent LprPlus(Percent lpr, Percent spread) {
   return Percent{std::max<std::int64_t>(0, lpr.tenThousandths + spread.tenThousandths)};
 }
 
-// The benchmark repricings from the grant day up to `until`.
+// The changes of a term's rate after one day and on or before another,
+// each the day it took effect; a row of the table that left it is none.
+std::vector<year_month_day> Adjustments(std::span<const RateChange> table, int months,
+                                        year_month_day after, year_month_day until) {
+  std::vector<year_month_day> days;
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    const bool changed = RateForMonths(table[i], months) != RateForMonths(table[i - 1], months);
+    if (changed && table[i].effective > after && table[i].effective <= until) {
+      days.push_back(table[i].effective);
+    }
+  }
+  return days;
+}
+
+// The benchmark repricings from the grant day up to `until`, each with the
+// change that set its rate and how many changes came since the last.
 void AddBenchmarkEvents(const Contract& contract, year_month_day until, Percent& rate,
                         std::vector<RateEvent>& events) {
   const auto table = TableOf(contract.kind);
+  year_month_day lastRepricing = contract.granted;
   for (const year_month_day day : RepricingDays(contract, contract.granted, until,
                                                 contract.repricing == Repricing::ChangeDay)) {
     const auto change = RateInForce(table, day);
     const Percent base = RateForMonths(*change, contract.months);
     const Percent next = Discounted(base, contract.discountTenths);
-    if (next != rate) {
+    const auto adjustments = Adjustments(table, contract.months, lastRepricing, day);
+    lastRepricing = day;
+    if (next != rate && !adjustments.empty()) {
       rate = next;
-      events.push_back({day, RateEventKind::Benchmark, rate, base, change->effective, {}, false});
+      events.push_back({day,
+                        RateEventKind::Benchmark,
+                        rate,
+                        base,
+                        adjustments.back(),
+                        {},
+                        false,
+                        static_cast<int>(adjustments.size()),
+                        adjustments.front()});
+    } else if (next != rate) {
+      rate = next;  // a first rate the tables do not hold, undone on the first repricing
+      events.push_back(
+          {day, RateEventKind::Benchmark, rate, base, change->effective, {}, false, 1, {}});
     }
   }
 }
@@ -95,8 +125,15 @@ void AddBenchmarkEvents(const Contract& contract, year_month_day until, Percent&
 void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
                   std::vector<RateEvent>& events) {
   Percent spread{rate.tenThousandths - kConversionLpr.tenThousandths};
-  events.push_back({kLprConversionDay, RateEventKind::LprConversion, rate, kConversionLpr,
-                    year{2019} / 12 / 1, spread, false});
+  events.push_back({kLprConversionDay,
+                    RateEventKind::LprConversion,
+                    rate,
+                    kConversionLpr,
+                    year{2019} / 12 / 1,
+                    spread,
+                    false,
+                    1,
+                    {}});
   const year_month_day from = year{2020} / 12 / 31;
   std::vector<year_month_day> days = RepricingDays(contract, from, until, false);
   LprAt lpr{kConversionLpr, year{2019} / 12 / 1, false};
@@ -106,8 +143,15 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
     const Percent repriced = LprPlus(lpr.rate, spread);
     if (repriced != rate) {
       rate = repriced;
-      events.push_back(
-          {day, RateEventKind::LprRepricing, rate, lpr.rate, lpr.month, spread, lpr.assumed});
+      events.push_back({day,
+                        RateEventKind::LprRepricing,
+                        rate,
+                        lpr.rate,
+                        lpr.month,
+                        spread,
+                        lpr.assumed,
+                        1,
+                        {}});
     }
   };
   for (std::size_t c = 0; c < kSpreadCuts.size(); ++c) {
@@ -120,7 +164,7 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
       spread = *cap;
       rate = LprPlus(lpr.rate, spread);
       events.push_back(
-          {day, RateEventKind::SpreadCap, rate, lpr.rate, lpr.month, spread, lpr.assumed});
+          {day, RateEventKind::SpreadCap, rate, lpr.rate, lpr.month, spread, lpr.assumed, 1, {}});
     }
   }
   for (; next < days.size(); ++next) {

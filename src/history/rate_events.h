@@ -92,9 +92,13 @@ struct RateEvent {
   RateEventKind kind = RateEventKind::Benchmark;
   Percent rate;             // the loan's rate from here
   Percent base;             // the benchmark or the LPR the rate is made of
-  year_month_day baseDay;   // the benchmark change or the LPR fixing it was set on
+  year_month_day baseDay;   // the benchmark change that set the rate, or the LPR fixing
   Percent spread;           // LPR loans: the spread from here
   bool lprAssumed = false;  // the fixing is later than the last one known
+  // Benchmark: how many changes of the rate since the last repricing, and the
+  // first of them; several reach a loan on one repricing day.
+  int adjustments = 1;
+  year_month_day firstAdjustment;
 };
 
 // Every change of the loan's rate from the first rate to its last payment,
