@@ -65,6 +65,42 @@ std::optional<RateEvent> CutSwitchedOff(Contract contract, std::size_t cut, Perc
   return std::nullopt;
 }
 
+// A cut that leaves the spread as it was still has its row, greyed and with
+// no box to tick, so the borrower sees it was considered: "加点 −63.5 基点不高于
+// 0 基点，不变". None where the loan was no LPR loan or had ended by then.
+std::optional<EventRow> CutThatChangesNothing(const std::vector<RateEvent>& events,
+                                              const Contract& contract, std::size_t cut,
+                                              const SheetChoices& choices) {
+  const year_month_day day = kSpreadCuts.at(cut).day;
+  std::optional<Percent> spread;
+  for (const RateEvent& event : events) {
+    if (event.effective > day) {
+      break;
+    }
+    if (event.kind == RateEventKind::SpreadCap && event.effective == day) {
+      return std::nullopt;  // it did change the spread
+    }
+    if (event.kind != RateEventKind::Benchmark) {
+      spread = event.spread;
+    }
+  }
+  if (!spread || day >= PaymentDay(contract, contract.months)) {
+    return std::nullopt;
+  }
+  const Percent cap = choices.caps.at(cut);
+  EventRow row{
+      SheetPart::Main,
+      std::nullopt,
+      std::nullopt,
+      day,
+      std::string(EventName(RateEventKind::SpreadCap)),
+      std::nullopt,
+      std::nullopt,
+      "加点 "s + BasisPointsText(*spread) + " 基点不高于 " + BasisPointsText(cap) + " 基点，不变"};
+  row.on = false;
+  return row;
+}
+
 EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
   EventRow row{event.part, index, std::nullopt, event.day, {}, std::nullopt, std::nullopt, {}};
   if (event.kind == BorrowerEvent::Kind::Rate) {
@@ -89,14 +125,21 @@ std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoi
     contract.spreadCaps.at(cut) = off.at(cut) ? std::nullopt : std::optional(choices.caps.at(cut));
   }
   std::vector<EventRow> rows;
-  for (const RateEvent& event : RateEvents(contract)) {
+  const std::vector<RateEvent> events = RateEvents(contract);
+  for (const RateEvent& event : events) {
     rows.push_back(QuorvaneRow(event, contract, part, choices));
   }
   for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
-    if (off.at(cut) && contract.kind == LoanKind::Commercial) {
-      if (const auto event = CutSwitchedOff(contract, cut, choices.caps.at(cut))) {
-        rows.push_back(QuorvaneRow(*event, contract, part, choices));
-      }
+    if (contract.kind != LoanKind::Commercial) {
+      continue;
+    }
+    const auto switchedOff =
+        off.at(cut) ? CutSwitchedOff(contract, cut, choices.caps.at(cut)) : std::nullopt;
+    if (switchedOff) {
+      rows.push_back(QuorvaneRow(*switchedOff, contract, part, choices));
+    } else if (auto unchanged = CutThatChangesNothing(events, contract, cut, choices)) {
+      unchanged->part = part;
+      rows.push_back(std::move(*unchanged));
     }
   }
   for (std::size_t i = 0; i < choices.borrowerEvents.size(); ++i) {

@@ -110,6 +110,20 @@ class LoanSheetTest : public QObject {
     QVERIFY(off.at(208).month.interest > on.at(208).month.interest);
   }
 
+  // Every cut is accounted for: at 8.5 折 the spread, −63.5 基点, is under
+  // both caps, and each cut has its row, greyed, with nothing to switch.
+  void cutsThatChangeNothing() {
+    QStringList cuts;
+    for (const EventRow& row : Sheet({}).events) {
+      if (row.what == "加点下调") {
+        QVERIFY(!row.key && !row.on && !row.rate);
+        cuts << QString::fromStdString(DayText(row.effective) + " " + row.why);
+      }
+    }
+    QCOMPARE(cuts, QStringList({"2023-09-25 加点 −63.5 基点不高于 0 基点，不变",
+                                "2024-10-25 加点 −63.5 基点不高于 −30 基点，不变"}));
+  }
+
   // The bank's own 4.90 % from 2019-06-01: the spread becomes +10 基点, so
   // 2021 reprices to 4.65 + 0.10 and the 2023 cut lowers it to 0.
   void bankRateBeforeTheConversion() {
