@@ -205,15 +205,21 @@ std::string_view PlanProblemWords(PlanProblem problem) {
   return {};
 }
 
-PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
-  PlanCheck check;
+std::optional<PlanProblem> UncheckablePlan(const BankPlan& plan) {
   if (plan.months.empty() && (plan.settled || plan.figureRows == 0)) {
     const bool text = plan.textRows > 0 && !plan.settled;
-    check.problem = text ? PlanProblem::NotAPlan : PlanProblem::NoMonths;
-    return check;
+    return text ? PlanProblem::NotAPlan : PlanProblem::NoMonths;
   }
   if (!plan.settled) {
-    check.problem = PlanProblem::ColumnsUnclear;
+    return PlanProblem::ColumnsUnclear;
+  }
+  return std::nullopt;
+}
+
+PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
+  PlanCheck check;
+  check.problem = UncheckablePlan(plan);
+  if (check.problem) {
     return check;
   }
   const std::vector<OurMonth> ours = OurMonths(loan);

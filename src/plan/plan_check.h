@@ -51,6 +51,9 @@ struct PlanCheck {
   std::optional<PlanProblem> problem;
 };
 
+// Why a plan read from cells cannot be checked at all, if it cannot.
+std::optional<PlanProblem> UncheckablePlan(const BankPlan& plan);
+
 PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan);
 
 }  // namespace quorvane

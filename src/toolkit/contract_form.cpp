@@ -144,35 +144,48 @@ void ContractForm::Place(int row, int column, std::string_view caption, QWidget*
   grid->addWidget(field, row, column * 2 + 1);
 }
 
+// A field's edit, with the field typed in, if it was one.
+void ContractForm::Edited(int what, QWidget* field) {
+  const auto fields = findChildren<QLineEdit*>();
+  emit edited(what, static_cast<int>(fields.indexOf(qobject_cast<QLineEdit*>(field))));
+}
+
 // What each field's change does, once every field is there.
 void ContractForm::Connect() {
-  const auto contract = [this] { emit edited(LoanDocument::kContract); };
   for (NumericField* field : findChildren<NumericField*>()) {
-    field->SetHandlers(RefuseOtherKeys, [field, contract] {
+    field->SetHandlers(RefuseOtherKeys, [this, field] {
       if (NeedsRepair(field->text().toStdString())) {
         field->setText(FromUtf8(kRepairedNumber));
-        contract();
+        Edited(LoanDocument::kContract, field);
       }
+      emit typingEnded();
     });
     const bool priced = field == months_ || field == discount_;
-    if (priced) {
-      connect(field, &QLineEdit::textEdited, this, &ContractForm::TableRateIntoField);
-    } else {
-      connect(field, &QLineEdit::textEdited, this, contract);
-    }
+    connect(field, &QLineEdit::textEdited, this, [this, field, priced] {
+      if (priced) {
+        TableRateIntoField();
+      }
+      Edited(LoanDocument::kContract, field);
+    });
   }
   connect(granted_, &QLineEdit::textEdited, this, &ContractForm::GrantDayChanged);
-  connect(kind_, &QComboBox::currentIndexChanged, this, &ContractForm::TableRateIntoField);
+  connect(granted_, &QLineEdit::editingFinished, this, &ContractForm::typingEnded);
+  const auto contract = [this] { Edited(LoanDocument::kContract, nullptr); };
+  connect(kind_, &QComboBox::currentIndexChanged, this, [this, contract] {
+    TableRateIntoField();
+    contract();
+  });
   for (QComboBox* choice : {repricing_, method_}) {
     connect(choice, &QComboBox::currentIndexChanged, this, contract);
   }
-  connect(combined_, &QCheckBox::toggled, this, [this] {
+  connect(combined_, &QCheckBox::toggled, this, [this, contract] {
     EnableFundFields();
     TableRateIntoField();
+    contract();
   });
   connect(view_, &QComboBox::currentIndexChanged, this,
-          [this] { emit edited(LoanDocument::kView); });
-  const auto options = [this] { emit edited(LoanDocument::kChoices); };
+          [this] { Edited(LoanDocument::kView, nullptr); });
+  const auto options = [this] { Edited(LoanDocument::kChoices, nullptr); };
   connect(acrossChange_, &QCheckBox::toggled, this, options);
   connect(firstMonthByDays_, &QCheckBox::toggled, this, options);
   connect(daysInYear_, &QComboBox::currentIndexChanged, this, options);
@@ -242,7 +255,6 @@ void ContractForm::TableRateIntoField() {
   if (const auto rate = TableFirstRate(Texts())) {
     firstRate_->setText(FromUtf8(*rate));
   }
-  emit edited(LoanDocument::kContract);
 }
 
 void ContractForm::GrantDayChanged() {
@@ -251,6 +263,7 @@ void ContractForm::GrantDayChanged() {
         std::min(static_cast<unsigned>(day->day()), static_cast<unsigned>(kLatestPaymentDay))));
   }
   TableRateIntoField();
+  Edited(LoanDocument::kContract, granted_);
 }
 
 void ContractForm::EnableFundFields() {

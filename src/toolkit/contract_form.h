@@ -39,11 +39,15 @@ class ContractForm final : public QGroupBox {
   void Show(const LoanFile& loan);
 
  signals:
-  // The borrower changed the contract's fields (what: the document's kinds).
-  void edited(int what);
+  // The borrower changed the contract's fields (what: the document's kinds);
+  // `typing` names the field typed in, -1 for a choice.
+  void edited(int what, int typing);
+  // The typing in a field is over: the focus left it.
+  void typingEnded();
 
  private:
   NumericField* Field(const char* id, ContractField caption, const std::string& text);
+  void Edited(int what, QWidget* field);
   QComboBox* Choice(const char* id, const QString& name, const QStringList& choices);
   void Place(int row, int column, std::string_view caption, QWidget* field);
   void Connect();

@@ -115,11 +115,17 @@ HistoryWindow::HistoryWindow(QWidget* parent)
   layout->addWidget(split, 1);
   layout->addWidget(CreateOutput());
   connect(contract_, &ContractForm::edited, this, &HistoryWindow::ContractEdited);
+  connect(contract_, &ContractForm::typingEnded, document_, &LoanDocument::EndTyping);
   connect(document_, &LoanDocument::changed, this, &HistoryWindow::Show);
+  connect(document_, &LoanDocument::savedChanged, this, &HistoryWindow::ShowTitle);
+  AddUndoCommands(this, document_->UndoStack());
   Show(LoanDocument::kEverything);
 }
 
-HistoryWindow::~HistoryWindow() { newFigure_->SetHandlers({}, {}); }
+HistoryWindow::~HistoryWindow() {
+  newFigure_->SetHandlers({}, {});
+  document_->disconnect(this);
+}
 
 QWidget* HistoryWindow::CreateEvents() {
   auto* box = new QGroupBox(Text("调整记录"), this);
@@ -255,12 +261,15 @@ QWidget* HistoryWindow::CreateOutput() {
   return row;
 }
 
-void HistoryWindow::ContractEdited(int what) {
-  document_->Edit(what, [this](LoanFile& loan) {
-    loan.texts = contract_->Texts();
-    loan.view = contract_->View();
-    loan.choices.byDays = contract_->Options();
-  });
+void HistoryWindow::ContractEdited(int what, int typing) {
+  document_->Edit(
+      what,
+      [this](LoanFile& loan) {
+        loan.texts = contract_->Texts();
+        loan.view = contract_->View();
+        loan.choices.byDays = contract_->Options();
+      },
+      typing);
 }
 
 // The loan as it now is: the contract's fields where it was changed from
@@ -359,6 +368,14 @@ void HistoryWindow::AddBorrowerEvent() {
   newFigure_->clear();
   document_->Edit(LoanDocument::kChoices,
                   [&event](LoanFile& loan) { loan.choices.borrowerEvents.push_back(event); });
+  // The new row selected and in view.
+  const std::size_t added = document_->Loan().choices.borrowerEvents.size() - 1;
+  for (int row = 0; row < eventsModel_->rowCount({}); ++row) {
+    if (eventsModel_->Event(row)->borrowerRow == added) {
+      events_->setCurrentIndex(eventsModel_->index(row, 0));
+      events_->scrollTo(events_->currentIndex());
+    }
+  }
 }
 
 void HistoryWindow::RemoveBorrowerEvent() {

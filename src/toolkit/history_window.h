@@ -66,7 +66,7 @@ class HistoryWindow : public QWidget {
   QWidget* CreateOutput();
 
   // The contract's fields into the loan, and the loan into the window.
-  void ContractEdited(int what);
+  void ContractEdited(int what, int typing);
   void Show(int what);
   void ShowTitle();
   void ShowStatus(const QString& words);

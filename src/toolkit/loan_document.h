@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <functional>
 #include <vector>
 
@@ -35,6 +36,9 @@ class LoanDocument final : public QObject {
   };
 
   LoanDocument(year_month_day today, QObject* parent);
+  LoanDocument(const LoanDocument&) = delete;
+  LoanDocument& operator=(const LoanDocument&) = delete;
+  ~LoanDocument() override;
 
   [[nodiscard]] const LoanFile& Loan() const { return loan_; }
   [[nodiscard]] year_month_day Today() const { return today_; }
@@ -48,16 +52,22 @@ class LoanDocument final : public QObject {
   // The history of the part shown as the check takes it.
   [[nodiscard]] CheckedLoan Checked() const;
 
-  // Every change of the loan goes through here: the change is made, what
-  // follows from it computed again, and `changed` says what it was.
-  void Edit(int what, const std::function<void(LoanFile&)>& change);
+  // Every change of the loan goes through here, as a command that can be
+  // undone: the change is made, what follows from it computed again, and
+  // `changed` says what it was. Edits of one typing (`typing` the same,
+  // not -1) merge into one command until EndTyping.
+  void Edit(int what, const std::function<void(LoanFile&)>& change, int typing = -1);
+  // The typing in a field is over: the next edit is a command of its own.
+  void EndTyping() { ++typingSession_; }
+  [[nodiscard]] QUndoStack* UndoStack() { return &undo_; }
   // What a month of the check offers, taken into the borrower's choices.
   void TakeOffer(const PlanOffer& offer);
   void SetToday(year_month_day today);
 
-  // The file the loan is kept in, and whether it has changes not saved.
+  // The file the loan is kept in, and whether it has changes not saved: the
+  // undo stack is away from where it was saved.
   [[nodiscard]] const QString& Path() const { return path_; }
-  [[nodiscard]] bool Unsaved() const { return revision_ != savedRevision_; }
+  [[nodiscard]] bool Unsaved() const { return !undo_.isClean(); }
   // The loan as it is now is what the file at `path` holds.
   void MarkSaved(const QString& path);
   // Another loan in place of this one, as opened from its file (or, with no
@@ -66,8 +76,14 @@ class LoanDocument final : public QObject {
   // Back to the loan as it was last saved or taken.
   void Revert();
 
+  // What an undone or redone command puts in place.
+  void Put(const LoanFile& loan, int what);
+  [[nodiscard]] int TypingSession() const { return typingSession_; }
+
  signals:
   void changed(int what);
+  // What is saved, or not, changed: an edit, an undo, a save.
+  void savedChanged();
 
  private:
   void Compute(int what);
@@ -78,9 +94,9 @@ class LoanDocument final : public QObject {
   std::vector<ShownMonth> shown_;
   BankPlan plan_;
   QString path_;
-  LoanFile saved_;  // to go back to; what is unsaved is counted, not compared
-  int revision_ = 0;
-  int savedRevision_ = 0;
+  LoanFile saved_;  // to go back to
+  QUndoStack undo_;
+  int typingSession_ = 0;
 };
 
 }  // namespace quorvane

@@ -164,6 +164,7 @@ PlanCheckWindow::PlanCheckWindow(LoanDocument* document, QWidget* parent)
   layout->addLayout(whyRow);
   layout->addWidget(CreateOutput());
   connect(document_, &LoanDocument::changed, this, &PlanCheckWindow::Follow);
+  AddUndoCommands(this, document_->UndoStack());
   Follow(LoanDocument::kEverything);
 }
 
@@ -259,6 +260,7 @@ void PlanCheckWindow::Follow(int what) {
   if ((what & (LoanDocument::kPlan | LoanDocument::kColumns)) != 0) {
     ShowMeanings();
   }
+  notice_.clear();
   Recheck();
 }
 
@@ -268,8 +270,26 @@ void PlanCheckWindow::TakePlan(PlanCells cells) {
   });
 }
 
+// Paste never loses what is there: text that is no plan leaves the plan as
+// it was and says why; a plan in its place can be undone.
 void PlanCheckWindow::Paste() {
-  TakePlan(SplitPlanText(QApplication::clipboard()->text().toStdString()));
+  const QString text = QApplication::clipboard()->text();
+  if (text.trimmed().isEmpty()) {
+    Notice(Text("剪贴板里没有文字，还款计划没有改动。"));
+    return;
+  }
+  PlanCells cells = SplitPlanText(text.toStdString());
+  const auto problem = UncheckablePlan(ReadBankPlan(cells));
+  if (problem && *problem != PlanProblem::ColumnsUnclear) {
+    Notice(FromUtf8(PlanProblemWords(*problem)) + Text("。还款计划没有改动。"));
+    return;
+  }
+  TakePlan(std::move(cells));
+}
+
+void PlanCheckWindow::Notice(const QString& words) {
+  notice_ = words;
+  Recheck();
 }
 
 void PlanCheckWindow::ChooseFile() {
@@ -378,7 +398,13 @@ void PlanCheckWindow::Recheck() {
   for (const std::string& note : check_.notes) {
     said << FromUtf8(note);
   }
-  summary_->setText(none ? Text("还没有银行的还款计划。") : said.join(QChar('\n')));
+  if (none) {
+    said = QStringList{Text("还没有银行的还款计划。")};
+  }
+  if (!notice_.isEmpty()) {
+    said.prepend(notice_);
+  }
+  summary_->setText(said.join(QChar('\n')));
   // Each row left out, and why, for the borrower to see that nothing else was.
   QStringList skipped;
   for (const SkippedRow& row : document_->Plan().skipped) {

@@ -74,6 +74,8 @@ class PlanCheckWindow : public QWidget {
   QWidget* CreateOutput();
   void Follow(int what);
   void Paste();
+  // Says something above the check until the loan next changes.
+  void Notice(const QString& words);
   void ChooseFile();
   void Clear();
   void TakePlan(PlanCells cells);
@@ -90,6 +92,7 @@ class PlanCheckWindow : public QWidget {
 
   LoanDocument* document_;
   PlanCheck check_;
+  QString notice_;
 
   QTableWidget* columns_ = nullptr;
   int columnWidth_ = 0;

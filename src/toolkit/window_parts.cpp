@@ -9,8 +9,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTableView>
+#include <QUndoStack>
 
 namespace quorvane {
 
@@ -27,6 +29,44 @@ QAction* AddWindowCommand(QWidget* window, const QString& caption, const QKeySeq
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);
   return action;
+}
+
+namespace {
+
+// A text field takes Ctrl+Z for its own typing while it has some to undo
+// (and Ctrl+Shift+Z, Ctrl+Y to redo), and leaves them to the window after.
+class FieldUndoFirst final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) {
+      return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto* field = qobject_cast<QLineEdit*>(watched);
+    const bool undo = key->matches(QKeySequence::Undo);
+    const bool redo = key->matches(QKeySequence::Redo) ||
+                      key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+    return field != nullptr &&
+           ((undo && !field->isUndoAvailable()) || (redo && !field->isRedoAvailable()));
+  }
+};
+
+}  // namespace
+
+void AddUndoCommands(QWidget* window, QUndoStack* stack) {
+  auto* fieldsFirst = new FieldUndoFirst(window);
+  for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+    field->installEventFilter(fieldsFirst);
+  }
+  QAction* undo = AddWindowCommand(window, QStringLiteral("撤销"), QKeySequence::Undo);
+  QObject::connect(undo, &QAction::triggered, stack, &QUndoStack::undo);
+  QAction* redo = AddWindowCommand(window, QStringLiteral("重做"), QKeySequence::Redo);
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  QObject::connect(redo, &QAction::triggered, stack, &QUndoStack::redo);
 }
 
 bool CloseOnEscape(QWidget* window, const QKeyEvent* event) {

@@ -15,6 +15,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QTableView;
+class QUndoStack;
 class QWidget;
 
 // What the windows of the program share beyond their looks: a table put on
@@ -28,6 +29,10 @@ void PutTableOnClipboard(const TableRows& rows);
 // A command of the window with its key, which works wherever the focus is in
 // the window; the caller connects what it does.
 QAction* AddWindowCommand(QWidget* window, const QString& caption, const QKeySequence& key);
+
+// 撤销 (Ctrl+Z) and 重做 (Ctrl+Shift+Z, Ctrl+Y) of the window's edits; a
+// text field being typed in undoes its own typing first, as Qt's fields do.
+void AddUndoCommands(QWidget* window, QUndoStack* stack);
 
 // Esc with no modifier closes the window: true when it did.
 bool CloseOnEscape(QWidget* window, const QKeyEvent* event);

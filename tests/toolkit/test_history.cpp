@@ -536,6 +536,69 @@ class HistoryTest : public QObject, WindowFixture {
     QCOMPARE(Part<QTableView>(QStringLiteral("months"))->currentIndex().row(), 8);
   }
 
+  // Paste never loses the plan there is: an empty clipboard or text that is
+  // no plan leaves it and says why; a new plan in its place can be undone.
+  void pasteNeverLosesThePlan() {
+    OpenHistory();
+    TypeTheWorkedLoan();
+    QWidget* check = OpenCheck();
+    QApplication::clipboard()->setText(kPlanHeadings + kTwelveMonths);
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    const QString twelve = QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期");
+    QCOMPARE(CheckSummary(check), twelve);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(CheckSummary(check),
+             QStringLiteral("剪贴板里没有文字，还款计划没有改动。\n") + twelve);
+    QApplication::clipboard()->setText(QStringLiteral("随便写的几行字\n不是还款计划\n"));
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(CheckSummary(check), QStringLiteral("这不像还款计划：没有找到日期和金额的列。"
+                                                 "还款计划没有改动。\n") +
+                                      twelve);
+    QApplication::clipboard()->setText(
+        kPlanHeadings + kTwelveMonths.left(kTwelveMonths.indexOf(QStringLiteral("\n7\t"))));
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(CheckSummary(check), QStringLiteral("银行计划 6 期：与 Quorvane 一致 6 期"));
+    QTest::keyClick(check, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(CheckSummary(check), twelve);
+    QTest::keyClick(check, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(CheckSummary(check), QStringLiteral("银行计划 6 期：与 Quorvane 一致 6 期"));
+  }
+
+  // Every edit of the loan can be undone and redone: a field's typing as one
+  // edit once the focus left it, a row removed; undone back to what was
+  // saved, the title no longer marks changes.
+  void undoesEveryEdit() {
+    OpenHistory();
+    auto* discount = Part<QLineEdit>(QStringLiteral("discount"));
+    const QString before = discount->text();
+    const QString firstRate = Part<QLineEdit>(QStringLiteral("firstRate"))->text();
+    TypeInto(QStringLiteral("discount"), QStringLiteral("10"));
+    QVERIFY(History()->isWindowModified());
+    QTest::keyClick(discount, Qt::Key_Tab);  // the typing is over
+    QVERIFY(!discount->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(discount->text(), before);
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("firstRate"))->text(), firstRate);
+    QVERIFY(!History()->isWindowModified());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(discount->text(), QStringLiteral("10"));
+    QVERIFY(History()->isWindowModified());
+
+    const int rows = EventRows();
+    TypeInto(QStringLiteral("newDay"), QStringLiteral("2012-07-20"));
+    TypeInto(QStringLiteral("newFigure"), QStringLiteral("5"));
+    QTest::keyClick(Part<QLineEdit>(QStringLiteral("newFigure")), Qt::Key_Return);
+    QCOMPARE(Events()->currentIndex().row(), EventOn(QStringLiteral("2012-07-20")).row());
+    Events()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Events(), Qt::Key_Delete);
+    QCOMPARE(EventRows(), rows);
+    QTest::keyClick(Events(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(EventRows(), rows + 1);
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2012-07-20")).row(), 1),
+             QStringLiteral("提前还款（自填）"));
+  }
+
   // Closing the calculator closes the history first, which asks.
   void quittingAsksToo() {
     OpenHistory();
