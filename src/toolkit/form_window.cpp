@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -94,6 +96,16 @@ void FormWindow::CentreOnScreen() {
 
 // Closing the calculator first closes the windows opened from it, each in
 // its own way: one holding changes not saved asks, and may keep both open.
+void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
+  if (windowMenu_ == nullptr) {
+    windowMenu_ = new QMenu(this);
+    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
+    windowMenu_->addActions(text2_->WindowActions());
+  }
+  windowMenu_->popup(event->globalPos());
+  event->accept();
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
   const auto openedHere = [this](const QWidget* window) {
     for (const QWidget* parent = window->parentWidget(); parent != nullptr;

@@ -10,6 +10,7 @@
 #include "form/form_design.h"
 #include "form/window.h"
 
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -46,6 +47,8 @@ class FormWindow : public QWidget, public Window {
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // A right click outside the fields offers what works anywhere in the window.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void CentreOnScreen();
@@ -63,6 +66,7 @@ class FormWindow : public QWidget, public Window {
   std::array<QRadioButton*, 2> option1_{};
   std::array<RateList*, 2> list1_{};
   std::array<QPushButton*, 4> command_{};  // Command1 to Command4
+  QMenu* windowMenu_ = nullptr;            // made the first time it is asked for
   bool centredWithFrame_ = false;
   Form1 form_;
 };

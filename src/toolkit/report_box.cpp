@@ -57,6 +57,16 @@ ReportBox::ReportBox(Content content, QWidget* parent) : QPlainTextEdit(parent),
 
 ReportBox::~ReportBox() = default;
 
+QList<QAction*> ReportBox::WindowActions() const {
+  QList<QAction*> actions;
+  for (std::size_t entry = 0; entry < viewActions_.size(); ++entry) {
+    if (viewActions_.at(entry) != nullptr && !kReportViewEntries.at(entry).readsReport) {
+      actions << viewActions_.at(entry);
+    }
+  }
+  return actions;
+}
+
 std::string ReportBox::BoxText() const { return toPlainText().toStdString(); }
 
 std::optional<TableRows> ReportBox::ReadRows() const {

@@ -44,6 +44,8 @@ class ReportBox : public QPlainTextEdit {
   // The loan in the main window's fields.
   using LoanLookup = std::function<MainWindowLoan()>;
   void SetLoanLookup(LoanLookup lookup) { loanLookup_ = std::move(lookup); }
+  // The entries that work anywhere in the window, reading no report: 贷款历程….
+  [[nodiscard]] QList<QAction*> WindowActions() const;
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;

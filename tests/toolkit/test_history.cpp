@@ -5,8 +5,10 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewWidget>
@@ -179,6 +181,27 @@ class HistoryTest : public QObject, WindowFixture {
     QCOMPARE(FieldTexts(), fields);
     QTest::keyClick(Events(), Qt::Key_Escape);
     QVERIFY(!History()->isVisible());
+  }
+
+  // A right click outside the fields offers 贷款历程… too: the menu is made
+  // the first time it is asked for, and opening it leaves the field being
+  // typed in as it is, unchecked.
+  void theWindowsOwnMenu() {
+    QVERIFY(Window().findChild<QMenu*>(QStringLiteral("windowMenu")) == nullptr);
+    Field(kAmount)->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Field(kAmount), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Field(kAmount), QStringLiteral("3."));
+    const QPoint outside(4, Window().height() - 4);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, outside, Window().mapToGlobal(outside));
+    QApplication::sendEvent(&Window(), &click);
+    auto* menu = Window().findChild<QMenu*>(QStringLiteral("windowMenu"));
+    QVERIFY(menu != nullptr && menu->isVisible());
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().front()->text(), QStringLiteral("贷款历程…"));
+    QCOMPARE(FieldText(kAmount), QStringLiteral("3."));
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QVERIFY(History() != nullptr && QTest::qWaitForWindowExposed(History()));
   }
 
   // A grant date a year earlier: the first repricing is a year earlier, the
