@@ -93,7 +93,8 @@ QJsonObject ContractObject(const ContractTexts& texts) {
           {"combined", texts.combined},
           {"fundAmount", Text(texts.fundAmount)},
           {"fundMonths", Text(texts.fundMonths)},
-          {"fundDiscount", Text(texts.fundDiscount)}};
+          {"fundDiscount", Text(texts.fundDiscount)},
+          {"fundFirstRate", Text(texts.fundFirstRate)}};
 }
 
 QJsonObject EventObject(const BorrowerEvent& event) {
@@ -126,6 +127,8 @@ QJsonObject PlanObject(const KeptPlan& plan) {
 // Reads the parts of the file, keeping the first thing found wrong.
 class Reader {
  public:
+  explicit Reader(int version) : version_(version) {}
+
   // What was found wrong first, if anything.
   [[nodiscard]] const QString& Problem() const { return problem_; }
 
@@ -201,6 +204,9 @@ class Reader {
     texts.fundAmount = FieldText(object, "fundAmount");
     texts.fundMonths = FieldText(object, "fundMonths");
     texts.fundDiscount = FieldText(object, "fundDiscount");
+    // Before version 2 the fund part took its table's first rate.
+    texts.fundFirstRate = version_ >= 2 ? FieldText(object, "fundFirstRate")
+                                        : TableFirstRate(texts, SheetPart::Fund).value_or("");
     return texts;
   }
 
@@ -274,6 +280,7 @@ class Reader {
     }
   }
 
+  int version_;
   QString problem_;
 };
 
@@ -327,7 +334,7 @@ Outcome<LoanFile, FileProblem> ReadLoanFile(const QByteArray& bytes) {
   if (version.toInt() > kLoanFileVersion) {
     return FileProblem{Kind::Newer, {}, {}, version.toInt()};
   }
-  Reader read;
+  Reader read(version.toInt());
   LoanFile file;
   file.texts = read.Contract(read.Member(root, "contract", QJsonValue::Object).toObject());
   file.view = read.Named(root, "view", kViews);

@@ -38,7 +38,8 @@ struct LoanFile {
 
 // The suffix of the file, and the version of its format this program writes.
 inline constexpr std::string_view kLoanFileSuffix = "quorvane";
-inline constexpr int kLoanFileVersion = 1;
+// 2: the fund part's own first rate.
+inline constexpr int kLoanFileVersion = 2;
 
 QByteArray WriteLoanFile(const LoanFile& file);
 

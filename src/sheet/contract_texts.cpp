@@ -52,6 +52,15 @@ std::optional<Fault> ReadPart(const PartTexts& texts, Contract& contract, Fen& a
   return std::nullopt;
 }
 
+// A yearly rate as typed: up to four places, no more than the highest.
+std::optional<Percent> ReadRate(std::string_view text) {
+  const auto rate = ReadDecimal(text, kRatePlaces);
+  if (!rate || *rate > kHighestRate.tenThousandths) {
+    return std::nullopt;
+  }
+  return Percent{*rate};
+}
+
 // The largest amount in 万元, and the highest rate in %, as the messages write them.
 std::string LargestAmountText() { return DecimalText(kLargestBalance, kTenThousandPlaces, 0); }
 std::string HighestRateText() { return DecimalText(kHighestRate.tenThousandths, kRatePlaces, 0); }
@@ -86,6 +95,8 @@ std::string_view FieldName(ContractField field) {
       return "公积金部分期限（月）";
     case ContractField::FundDiscount:
       return "公积金部分折扣（折）";
+    case ContractField::FundFirstRate:
+      return "公积金部分首期年利率（%）";
     case ContractField::View:
       return "明细";
   }
@@ -131,7 +142,7 @@ std::string ProblemWords(const ContractProblem& problem) {
       return part + "利率折扣应为 0 至 " + DecimalText(kMostDiscountTenths, 1, 0) +
              " 折，至多一位小数，如 8.5";
     case Fault::FirstRate:
-      return "首期年利率应为 0 至 " + HighestRateText() + "，至多四位小数，如 6.12";
+      return part + "首期年利率应为 0 至 " + HighestRateText() + "，至多四位小数，如 6.12";
     case Fault::PaymentShort:
       return "月还款不足以支付当月利息：年利率过高，请检查首期年利率和所填利率";
     case Fault::RowDay:
@@ -176,11 +187,11 @@ Outcome<LoanTerms, ContractProblem> ReadContractTexts(const ContractTexts& texts
           ReadPart({texts.amount, texts.months, texts.discount}, first.contract, first.amount)) {
     return fail(*fault);
   }
-  const auto firstRate = ReadDecimal(texts.firstRate, kRatePlaces);
-  if (!firstRate || *firstRate > kHighestRate.tenThousandths) {
+  const auto firstRate = ReadRate(texts.firstRate);
+  if (!firstRate) {
     return fail(Fault::FirstRate);
   }
-  first.contract.firstRate = Percent{*firstRate};
+  first.contract.firstRate = *firstRate;
   terms.parts.push_back(first);
   if (texts.combined) {
     LoanPartTerms fund{main, 0};
@@ -189,22 +200,25 @@ Outcome<LoanTerms, ContractProblem> ReadContractTexts(const ContractTexts& texts
                                     fund.contract, fund.amount)) {
       return fail(*fault, SheetPart::Fund);
     }
-    fund.contract.firstRate =
-        FirstRate(LoanKind::Fund, *granted, fund.contract.months, fund.contract.discountTenths)
-            .value_or(Percent{});
+    const auto fundRate = ReadRate(texts.fundFirstRate);
+    if (!fundRate) {
+      return fail(Fault::FirstRate, SheetPart::Fund);
+    }
+    fund.contract.firstRate = *fundRate;
     terms.parts.push_back(fund);
   }
   return terms;
 }
 
-std::optional<std::string> TableFirstRate(const ContractTexts& texts) {
+std::optional<std::string> TableFirstRate(const ContractTexts& texts, SheetPart part) {
+  const bool fund = part == SheetPart::Fund;
   const auto granted = ReadDay(texts.granted);
-  const auto months = ReadWhole(texts.months, 1, kLongestTerm);
-  const auto discount = ReadDecimal(texts.discount, 1);
+  const auto months = ReadWhole(fund ? texts.fundMonths : texts.months, 1, kLongestTerm);
+  const auto discount = ReadDecimal(fund ? texts.fundDiscount : texts.discount, 1);
   if (!granted || !months || !discount || *discount > kMostDiscountTenths) {
     return std::nullopt;
   }
-  const LoanKind kind = texts.combined ? LoanKind::Commercial : texts.kind;
+  const LoanKind kind = fund ? LoanKind::Fund : texts.combined ? LoanKind::Commercial : texts.kind;
   const auto rate = FirstRate(kind, *granted, *months, static_cast<int>(*discount));
   return rate ? std::optional(PercentText(*rate)) : std::nullopt;
 }

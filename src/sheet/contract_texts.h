@@ -32,6 +32,7 @@ struct ContractTexts {
   std::string fundAmount = "10";
   std::string fundMonths = "240";
   std::string fundDiscount = "10";
+  std::string fundFirstRate = "4.86";  // the fund's own first rate: its table's, or the bank's
   bool operator==(const ContractTexts&) const = default;
 };
 
@@ -50,6 +51,7 @@ enum class ContractField {
   FundAmount,
   FundMonths,
   FundDiscount,
+  FundFirstRate,
   View,
 };
 
@@ -110,9 +112,10 @@ struct LoanTerms {
 Outcome<LoanTerms, ContractProblem> ReadContractTexts(const ContractTexts& texts,
                                                       year_month_day today);
 
-// The first rate of a contract's texts, from the tables, as the field shows
-// it: "6.12"; nothing where the tables have none.
-std::optional<std::string> TableFirstRate(const ContractTexts& texts);
+// The first rate of a part of a contract's texts, from its table, as the
+// field shows it: "6.12"; nothing where the table has none.
+std::optional<std::string> TableFirstRate(const ContractTexts& texts,
+                                          SheetPart part = SheetPart::Main);
 
 // A row the borrower adds, from its fields as typed: the day, and the amount
 // in 万元 (提前还款) or the rate in % (利率).

@@ -39,6 +39,7 @@ std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, She
     rows.push_back(row(ContractField::FundAmount, texts.fundAmount));
     rows.push_back(row(ContractField::FundMonths, texts.fundMonths));
     rows.push_back(row(ContractField::FundDiscount, texts.fundDiscount));
+    rows.push_back(row(ContractField::FundFirstRate, texts.fundFirstRate));
     rows.push_back(row(ContractField::View, ViewName(view)));
   }
   rows.emplace_back();

@@ -72,6 +72,7 @@ ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), pa
   fundAmount_ = Field("fundAmount", ContractField::FundAmount, defaults.fundAmount);
   fundMonths_ = Field("fundMonths", ContractField::FundMonths, defaults.fundMonths);
   fundDiscount_ = Field("fundDiscount", ContractField::FundDiscount, defaults.fundDiscount);
+  fundFirstRate_ = Field("fundFirstRate", ContractField::FundFirstRate, defaults.fundFirstRate);
   view_ = Choice("view", Name(ContractField::View),
                  {Text(ViewName(SheetView::Main)), Text(ViewName(SheetView::Fund)),
                   Text(ViewName(SheetView::Both))});
@@ -97,7 +98,7 @@ ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), pa
   Place(0, 1, FieldName(ContractField::Granted), granted_);
   Place(0, 2, FieldName(ContractField::PaymentDay), paymentDay_);
   Place(0, 3, FieldName(ContractField::Repricing), repricing_);
-  Place(1, 0, FieldName(ContractField::Amount), amount_);
+  amountLabel_ = Place(1, 0, FieldName(ContractField::Amount), amount_);
   Place(1, 1, FieldName(ContractField::Months), months_);
   Place(1, 2, FieldName(ContractField::Method), method_);
   Place(1, 3, FieldName(ContractField::Discount), discount_);
@@ -107,10 +108,11 @@ ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), pa
   Place(2, 1, FieldName(ContractField::FundAmount), fundAmount_);
   Place(2, 2, "期限（月）", fundMonths_);
   Place(2, 3, "折扣（折）", fundDiscount_);
-  Place(2, 4, FieldName(ContractField::View), view_);
+  Place(2, 4, "首期年利率（%）", fundFirstRate_);
   grid->addWidget(acrossChange_, 3, 0, 1, 2);
   grid->addWidget(firstMonthByDays_, 3, 2, 1, 2);
   Place(3, 2, "日利率", daysInYear_);
+  Place(3, 4, FieldName(ContractField::View), view_);
   EnableFundFields();
   Connect();
 }
@@ -136,12 +138,13 @@ QComboBox* ContractForm::Choice(const char* id, const QString& name, const QStri
   return choice;
 }
 
-void ContractForm::Place(int row, int column, std::string_view caption, QWidget* field) {
+QLabel* ContractForm::Place(int row, int column, std::string_view caption, QWidget* field) {
   auto* grid = static_cast<QGridLayout*>(layout());
   auto* label = new QLabel(Text(caption), this);
   label->setBuddy(field);
   grid->addWidget(label, row, column * 2);
   grid->addWidget(field, row, column * 2 + 1);
+  return label;
 }
 
 // A field's edit, with the field typed in, if it was one.
@@ -161,9 +164,13 @@ void ContractForm::Connect() {
       emit typingEnded();
     });
     const bool priced = field == months_ || field == discount_;
-    connect(field, &QLineEdit::textEdited, this, [this, field, priced] {
+    const bool fundPriced = field == fundMonths_ || field == fundDiscount_;
+    connect(field, &QLineEdit::textEdited, this, [this, field, priced, fundPriced] {
       if (priced) {
         TableRateIntoField();
+      }
+      if (fundPriced) {
+        FundRateIntoField();
       }
       Edited(LoanDocument::kContract, field);
     });
@@ -178,7 +185,11 @@ void ContractForm::Connect() {
   for (QComboBox* choice : {repricing_, method_}) {
     connect(choice, &QComboBox::currentIndexChanged, this, contract);
   }
-  connect(combined_, &QCheckBox::toggled, this, [this, contract] {
+  connect(combined_, &QCheckBox::toggled, this, [this, contract](bool combined) {
+    if (combined) {
+      fundMonths_->setText(months_->text());  // the fund's term is the loan's, unless typed
+      FundRateIntoField();
+    }
     EnableFundFields();
     TableRateIntoField();
     contract();
@@ -206,6 +217,7 @@ ContractTexts ContractForm::Texts() const {
   texts.fundAmount = fundAmount_->text().toStdString();
   texts.fundMonths = fundMonths_->text().toStdString();
   texts.fundDiscount = fundDiscount_->text().toStdString();
+  texts.fundFirstRate = fundFirstRate_->text().toStdString();
   return texts;
 }
 
@@ -239,6 +251,7 @@ void ContractForm::Show(const LoanFile& loan) {
   SetText(fundAmount_, texts.fundAmount);
   SetText(fundMonths_, texts.fundMonths);
   SetText(fundDiscount_, texts.fundDiscount);
+  SetText(fundFirstRate_, texts.fundFirstRate);
   if (texts.combined) {
     view_->setCurrentIndex(static_cast<int>(loan.view));  // else it keeps the part last chosen
   }
@@ -257,22 +270,33 @@ void ContractForm::TableRateIntoField() {
   }
 }
 
+void ContractForm::FundRateIntoField() {
+  if (const auto rate = TableFirstRate(Texts(), SheetPart::Fund)) {
+    fundFirstRate_->setText(FromUtf8(*rate));
+  }
+}
+
 void ContractForm::GrantDayChanged() {
   if (const auto day = ReadDay(granted_->text().toStdString())) {
     paymentDay_->setText(QString::number(
         std::min(static_cast<unsigned>(day->day()), static_cast<unsigned>(kLatestPaymentDay))));
   }
   TableRateIntoField();
+  FundRateIntoField();
   Edited(LoanDocument::kContract, granted_);
 }
 
 void ContractForm::EnableFundFields() {
   const bool combined = combined_->isChecked();
-  for (QWidget* field :
-       std::initializer_list<QWidget*>{fundAmount_, fundMonths_, fundDiscount_, view_}) {
+  for (QWidget* field : std::initializer_list<QWidget*>{fundAmount_, fundMonths_, fundDiscount_,
+                                                        fundFirstRate_, view_}) {
     field->setEnabled(combined);
   }
   kind_->setEnabled(!combined);
+  // In a combination the amount is the commercial part's.
+  const QString amount = combined ? Text("商业部分金额（万元）") : Name(ContractField::Amount);
+  amountLabel_->setText(amount);
+  amount_->setAccessibleName(amount);
 }
 
 }  // namespace quorvane

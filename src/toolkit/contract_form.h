@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace quorvane {
@@ -49,9 +50,10 @@ class ContractForm final : public QGroupBox {
   NumericField* Field(const char* id, ContractField caption, const std::string& text);
   void Edited(int what, QWidget* field);
   QComboBox* Choice(const char* id, const QString& name, const QStringList& choices);
-  void Place(int row, int column, std::string_view caption, QWidget* field);
+  QLabel* Place(int row, int column, std::string_view caption, QWidget* field);
   void Connect();
   void TableRateIntoField();
+  void FundRateIntoField();
   void GrantDayChanged();
   void EnableFundFields();
 
@@ -68,6 +70,8 @@ class ContractForm final : public QGroupBox {
   NumericField* fundAmount_ = nullptr;
   NumericField* fundMonths_ = nullptr;
   NumericField* fundDiscount_ = nullptr;
+  NumericField* fundFirstRate_ = nullptr;
+  QLabel* amountLabel_ = nullptr;  // 商业部分金额 in a combination
   QComboBox* view_ = nullptr;
   QCheckBox* acrossChange_ = nullptr;
   QCheckBox* firstMonthByDays_ = nullptr;

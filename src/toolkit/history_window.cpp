@@ -156,6 +156,11 @@ QWidget* HistoryWindow::CreateEvents() {
   layout->addWidget(events_, 1);
 
   auto* adding = new QHBoxLayout;
+  // The part a new row goes to, in a combination.
+  newPart_ = new QComboBox(box);
+  newPart_->setObjectName(QStringLiteral("newPart"));
+  newPart_->addItems({Text(ViewName(SheetView::Main)), Text(ViewName(SheetView::Fund))});
+  newPart_->setAccessibleName(Text("新增记录属于"));
   newKind_ = new QComboBox(box);
   newKind_->setObjectName(QStringLiteral("newKind"));
   newKind_->addItems({Text("提前还款"), Text("利率")});
@@ -190,6 +195,7 @@ QWidget* HistoryWindow::CreateEvents() {
   remove_->setObjectName(QStringLiteral("removeEvent"));
   remove_->setEnabled(false);
   connect(remove_, &QPushButton::clicked, this, &HistoryWindow::RemoveBorrowerEvent);
+  adding->addWidget(newPart_);
   adding->addWidget(newKind_);
   adding->addWidget(newDay_);
   adding->addWidget(newFigure_);
@@ -295,6 +301,7 @@ void HistoryWindow::Show(int what) {
     }
     ShowStatus(status.join(Text("；")));
     EnableRemove();
+    newPart_->setEnabled(document_->Loan().texts.combined);
   }
   ShowTitle();
 }
@@ -364,7 +371,8 @@ void HistoryWindow::AddBorrowerEvent() {
   }
   BorrowerEvent event = *read;
   event.shortenTerm = kind == BorrowerEvent::Kind::Prepayment && newMode_->currentIndex() == 1;
-  event.part = document_->PartShown();
+  event.part = document_->Loan().texts.combined && newPart_->currentIndex() == 1 ? SheetPart::Fund
+                                                                                 : SheetPart::Main;
   newFigure_->clear();
   document_->Edit(LoanDocument::kChoices,
                   [&event](LoanFile& loan) { loan.choices.borrowerEvents.push_back(event); });

@@ -97,6 +97,7 @@ class HistoryWindow : public QWidget {
 
   QTableView* events_ = nullptr;
   EventsModel* eventsModel_ = nullptr;
+  QComboBox* newPart_ = nullptr;
   QComboBox* newKind_ = nullptr;
   QLineEdit* newDay_ = nullptr;
   NumericField* newFigure_ = nullptr;

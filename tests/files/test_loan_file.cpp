@@ -49,10 +49,45 @@ class LoanFileTest : public QObject {
     QVERIFY(*read == Everything());
     QCOMPARE(WriteLoanFile(*read), bytes);
     for (const char* line :
-         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 1", "\"amount\": \"50000.00\"",
+         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 2", "\"amount\": \"50000.00\"",
           "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"", "\"daysInYear\": 365"}) {
       QVERIFY2(bytes.contains(line), line);
     }
+  }
+
+  // A file of the format before, kept from the version that wrote it, opens
+  // with every field it held; the fund part's first rate, which it did not
+  // keep, is its table's: 4.86 % × 11 折.
+  void aFileOfTheVersionBefore() {
+    QFile kept(QStringLiteral(QUORVANE_TEST_DATA "/loan-v1.quorvane"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const auto read = ReadLoanFile(kept.readAll());
+    QVERIFY2(read, read ? "" : qPrintable(FileProblemWords(read.Failure())));
+    LoanFile expected;
+    expected.texts.combined = true;
+    expected.texts.amount = "25.5";
+    expected.texts.fundAmount = "12";
+    expected.texts.fundMonths = "180";
+    expected.texts.fundDiscount = "11";
+    expected.texts.fundFirstRate = "5.346";
+    expected.texts.repricing = Repricing::Anniversary;
+    expected.view = SheetView::Both;
+    expected.choices.borrowerEvents = {
+        {BorrowerEvent::Kind::Prepayment, std::chrono::year{2010} / 6 / 20, SheetPart::Fund,
+         5'000'000, true, Percent{}},
+        {BorrowerEvent::Kind::Rate, std::chrono::year{2009} / 1 / 1, SheetPart::Main, 0, false,
+         Percent{50'490}}};
+    expected.choices.switchedOff = {
+        {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2023} / 9 / 25}};
+    expected.choices.caps[1] = Percent{-4'500};
+    expected.choices.byDays = {true, false, 365};
+    expected.plan.cells = {{"期数", "还款日期", "月供"}, {}, {"1", "2007-07-15", "2,170.11"}};
+    expected.plan.chosen = {PlanColumn::Number, PlanColumn::Due, PlanColumn::Payment};
+    QCOMPARE(read->texts.fundFirstRate, expected.texts.fundFirstRate);
+    QVERIFY(read->texts == expected.texts);
+    QVERIFY(read->choices == expected.choices);
+    QVERIFY(read->plan == expected.plan);
+    QCOMPARE(read->view, expected.view);
   }
 
   // A file that is broken, cut short, from a newer Quorvane or not ours is
@@ -69,10 +104,10 @@ class LoanFileTest : public QObject {
     QTest::newRow("text") << QByteArray("期数,还款日期\n1,2007-07-15\n") << notOurs;
     QTest::newRow("not ours") << QByteArray(R"({"format": "something else", "version": 1})")
                               << notOurs;
-    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 1", "\"version\": 2")
+    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 2", "\"version\": 3")
                            << QStringLiteral(
-                                  "此文件由较新版本的 Quorvane 保存（格式版本 2），"
-                                  "本版本只能打开格式版本 1 的文件，请升级 Quorvane");
+                                  "此文件由较新版本的 Quorvane 保存（格式版本 3），"
+                                  "本版本只能打开格式版本 2 的文件，请升级 Quorvane");
     QTest::newRow("a field no one can type")
         << QByteArray(whole).replace("\"amount\": \"25.5\"", "\"amount\": \"2 5\"")
         << QStringLiteral("文件内容有误：“amount”的内容不是可以输入的数字");

@@ -110,6 +110,20 @@ class LoanSheetTest : public QObject {
     QVERIFY(off.at(208).month.interest > on.at(208).month.interest);
   }
 
+  // The fund part runs at its own first rate where the bank's differs from
+  // the table's: 100 000 at 4.50 % is 375.00 of interest in the first month.
+  void theFundsOwnFirstRate() {
+    ContractTexts texts;
+    texts.combined = true;
+    texts.fundFirstRate = "4.50";
+    const auto fund = ShownMonths(Sheet(texts), SheetView::Fund);
+    QCOMPARE(MonthCells(fund.front()).at(2), std::string("4.50"));
+    QCOMPARE(fund.front().month.interest, Fen{37'500});
+    texts.fundFirstRate = "4.5.";
+    QCOMPARE(ProblemWords(*Sheet(texts).problem),
+             std::string("公积金部分的首期年利率应为 0 至 100，至多四位小数，如 6.12"));
+  }
+
   // Every cut is accounted for: at 8.5 折 the spread, −63.5 基点, is under
   // both caps, and each cut has its row, greyed, with nothing to switch.
   void cutsThatChangeNothing() {

@@ -4,6 +4,7 @@
 #include <qcustomplot.h>
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -557,6 +558,36 @@ class HistoryTest : public QObject, WindowFixture {
     table->setCurrentIndex(table->model()->index(8, 0));
     QTest::keyClick(table, Qt::Key_Enter);
     QCOMPARE(Part<QTableView>(QStringLiteral("months"))->currentIndex().row(), 8);
+  }
+
+  // A combination says which part each field and each new row belongs to:
+  // the amount is the commercial part's, the fund's term is the loan's and
+  // its first rate the fund table's, and a row goes to the part chosen.
+  void combinationsSayWhichPart() {
+    OpenHistory();
+    auto* combined = Part<QCheckBox>(QStringLiteral("combined"));
+    combined->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(combined, Qt::Key_Space);
+    QVERIFY(combined->isChecked());
+    auto* amount = Part<QLineEdit>(QStringLiteral("amount"));
+    QLabel* amountLabel = nullptr;
+    for (QLabel* label : History()->findChildren<QLabel*>()) {
+      amountLabel = label->buddy() == amount ? label : amountLabel;
+    }
+    QVERIFY(amountLabel != nullptr);
+    QCOMPARE(amountLabel->text(), QStringLiteral("商业部分金额（万元）"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("fundMonths"))->text(),
+             Part<QLineEdit>(QStringLiteral("months"))->text());
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("fundFirstRate"))->text(), QStringLiteral("4.86"));
+    auto* part = Part<QComboBox>(QStringLiteral("newPart"));
+    part->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(part, Qt::Key_Down);
+    QCOMPARE(part->currentText(), QStringLiteral("公积金部分"));
+    TypeInto(QStringLiteral("newDay"), QStringLiteral("2012-07-20"));
+    TypeInto(QStringLiteral("newFigure"), QStringLiteral("5"));
+    QTest::keyClick(Part<QLineEdit>(QStringLiteral("newFigure")), Qt::Key_Return);
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2012-07-20")).row(), 1),
+             QStringLiteral("公积金部分：提前还款（自填）"));
   }
 
   // Paste never loses the plan there is: an empty clipboard or text that is
