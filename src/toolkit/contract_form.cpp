@@ -113,6 +113,8 @@ ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), pa
   grid->addWidget(firstMonthByDays_, 3, 2, 1, 2);
   Place(3, 2, "日利率", daysInYear_);
   Place(3, 4, FieldName(ContractField::View), view_);
+  // Fields as wide as their content: the room left over goes to the right.
+  grid->setColumnStretch(grid->columnCount(), 1);
   EnableFundFields();
   Connect();
 }

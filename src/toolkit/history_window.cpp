@@ -153,6 +153,10 @@ QWidget* HistoryWindow::CreateEvents() {
   removeKey->setShortcutContext(Qt::WidgetShortcut);
   events_->addAction(removeKey);
   connect(removeKey, &QAction::triggered, this, &HistoryWindow::RemoveBorrowerEvent);
+  // Five rows at the least, on a screen of 1024 × 700 too.
+  events_->setMinimumHeight(events_->horizontalHeader()->sizeHint().height() +
+                            events_->verticalHeader()->defaultSectionSize() * 5 +
+                            events_->frameWidth() * 2);
   layout->addWidget(events_, 1);
 
   auto* adding = new QHBoxLayout;

@@ -98,8 +98,17 @@ QVariant PlanCheckModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PlanCheckModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  const auto heading = Heading(kCheckHeadings, section, orientation, role);
-  return heading ? *heading : QAbstractTableModel::headerData(section, orientation, role);
+  auto heading = Heading(kCheckHeadings, section, orientation, role);
+  if (!heading) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  // Whose figure over which: "Quorvane 月供" and "银行月供" on two lines.
+  if (FigureIn(static_cast<CheckColumn>(section))) {
+    const auto apart = heading->indexOf(QChar(' '));
+    *heading = apart > 0 ? heading->left(apart) + QChar('\n') + heading->mid(apart + 1)
+                         : heading->left(2) + QChar('\n') + heading->mid(2);
+  }
+  return *heading;
 }
 
 PlanCheckWindow::PlanCheckWindow(LoanDocument* document, QWidget* parent)
@@ -132,13 +141,23 @@ PlanCheckWindow::PlanCheckWindow(LoanDocument* document, QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Narrow enough at 1024 × 700 that the difference shows beside the
+  // figures: each heading on two lines, the cause in the line under the
+  // table (the model keeps it in a column of its own, which copy writes).
+  table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
-  const int figureWidth = fontMetrics().horizontalAdvance(Text("Quorvane 剩余本金")) + 12;
-  const auto difference = static_cast<int>(CheckColumn::Difference);
-  for (int column = 0; column < difference; ++column) {
+  table_->setColumnHidden(static_cast<int>(CheckColumn::Why), true);
+  const int figureWidth = std::max(fontMetrics().horizontalAdvance(QStringLiteral("Quorvane")),
+                                   fontMetrics().horizontalAdvance(QStringLiteral("0000000.00"))) +
+                          12;
+  table_->setColumnWidth(static_cast<int>(CheckColumn::Number),
+                         fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+  table_->setColumnWidth(static_cast<int>(CheckColumn::Due),
+                         fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 12);
+  for (int column = static_cast<int>(CheckColumn::BankPayment);
+       column < static_cast<int>(CheckColumn::Difference); ++column) {
     table_->setColumnWidth(column, figureWidth);
   }
-  table_->setColumnWidth(difference, figureWidth * 3 / 2);
   connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
     const auto row = static_cast<std::size_t>(index.row());
     if (row < check_.months.size() && check_.months[row].due.ok()) {

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewWidget>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -588,6 +589,30 @@ class HistoryTest : public QObject, WindowFixture {
     QTest::keyClick(Part<QLineEdit>(QStringLiteral("newFigure")), Qt::Key_Return);
     QCOMPARE(EventCell(EventOn(QStringLiteral("2012-07-20")).row(), 1),
              QStringLiteral("公积金部分：提前还款（自填）"));
+  }
+
+  // At 1024 × 700 the events table shows five rows and the check shows the
+  // difference beside the figures without scrolling; at 1600 × 1200 the
+  // contract's fields stay as wide as their content.
+  void fitsTheScreen() {
+    OpenHistory();
+    History()->resize(1024, 700);
+    QTRY_COMPARE(History()->size(), QSize(1024, 700));
+    QVERIFY(Events()->viewport()->height() >= Events()->rowHeight(0) * 5);
+    QWidget* check = OpenCheck();
+    check->resize(1024, 700);
+    QApplication::clipboard()->setText(kPlanHeadings + kTwelveMonths);
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    auto* months = check->findChild<QTableView*>(QStringLiteral("checkedMonths"));
+    QTRY_COMPARE(check->size(), QSize(1024, 700));
+    const int difference = 10;  // 差额（分）
+    QVERIFY(months->columnViewportPosition(difference) + 80 <= months->viewport()->width());
+    QCOMPARE(months->horizontalScrollBar()->maximum(), 0);
+    History()->resize(1600, 1200);
+    QTRY_COMPARE(History()->size(), QSize(1600, 1200));
+    auto* amount = Part<QLineEdit>(QStringLiteral("amount"));
+    QVERIFY2(amount->width() <= amount->sizeHint().width() * 3 / 2,
+             qPrintable(QString::number(amount->width())));
   }
 
   // Paste never loses the plan there is: an empty clipboard or text that is
