@@ -34,7 +34,8 @@ std::string BenchmarkMoves(const RateEvent& event) {
   if (event.adjustments <= 1) {
     return "基准利率 "s + DayText(event.baseDay) + " 调为 ";
   }
-  const std::string count = " " + std::to_string(event.adjustments) + " 次调整后为 ";
+  std::string count = " ";  // appended to: MinGW's GCC 12 warns of prepending to a temporary
+  count += std::to_string(event.adjustments) + " 次调整后为 ";
   if (event.firstAdjustment.year() == event.baseDay.year()) {
     return "基准利率 "s + std::to_string(static_cast<int>(event.baseDay.year())) + " 年" + count;
   }
