@@ -124,8 +124,9 @@ std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoi
         choices.switchedOff.contains({part, RateEventKind::SpreadCap, kSpreadCuts.at(cut).day});
     contract.spreadCaps.at(cut) = off.at(cut) ? std::nullopt : std::optional(choices.caps.at(cut));
   }
-  std::vector<EventRow> rows;
   const std::vector<RateEvent> events = RateEvents(contract);
+  std::vector<EventRow> rows;
+  rows.reserve(events.size() + kSpreadCuts.size() + choices.borrowerEvents.size());
   for (const RateEvent& event : events) {
     rows.push_back(QuorvaneRow(event, contract, part, choices));
   }
