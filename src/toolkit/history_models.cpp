@@ -142,11 +142,18 @@ Qt::ItemFlags EventsModel::flags(const QModelIndex& index) const {
   if (index.column() == kRate && event->base && event->on) {
     flags |= Qt::ItemIsEditable;  // a cut's rate: its spread is what the borrower sets
   }
+  // The borrower's own rows: the day of each, and a rate row's rate.
+  if (event->borrowerRow && (index.column() == kDay || (index.column() == kRate && event->rate))) {
+    flags |= Qt::ItemIsEditable;
+  }
   return flags;
 }
 
 bool EventsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   const EventRow* event = index.isValid() ? Event(index.row()) : nullptr;
+  if (event != nullptr && event->borrowerRow && role == Qt::EditRole) {
+    return EditBorrowersRow(*event->borrowerRow, index.column(), value.toString().trimmed());
+  }
   if (event == nullptr || !event->key) {
     return false;
   }
@@ -170,6 +177,27 @@ bool EventsModel::setData(const QModelIndex& index, const QVariant& value, int r
   const Percent spread{*rate - event->base->tenThousandths};
   document_->Edit(LoanDocument::kChoices,
                   [cut, spread](LoanFile& loan) { loan.choices.caps.at(*cut) = spread; });
+  return true;
+}
+
+bool EventsModel::EditBorrowersRow(std::size_t row, int column, const QString& text) {
+  const std::string typed = text.toStdString();
+  if (column == kDay) {
+    const auto day = ReadDay(typed);
+    if (!day) {
+      return false;
+    }
+    document_->Edit(LoanDocument::kChoices,
+                    [row, day](LoanFile& loan) { loan.choices.borrowerEvents.at(row).day = *day; });
+    return true;
+  }
+  const auto rate = ReadDecimal(typed, 4);
+  if (column != kRate || !rate || *rate > kHighestRate.tenThousandths) {
+    return false;
+  }
+  document_->Edit(LoanDocument::kChoices, [row, rate](LoanFile& loan) {
+    loan.choices.borrowerEvents.at(row).rate = Percent{*rate};
+  });
   return true;
 }
 

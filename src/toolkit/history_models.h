@@ -58,6 +58,9 @@ class EventsModel final : public QAbstractTableModel {
   // added or gone are added or removed at the end, so the row the borrower
   // is on stays.
   void Follow(int what);
+  // A day or a rate of the borrower's own row, typed over it; false where
+  // the text is no day or rate, and the row stays as it was.
+  bool EditBorrowersRow(std::size_t row, int column, const QString& text);
 
   LoanDocument* document_;
   int rows_ = 0;

@@ -561,6 +561,36 @@ class HistoryTest : public QObject, WindowFixture {
     QCOMPARE(Part<QTableView>(QStringLiteral("months"))->currentIndex().row(), 8);
   }
 
+  // The borrower's own row edited in place (F2): its day and its rate; an
+  // edit like any other, undone with Ctrl+Z.
+  void editsTheBorrowersRow() {
+    OpenHistory();
+    auto* kind = Part<QComboBox>(QStringLiteral("newKind"));
+    kind->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(kind, Qt::Key_Down);  // 利率
+    TypeInto(QStringLiteral("newDay"), QStringLiteral("2012-02-10"));
+    TypeInto(QStringLiteral("newFigure"), QStringLiteral("5"));
+    QTest::keyClick(Part<QLineEdit>(QStringLiteral("newFigure")), Qt::Key_Return);
+    const auto typeOver = [this](const QModelIndex& cell, const QString& text) {
+      Events()->setFocus(Qt::TabFocusReason);
+      Events()->setCurrentIndex(cell);
+      QTest::keyClick(Events(), Qt::Key_F2);
+      auto* editor = Events()->findChild<QLineEdit*>();
+      QVERIFY(editor != nullptr);
+      QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(editor, text);
+      QTest::keyClick(editor, Qt::Key_Return);
+      QTRY_VERIFY(Events()->findChild<QLineEdit*>() == nullptr);  // committed, after the key
+    };
+    typeOver(EventOn(QStringLiteral("2012-02-10")), QStringLiteral("2012-03-10"));
+    const int row = EventOn(QStringLiteral("2012-03-10")).row();
+    QCOMPARE(EventCell(row, 1), QStringLiteral("利率（自填）"));
+    typeOver(Events()->model()->index(row, 2), QStringLiteral("4.9"));
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2012-03-10")).row(), 2), QStringLiteral("4.90"));
+    QTest::keyClick(Events(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2012-03-10")).row(), 2), QStringLiteral("5.00"));
+  }
+
   // A combination says which part each field and each new row belongs to:
   // the amount is the commercial part's, the fund's term is the loan's and
   // its first rate the fund table's, and a row goes to the part chosen.
