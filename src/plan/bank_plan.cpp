@@ -4,6 +4,11 @@
 #include "plan/bank_plan.h"
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <limits>
+#include <numeric>
 #include <variant>
 
 #include "plan/plan_figures.h"
@@ -18,6 +23,22 @@ bool IsTotal(const std::vector<std::string>& row) {
     return cell.find("合计") != std::string::npos || cell.find("总计") != std::string::npos ||
            cell.find("小计") != std::string::npos;
   });
+}
+
+// A row that says it is a prepayment, in the words banks print.
+bool SaysPrepayment(const std::vector<std::string>& row) {
+  static constexpr std::array<std::string_view, 5> kWords{"提前还款", "部分还款", "提前还本",
+                                                          "提前归还", "提前偿还"};
+  return std::any_of(row.begin(), row.end(), [](const std::string& cell) {
+    return std::any_of(kWords.begin(), kWords.end(),
+                       [&](std::string_view word) { return cell.find(word) != std::string::npos; });
+  });
+}
+
+// Principal alone: no interest, and a payment, if any, that is the principal.
+bool PrincipalOnly(const PlanMonth& month) {
+  return month.principal && *month.principal > 0 && month.interest.value_or(0) == 0 &&
+         month.payment.value_or(*month.principal) == *month.principal;
 }
 
 // Why a row that is not a month is not one.
@@ -77,15 +98,87 @@ std::variant<PlanMonth, SkipReason> MonthIn(const std::vector<std::string>& row,
     }
   }
   figure = month.payment || month.principal || month.interest || month.balance;
-  const bool known = (wantsNumber && month.number && *month.number > 0) ||
-                     (wantsDay && month.due) || (!wantsNumber && !wantsDay);
+  const bool numbered = wantsNumber && month.number && *month.number > 0;
+  const bool known = numbered || (wantsDay && month.due) || (!wantsNumber && !wantsDay);
+  // The words count where the row is no numbered month with interest: a
+  // month's own note may speak of a prepayment before it.
+  if (figure && SaysPrepayment(row) && !(numbered && month.interest.value_or(0) > 0)) {
+    month.prepayment = true;
+    return month;
+  }
   if (!figure || !known) {
     return ReasonToSkip(row, month, figure, wantsDay);
   }
   return month;
 }
 
+// A dated row of principal alone whose day is not the day of the payments
+// around it is a prepayment, whatever the row says.
+void MarkPrepaymentsByDay(std::vector<PlanMonth>& months) {
+  std::vector<year_month_day> paymentDays;
+  for (const PlanMonth& month : months) {
+    if (!month.prepayment && month.due && !PrincipalOnly(month)) {
+      paymentDays.push_back(*month.due);
+    }
+  }
+  std::sort(paymentDays.begin(), paymentDays.end());
+  for (PlanMonth& month : months) {
+    if (month.prepayment || !month.due || !PrincipalOnly(month)) {
+      continue;
+    }
+    const auto after = std::upper_bound(paymentDays.begin(), paymentDays.end(), *month.due);
+    const bool differsBefore =
+        after == paymentDays.begin() || (after - 1)->day() != month.due->day();
+    const bool differsAfter = after == paymentDays.end() || after->day() != month.due->day();
+    month.prepayment = !paymentDays.empty() && differsBefore && differsAfter;
+  }
+}
+
+// The rows in the plan's order: by day where every month has one, else by
+// number. A prepayment without either keeps its place after the month
+// before it in the cells, and one on a payment day follows the payment.
+void SortMonths(std::vector<PlanMonth>& months) {
+  const auto regular = [](const PlanMonth& month) { return !month.prepayment; };
+  const bool dated = std::all_of(months.begin(), months.end(), [&](const PlanMonth& month) {
+    return !regular(month) || month.due.has_value();
+  });
+  const bool numbered = std::all_of(months.begin(), months.end(), [&](const PlanMonth& month) {
+    return !regular(month) || month.number.has_value();
+  });
+  if (!dated && !numbered) {
+    return;
+  }
+  std::vector<std::int64_t> places;
+  places.reserve(months.size());
+  std::int64_t place = std::numeric_limits<std::int64_t>::min();
+  for (const PlanMonth& month : months) {
+    if (dated && month.due) {
+      place = std::chrono::sys_days(*month.due).time_since_epoch().count();
+    } else if (!dated && month.number) {
+      place = *month.number;
+    }
+    places.push_back(place);
+  }
+  std::vector<std::size_t> order(months.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return std::pair(places[a], months[a].prepayment) < std::pair(places[b], months[b].prepayment);
+  });
+  std::vector<PlanMonth> sorted;
+  sorted.reserve(months.size());
+  for (const std::size_t at : order) {
+    sorted.push_back(months[at]);
+  }
+  months = std::move(sorted);
+}
+
 }  // namespace
+
+std::size_t MonthsIn(const BankPlan& plan) {
+  return static_cast<std::size_t>(
+      std::count_if(plan.months.begin(), plan.months.end(),
+                    [](const PlanMonth& month) { return !month.prepayment; }));
+}
 
 std::string_view SkipReasonName(SkipReason reason) {
   switch (reason) {
@@ -150,17 +243,8 @@ BankPlan ReadBankPlan(const PlanCells& cells, const std::vector<PlanColumn>& cho
       plan.skipped.push_back({r, std::get<SkipReason>(month)});
     }
   }
-  const bool dated = std::all_of(plan.months.begin(), plan.months.end(),
-                                 [](const PlanMonth& month) { return month.due.has_value(); });
-  const bool numbered =
-      std::all_of(plan.months.begin(), plan.months.end(),
-                  [](const PlanMonth& month) { return month.number.has_value(); });
-  if (dated || numbered) {
-    std::stable_sort(plan.months.begin(), plan.months.end(),
-                     [dated](const PlanMonth& a, const PlanMonth& b) {
-                       return dated ? a.due < b.due : a.number < b.number;
-                     });
-  }
+  MarkPrepaymentsByDay(plan.months);
+  SortMonths(plan.months);
   return plan;
 }
 

@@ -17,9 +17,11 @@
 // or a row skipped with the reason why.
 namespace quorvane {
 
-// One month of the bank's plan; what a column the plan lacks is nothing.
+// One month of the bank's plan, or a prepayment it lists; what a column the
+// plan lacks is nothing.
 struct PlanMonth {
   std::size_t row = 0;  // its row in the cells
+  bool prepayment = false;
   std::optional<int> number;
   std::optional<year_month_day> due;
   std::optional<Fen> payment;
@@ -51,7 +53,8 @@ struct BankPlan {
   std::vector<PlanColumn> columns;  // each column's meaning
   bool byHeadings = false;          // the headings said so; else the arithmetic did
   bool settled = false;             // every figure of a month has its column
-  std::vector<PlanMonth> months;    // by date, or by number, as the plan has them
+  std::vector<PlanMonth> months;    // by date, or by number, as the plan has them;
+                                    // a prepayment after the month it follows
   std::vector<SkippedRow> skipped;  // the rows that are not months, in their order
   std::size_t figureRows = 0;       // unsettled: the rows with two figures or more
   std::size_t textRows = 0;         // the rows with anything in them
@@ -59,6 +62,9 @@ struct BankPlan {
 
 // The plan in the cells, its columns found or taken from `chosen` (the
 // borrower's choice, a meaning for each column).
+// How many of the plan's rows are months, not prepayments.
+std::size_t MonthsIn(const BankPlan& plan);
+
 BankPlan ReadBankPlan(const PlanCells& cells, const std::vector<PlanColumn>& chosen = {});
 
 }  // namespace quorvane

@@ -33,7 +33,7 @@ std::string CheckCell(const CheckedMonth& month, CheckColumn column) {
   const auto money = [](const std::optional<Fen>& fen) { return fen ? YuanText(*fen) : ""; };
   switch (column) {
     case CheckColumn::Number:
-      return month.number > 0 ? std::to_string(month.number) : "";
+      return month.prepayment ? "提前还款" : month.number > 0 ? std::to_string(month.number) : "";
     case CheckColumn::Due:
       return month.due.ok() ? DayText(month.due) : "";
     case CheckColumn::Difference:

@@ -268,6 +268,30 @@ Cause Explain(const MonthFacts& facts, const CheckedLoan& loan) {
           {}};
 }
 
+Cause ExplainPrepayment(const PrepaymentFacts& facts, const CheckedLoan& loan) {
+  const PlanMonth& bank = *facts.bank;
+  const Fen amount = bank.principal.value_or(bank.payment.value_or(0));
+  if (facts.ours == nullptr) {
+    PlanOffer offer;
+    offer.kind = PlanOffer::Kind::AddPrepayment;
+    offer.day = facts.day;
+    offer.amount = amount;
+    const auto kept = RepayingAmount(facts.monthBefore, loan.method);
+    const auto after = RepayingAmount(facts.monthAfter, loan.method);
+    offer.shortenTerm = kept && after && *kept == *after;
+    return {"银行计划有一笔 " + DayText(facts.day) + " 的提前还款 " + YuanText(amount) +
+                " 元，Quorvane 没有",
+            offer};
+  }
+  const Fen ours = facts.ours->month.principal;
+  if (amount != ours) {
+    return {
+        "提前还款金额不同：银行 " + YuanText(amount) + " 元，Quorvane " + YuanText(ours) + " 元",
+        {}};
+  }
+  return {"提前还款金额相同；差在剩余本金，由此前的差异而来", {}};
+}
+
 std::string OfferText(const PlanOffer& offer) {
   switch (offer.kind) {
     case PlanOffer::Kind::AddRate:

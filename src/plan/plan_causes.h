@@ -44,4 +44,17 @@ struct Cause {
 
 Cause Explain(const MonthFacts& facts, const CheckedLoan& loan);
 
+// What the check knows of a prepayment the plan lists.
+struct PrepaymentFacts {
+  const PlanMonth* bank = nullptr;
+  const PlanMonth* monthBefore = nullptr;  // the plan's months around it
+  const PlanMonth* monthAfter = nullptr;
+  const HistoryRow* ours = nullptr;  // the history's of that day, if it has one
+  year_month_day day;                // its day, or else the day of the month before it
+};
+
+// Why a prepayment of the plan differs from the history's, or that the
+// history lacks it.
+Cause ExplainPrepayment(const PrepaymentFacts& facts, const CheckedLoan& loan);
+
 }  // namespace quorvane

@@ -35,35 +35,44 @@ std::optional<Fen> OwedBefore(const PlanMonth& month, std::optional<Fen> afterMo
 // For each of the plan's months, the history's month it is checked against:
 // by the month of its date where the plan has dates, else by its number, or
 // its place; a plan that starts later starts where its first balance does.
+// A prepayment the plan lists is checked apart.
 std::vector<std::optional<std::size_t>> Align(const BankPlan& plan,
                                               const std::vector<OurMonth>& ours) {
   std::vector<std::optional<std::size_t>> aligned(plan.months.size());
-  const bool dated = !plan.months.empty() &&
-                     std::all_of(plan.months.begin(), plan.months.end(),
-                                 [](const PlanMonth& month) { return month.due.has_value(); });
+  std::vector<const PlanMonth*> months;
+  std::vector<std::size_t> rows;
+  for (std::size_t j = 0; j < plan.months.size(); ++j) {
+    if (!plan.months[j].prepayment) {
+      months.push_back(&plan.months[j]);
+      rows.push_back(j);
+    }
+  }
+  const bool dated =
+      !months.empty() && std::all_of(months.begin(), months.end(),
+                                     [](const PlanMonth* month) { return month->due.has_value(); });
   if (dated) {
     std::map<std::chrono::year_month, std::size_t> byMonth;
     for (std::size_t i = 0; i < ours.size(); ++i) {
       byMonth.emplace(ours[i].month->due.year() / ours[i].month->due.month(), i);
     }
-    for (std::size_t j = 0; j < plan.months.size(); ++j) {
-      const auto found = byMonth.find(plan.months[j].due->year() / plan.months[j].due->month());
+    for (std::size_t k = 0; k < months.size(); ++k) {
+      const auto found = byMonth.find(months[k]->due->year() / months[k]->due->month());
       if (found != byMonth.end()) {
-        aligned[j] = found->second;
+        aligned[rows[k]] = found->second;
       }
     }
     return aligned;
   }
-  const bool numbered =
-      std::all_of(plan.months.begin(), plan.months.end(),
-                  [](const PlanMonth& month) { return month.number.has_value(); });
-  const auto placeOf = [&](std::size_t j) {
-    return numbered ? static_cast<std::int64_t>(*plan.months[j].number) - 1
-                    : static_cast<std::int64_t>(j);
+  const bool numbered = std::all_of(months.begin(), months.end(), [](const PlanMonth* month) {
+    return month->number.has_value();
+  });
+  const auto placeOf = [&](std::size_t k) {
+    return numbered ? static_cast<std::int64_t>(*months[k]->number) - 1
+                    : static_cast<std::int64_t>(k);
   };
   std::int64_t offset = 0;
-  if (!plan.months.empty()) {
-    if (const auto before = BankBefore(plan.months.front())) {
+  if (!months.empty()) {
+    if (const auto before = BankBefore(*months.front())) {
       const std::int64_t first = placeOf(0);
       const bool fits = first >= 0 && first < static_cast<std::int64_t>(ours.size()) &&
                         ours[static_cast<std::size_t>(first)].before == *before;
@@ -74,13 +83,57 @@ std::vector<std::optional<std::size_t>> Align(const BankPlan& plan,
       }
     }
   }
-  for (std::size_t j = 0; j < plan.months.size(); ++j) {
-    const std::int64_t i = placeOf(j) + offset;
+  for (std::size_t k = 0; k < months.size(); ++k) {
+    const std::int64_t i = placeOf(k) + offset;
     if (i >= 0 && i < static_cast<std::int64_t>(ours.size())) {
-      aligned[j] = static_cast<std::size_t>(i);
+      aligned[rows[k]] = static_cast<std::size_t>(i);
     }
   }
   return aligned;
+}
+
+// A prepayment of the history's, with the number of the month before it.
+struct OurPrepayment {
+  const HistoryRow* row = nullptr;
+  int after = 0;
+  bool taken = false;
+};
+
+std::vector<OurPrepayment> OurPrepayments(const CheckedLoan& loan) {
+  std::vector<OurPrepayment> prepayments;
+  int after = 0;
+  for (const HistoryRow& row : loan.months) {
+    if (row.number > 0) {
+      after = row.number;
+    } else {
+      prepayments.push_back({&row, after});
+    }
+  }
+  return prepayments;
+}
+
+// The history's prepayment a prepayment of the plan is checked against: one
+// after the same month, on the same day if there is one.
+OurPrepayment* MatchingPrepayment(std::vector<OurPrepayment>& ours, int after,
+                                  std::optional<year_month_day> day) {
+  OurPrepayment* match = nullptr;
+  for (OurPrepayment& prepayment : ours) {
+    if (prepayment.taken || prepayment.after != after) {
+      continue;
+    }
+    if (day && prepayment.row->due == *day) {
+      return &prepayment;
+    }
+    match = match != nullptr ? match : &prepayment;
+  }
+  return match;
+}
+
+// The number of the history's last month due on or before a day.
+int MonthOnOrBefore(const std::vector<OurMonth>& ours, year_month_day day) {
+  const auto after = std::find_if(ours.begin(), ours.end(),
+                                  [&](const OurMonth& month) { return month.month->due > day; });
+  return after == ours.begin() ? 0 : (after - 1)->month->number;
 }
 
 // A month's largest difference: its figure and the fen.
@@ -114,10 +167,17 @@ std::string Summary(const PlanCheck& check, std::size_t planMonths) {
   std::size_t planOnly = 0;
   std::size_t historyOnly = 0;
   std::size_t twice = 0;
+  std::size_t prepayments = 0;
+  std::size_t prepaymentsDiffer = 0;
+  std::size_t prepaymentsLacking = 0;
   const CheckedMonth* first = nullptr;
   const CheckedMonth* largest = nullptr;
   for (const CheckedMonth& month : check.months) {
-    if (month.duplicate) {
+    if (month.prepayment) {
+      prepayments += month.inPlan ? 1 : 0;
+      prepaymentsDiffer += month.inPlan && !month.Agrees() ? 1 : 0;
+      prepaymentsLacking += month.inPlan ? 0 : 1;
+    } else if (month.duplicate) {
       ++twice;
     } else if (month.inPlan && month.inHistory) {
       if (month.Agrees()) {
@@ -145,6 +205,18 @@ std::string Summary(const PlanCheck& check, std::size_t planMonths) {
       text += "；差得最多的是" + GapText(*largest, LargestGap(*largest));
     }
   }
+  if (prepayments > 0) {
+    text += "；提前还款 ";
+    text += std::to_string(prepayments);
+    text += " 笔";
+    if (prepaymentsDiffer > 0) {
+      text += "，不一致 ";
+      text += std::to_string(prepaymentsDiffer);
+      text += " 笔";
+    } else {
+      text += "一致";
+    }
+  }
   if (twice > 0) {
     text += "；重复 " + std::to_string(twice) + " 期";
   }
@@ -153,6 +225,9 @@ std::string Summary(const PlanCheck& check, std::size_t planMonths) {
   }
   if (historyOnly > 0) {
     text += "；计划缺 " + std::to_string(historyOnly) + " 期";
+  }
+  if (prepaymentsLacking > 0) {
+    text += "；计划缺提前还款 " + std::to_string(prepaymentsLacking) + " 笔";
   }
   return text;
 }
@@ -169,7 +244,7 @@ std::vector<std::string> PlanNotes(const BankPlan& plan, const CheckedLoan& loan
   }
   for (std::size_t j = 0; j < plan.months.size(); ++j) {
     const auto before = BankBefore(plan.months[j]);
-    if (!aligned[j] || !Owable(before)) {
+    if (plan.months[j].prepayment || !aligned[j] || !Owable(before)) {
       continue;
     }
     const Fen expected = ours[*aligned[j]].before;
@@ -223,16 +298,67 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
     return check;
   }
   const std::vector<OurMonth> ours = OurMonths(loan);
+  std::vector<OurPrepayment> ourPrepayments = OurPrepayments(loan);
   const auto aligned = Align(plan, ours);
   check.notes = PlanNotes(plan, loan, ours, aligned);
   std::vector<bool> taken(ours.size(), false);
   std::optional<std::size_t> firstOurs;
   std::optional<std::size_t> lastOurs;
-  const PlanMonth* previous = nullptr;
+  const PlanMonth* previous = nullptr;   // the plan's row before, a prepayment too
+  const PlanMonth* lastMonth = nullptr;  // the plan's month before, prepayments left out
+  PlanMonth afterPrepayment;             // a prepayment, with what the plan owed after it
   std::optional<std::size_t> previousOurs;
-  std::optional<Fen> owedAfter;  // what the plan owed after its month before
+  std::optional<Fen> owedAfter;  // what the plan owed after its row before
+  bool listsPrepayments = false;
   for (std::size_t j = 0; j < plan.months.size(); ++j) {
     const PlanMonth& bank = plan.months[j];
+    if (bank.prepayment) {
+      listsPrepayments = true;
+      const int after = bank.due       ? MonthOnOrBefore(ours, *bank.due)
+                        : previousOurs ? ours[*previousOurs].month->number
+                                       : 0;
+      const auto monthBefore = std::find_if(ours.begin(), ours.end(), [&](const OurMonth& month) {
+        return month.month->number == after;
+      });
+      const auto monthAfter =
+          std::find_if(plan.months.begin() + static_cast<std::ptrdiff_t>(j), plan.months.end(),
+                       [](const PlanMonth& month) { return !month.prepayment; });
+      OurPrepayment* match = MatchingPrepayment(ourPrepayments, after, bank.due);
+      CheckedMonth row;
+      row.prepayment = true;
+      row.after = after;
+      row.inPlan = true;
+      row.bank = FiguresOf(bank);
+      row.due =
+          bank.due.value_or(monthBefore != ours.end() ? monthBefore->month->due : loan.granted);
+      if (match != nullptr) {
+        match->taken = true;
+        row.inHistory = true;
+        row.ours = FiguresOf(match->row->month);
+        for (std::size_t f = 0; f < kPlanFigures; ++f) {
+          row.difference[f] = row.bank[f] && row.ours[f] ? *row.bank[f] - *row.ours[f] : 0;
+        }
+      }
+      if (!row.Agrees()) {
+        Cause cause = ExplainPrepayment(
+            {&bank, lastMonth, monthAfter != plan.months.end() ? &*monthAfter : nullptr,
+             match != nullptr ? match->row : nullptr, row.due},
+            loan);
+        row.why = std::move(cause.why);
+        if (loan.rated) {
+          row.offer = cause.offer;
+        }
+      }
+      const Fen amount = bank.principal.value_or(bank.payment.value_or(0));
+      owedAfter = bank.balance ? bank.balance
+                  : owedAfter  ? std::optional(*owedAfter - amount)
+                               : std::nullopt;
+      afterPrepayment = bank;
+      afterPrepayment.balance = owedAfter;
+      previous = &afterPrepayment;
+      check.months.push_back(std::move(row));
+      continue;
+    }
     CheckedMonth row;
     row.inPlan = true;
     row.bank = FiguresOf(bank);
@@ -259,12 +385,12 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
                   : owedBefore && bank.principal ? std::optional(*owedBefore - *bank.principal)
                                                  : std::nullopt;
       if (!row.Agrees() && !row.duplicate) {
-        const MonthFacts facts{&bank,
-                               follows ? previous : nullptr,
-                               j + 1 < plan.months.size() ? &plan.months[j + 1] : nullptr,
-                               &our,
-                               *i > 0 ? &ours[*i - 1] : nullptr,
-                               owedBefore};
+        const auto next = std::find_if(plan.months.begin() + static_cast<std::ptrdiff_t>(j) + 1,
+                                       plan.months.end(),
+                                       [](const PlanMonth& month) { return !month.prepayment; });
+        const MonthFacts facts{
+            &bank, follows ? previous : nullptr,     next != plan.months.end() ? &*next : nullptr,
+            &our,  *i > 0 ? &ours[*i - 1] : nullptr, owedBefore};
         Cause cause = Explain(facts, loan);
         row.why = std::move(cause.why);
         if (our.rate) {
@@ -280,10 +406,12 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
       row.why = "银行计划中这一期重复";
     }
     previous = &bank;
+    lastMonth = &bank;
     check.months.push_back(std::move(row));
   }
   // The history's months the plan skips over, and those after a plan that
-  // repays the loan.
+  // repays the loan; and its prepayments among them, where the plan lists
+  // prepayments at all.
   const bool planEnds = plan.months.back().balance == Fen{0};
   for (std::size_t i = firstOurs.value_or(0); i < ours.size(); ++i) {
     if (!taken[i] && (i < lastOurs.value_or(0) || planEnds)) {
@@ -296,13 +424,34 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
       check.months.push_back(std::move(row));
     }
   }
+  if (listsPrepayments && firstOurs) {
+    const int firstMonth = ours[*firstOurs].month->number;
+    const int lastMonthNumber = ours[lastOurs.value_or(0)].month->number;
+    for (const OurPrepayment& prepayment : ourPrepayments) {
+      if (!prepayment.taken && prepayment.after >= firstMonth &&
+          (prepayment.after < lastMonthNumber || planEnds)) {
+        CheckedMonth row;
+        row.prepayment = true;
+        row.after = prepayment.after;
+        row.inHistory = true;
+        row.due = prepayment.row->due;
+        row.ours = FiguresOf(prepayment.row->month);
+        row.why = "银行计划中没有这笔提前还款";
+        check.months.push_back(std::move(row));
+      }
+    }
+  }
   const bool dated = std::all_of(check.months.begin(), check.months.end(),
                                  [](const CheckedMonth& month) { return month.due.ok(); });
   std::stable_sort(check.months.begin(), check.months.end(),
                    [dated](const CheckedMonth& a, const CheckedMonth& b) {
-                     return dated ? a.due < b.due : a.number < b.number;
+                     if (dated) {
+                       return std::pair(a.due, a.prepayment) < std::pair(b.due, b.prepayment);
+                     }
+                     return std::pair(a.prepayment ? a.after : a.number, a.prepayment) <
+                            std::pair(b.prepayment ? b.after : b.number, b.prepayment);
                    });
-  check.summary = Summary(check, plan.months.size());
+  check.summary = Summary(check, MonthsIn(plan));
   return check;
 }
 

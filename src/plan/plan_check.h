@@ -20,7 +20,9 @@ namespace quorvane {
 
 // A row of the side-by-side table: a month of both, or of one only.
 struct CheckedMonth {
-  int number = 0;
+  int number = 0;           // 0 for a prepayment
+  bool prepayment = false;  // a prepayment the plan lists, or the history has
+  int after = 0;            // a prepayment's: the number of the month before it
   year_month_day due;
   MonthFigures bank;
   MonthFigures ours;

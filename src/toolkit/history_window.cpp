@@ -500,8 +500,7 @@ void HistoryWindow::Open() {
 void HistoryWindow::CheckBanksPlan() {
   if (check_ == nullptr) {
     check_ = new PlanCheckWindow(document_, this);
-    connect(check_, &PlanCheckWindow::monthChosen, this,
-            [this](year_month_day due) { SelectMonth(due, false); });
+    connect(check_, &PlanCheckWindow::monthChosen, this, &HistoryWindow::SelectMonth);
   }
   check_->show();
   check_->raise();

@@ -161,7 +161,7 @@ PlanCheckWindow::PlanCheckWindow(LoanDocument* document, QWidget* parent)
   connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
     const auto row = static_cast<std::size_t>(index.row());
     if (row < check_.months.size() && check_.months[row].due.ok()) {
-      emit monthChosen(check_.months[row].due);
+      emit monthChosen(check_.months[row].due, check_.months[row].prepayment);
     }
   });
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -451,7 +451,9 @@ void PlanCheckWindow::ShowMonth() {
     take_->setEnabled(false);
     return;
   }
-  why_->setText(Text("第 %1 期（%2）：").arg(month->number).arg(FromUtf8(DayText(month->due))) +
+  const QString day = FromUtf8(DayText(month->due));
+  why_->setText((month->prepayment ? Text("提前还款（%1）：").arg(day)
+                                   : Text("第 %1 期（%2）：").arg(month->number).arg(day)) +
                 FromUtf8(month->why));
   take_->setEnabled(month->offer.has_value());
   take_->setText(month->offer ? Text("采用：") + FromUtf8(OfferText(*month->offer)) : Text("采用"));

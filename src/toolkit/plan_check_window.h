@@ -64,7 +64,7 @@ class PlanCheckWindow : public QWidget {
 
  signals:
   // Enter on a month: the history shows it too.
-  void monthChosen(std::chrono::year_month_day due);
+  void monthChosen(std::chrono::year_month_day due, bool prepayment);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

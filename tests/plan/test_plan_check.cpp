@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "plan/check_table.h"
+#include "plan/plan_cells.h"
 #include "plan/plan_text.h"
 #include "sheet/sheet_check.h"
+#include "sheet/sheet_table.h"
 #include "worked_plan.h"
 
 using namespace quorvane;
@@ -310,6 +312,58 @@ class PlanCheckTest : public QObject {
       words << Q(note);
     }
     QCOMPARE(words, QStringList{said});
+  }
+
+  // The history's own 复制为表格 of a loan with a prepayment: the
+  // prepayment's row is a prepayment, not a second month of its month.
+  void theHistorysOwnCopyWithAPrepayment() {
+    const Loan loan = BanksLoan(BankWay::Prepaid);
+    std::string copy;
+    for (const auto& row :
+         SheetTable(loan.texts, SheetView::Main, ShownMonths(loan.Sheet(), SheetView::Main))) {
+      copy += JoinedRow(row) + '\n';
+    }
+    QCOMPARE(Q(Check(copy, loan).summary),
+             QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期；提前还款 1 笔一致"));
+  }
+
+  // A bank's plan that lists a prepayment of 2008-02-20, 50 000 yuan with
+  // the payment set again over 232 months (computed apart): the row reads
+  // as a prepayment, by its words or by its day and its principal alone;
+  // the history without it is told so, and follows once it is added.
+  void aPrepaymentThePlanLists_data() {
+    QTest::addColumn<QString>("row");
+    QTest::newRow("says so") << QStringLiteral(
+        "\t2008-02-20\t50000.00\t50000.00\t0.00\t244866.28\t部分提前还款");
+    QTest::newRow("between two payment days, principal alone")
+        << QStringLiteral("\t2008-02-20\t\t50000.00\t\t244866.28\t");
+  }
+  void aPrepaymentThePlanLists() {
+    QFETCH(QString, row);
+    QStringList lines = Q(kTwelveMonths).split('\n', Qt::SkipEmptyParts).mid(0, 8);
+    lines << row << QStringLiteral("9\t2008-03-15\t1878.81\t520.72\t1358.09\t244345.56\t")
+          << QStringLiteral("10\t2008-04-15\t1878.81\t523.61\t1355.20\t243821.95\t")
+          << QStringLiteral("11\t2008-05-15\t1878.81\t526.51\t1352.30\t243295.44\t")
+          << QStringLiteral("12\t2008-06-15\t1878.81\t529.43\t1349.38\t242766.01\t");
+    const std::string plan =
+        "期数\t还款日期\t月供\t本金\t利息\t剩余本金\t备注\n" + lines.join('\n').toStdString();
+    Loan ours;
+    PlanCheck check = Check(plan, ours);
+    QCOMPARE(Q(check.summary),
+             QStringLiteral("银行计划 12 期：与 Quorvane 一致 8 期，不一致 4 期；最早第 9 期"
+                            "（2008-03-15），剩余本金差 -49893.66 元；提前还款 1 笔，不一致 1 笔"));
+    const CheckedMonth* first = FirstDiffering(check);
+    QVERIFY(first->prepayment);
+    QCOMPARE(Q(CheckCell(*first, CheckColumn::Number)), QStringLiteral("提前还款"));
+    QCOMPARE(Q(first->why),
+             QStringLiteral("银行计划有一笔 2008-02-20 的提前还款 50000.00 元，Quorvane 没有"));
+    QVERIFY(first->offer.has_value());
+    QCOMPARE(Q(OfferText(*first->offer)),
+             QStringLiteral("添加提前还款：2008-02-20 50000.00 元，减少月供"));
+    ApplyOffer(*first->offer, SheetPart::Main, ours.choices);
+    check = Check(plan, ours);
+    QCOMPARE(Q(check.summary),
+             QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期；提前还款 1 笔一致"));
   }
 
   // Months twice, months missing, a plan of the months still to come.
