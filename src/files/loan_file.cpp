@@ -234,6 +234,16 @@ class Reader {
       choices.switchedOff.insert(
           {Named(off, "part", kParts), Named(off, "kind", kEventKinds), Day(off, "effective")});
     }
+    // Before version 3 nothing of Quorvane's could be moved.
+    const QJsonArray moved =
+        version_ >= 3 ? Member(object, "moved", QJsonValue::Array).toArray() : QJsonArray{};
+    for (const auto& value : moved) {
+      const QJsonObject move = value.toObject();
+      choices.moved.insert_or_assign(
+          EventKey{Named(move, "part", kParts), Named(move, "kind", kEventKinds),
+                   Day(move, "effective")},
+          Day(move, "to"));
+    }
     const QJsonObject cuts = Member(object, "spreadCuts", QJsonValue::Object).toObject();
     const std::int64_t most = kHighestRate.tenThousandths;
     for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
@@ -297,6 +307,13 @@ QByteArray WriteLoanFile(const LoanFile& file) {
                                    {"kind", NameOf(kEventKinds, key.kind)},
                                    {"effective", DayString(key.effective)}});
   }
+  QJsonArray moved;
+  for (const auto& [key, day] : file.choices.moved) {
+    moved.append(QJsonObject{{"part", NameOf(kParts, key.part)},
+                             {"kind", NameOf(kEventKinds, key.kind)},
+                             {"effective", DayString(key.effective)},
+                             {"to", DayString(day)}});
+  }
   QJsonObject cuts;
   for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
     cuts.insert(Text(CutKey(cut)), DecimalString(file.choices.caps.at(cut).tenThousandths, 4, 2));
@@ -308,6 +325,7 @@ QByteArray WriteLoanFile(const LoanFile& file) {
                          {"view", NameOf(kViews, file.view)},
                          {"events", events},
                          {"switchedOff", switchedOff},
+                         {"moved", moved},
                          {"spreadCuts", cuts},
                          {"options", QJsonObject{{"acrossChange", byDays.acrossChange},
                                                  {"firstMonthByDays", byDays.firstMonth},

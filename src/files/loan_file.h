@@ -38,8 +38,8 @@ struct LoanFile {
 
 // The suffix of the file, and the version of its format this program writes.
 inline constexpr std::string_view kLoanFileSuffix = "quorvane";
-// 2: the fund part's own first rate.
-inline constexpr int kLoanFileVersion = 2;
+// 2: the fund part's own first rate; 3: Quorvane's changes moved to the bank's day.
+inline constexpr int kLoanFileVersion = 3;
 
 QByteArray WriteLoanFile(const LoanFile& file);
 

@@ -38,6 +38,12 @@ int DaysBetween(year_month_day from, year_month_day to) {
   return static_cast<int>((std::chrono::sys_days{to} - std::chrono::sys_days{from}).count());
 }
 
+year_month_day MonthsLater(year_month_day day, int months) {
+  const std::chrono::year_month month = day.year() / day.month() + std::chrono::months{months};
+  const std::chrono::day last = (month / std::chrono::last).day();
+  return month / std::min(day.day(), last);
+}
+
 Fen EqualPayment(Fen balance, int months, Percent rate) {
   if (rate.tenThousandths == 0) {
     return HalfUp(balance, months);

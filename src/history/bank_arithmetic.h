@@ -47,6 +47,10 @@ Fen DaysInterest(Fen balance, std::initializer_list<RateDays> stretches, int day
 // The days from one day to another, as interest by days counts them.
 int DaysBetween(year_month_day from, year_month_day to);
 
+// The same day so many months later (or earlier), the month's last where it
+// has no such day.
+year_month_day MonthsLater(year_month_day day, int months);
+
 // The month's payment of an equal-payment loan, B·i·g ⁄ (g − 1) with
 // g = (1 + i)^m, to the fen, halves up; B ⁄ m when the rate is 0.
 Fen EqualPayment(Fen balance, int months, Percent rate);

@@ -3,6 +3,8 @@
 
 #include "history/event_texts.h"
 
+#include <cstdlib>
+
 #include "text/decimal_text.h"
 
 namespace quorvane {
@@ -72,6 +74,25 @@ std::string EventText(const RateEvent& event, const Contract& contract) {
     }
   }
   return rate;
+}
+
+std::string MovedText(year_month_day from, year_month_day to) {
+  const auto months =
+      static_cast<int>((to.year() / to.month() - from.year() / from.month()).count());
+  std::string text = "银行";
+  if (months != 0 && MonthsLater(from, months) == to) {
+    text += months > 0 ? "晚 " : "早 ";
+    text += std::to_string(std::abs(months));
+    text += " 个月";
+  } else {
+    text += "于 ";
+    text += DayText(to);
+    text += " ";
+  }
+  text += "执行 ";
+  text += DayText(from);
+  text += " 的调整";
+  return text;
 }
 
 }  // namespace quorvane

@@ -16,12 +16,21 @@
 // month that the two are compared by.
 namespace quorvane {
 
+// One of Quorvane's rate changes, which the borrower can move to the day the
+// bank made it.
+struct QuorvaneChange {
+  year_month_day effective;  // as the history takes it now
+  year_month_day original;   // Quorvane's own day
+  RateEventKind kind = RateEventKind::Benchmark;
+};
+
 // The months of the history (of one part, or of both summed), the days its
 // rate changed and what the contract says of its first month.
 struct CheckedLoan {
   std::vector<HistoryRow> months;        // prepayments among them
   bool rated = true;                     // each month has its rate: not the sum of two parts
   std::vector<year_month_day> rateDays;  // the rate rows in effect, by day
+  std::vector<QuorvaneChange> changes;   // Quorvane's among them, by day
   year_month_day granted;
   Fen amount = 0;
   Repayment method = Repayment::EqualPayment;

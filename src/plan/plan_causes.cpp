@@ -303,6 +303,8 @@ std::string OfferText(const PlanOffer& offer) {
       return "打开分段计息（一年按 " + std::to_string(offer.daysInYear) + " 天）";
     case PlanOffer::Kind::FirstMonth:
       return "打开首月按天计息（一年按 " + std::to_string(offer.daysInYear) + " 天）";
+    case PlanOffer::Kind::MoveChange:
+      return "把 " + DayText(offer.original) + " 的调整改为 " + DayText(offer.day) + " 起执行";
   }
   return {};
 }

@@ -15,9 +15,11 @@
 namespace quorvane {
 
 struct PlanOffer {
-  enum class Kind { AddRate, AddPrepayment, AcrossChange, FirstMonth };
+  enum class Kind { AddRate, AddPrepayment, AcrossChange, FirstMonth, MoveChange };
   Kind kind = Kind::AddRate;
-  year_month_day day;
+  year_month_day day;       // a change moved: the day it moves to
+  year_month_day original;  // a change moved: Quorvane's day, and its kind
+  RateEventKind change = RateEventKind::Benchmark;
   Percent rate;
   Fen amount = 0;
   bool shortenTerm = false;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "history/event_texts.h"
 #include "text/day_text.h"
 
 namespace quorvane {
@@ -261,6 +262,73 @@ std::vector<std::string> PlanNotes(const BankPlan& plan, const CheckedLoan& loan
   return notes;
 }
 
+// A month of the plan checked against one of the history's, with what the
+// plan owed before it.
+struct Matched {
+  std::size_t row = 0;  // in the check's rows
+  std::size_t ours = 0;
+  const PlanMonth* bank = nullptr;
+  std::optional<Fen> owedBefore;
+};
+
+// Whether the bank charged a month's interest at a rate.
+bool ChargedAt(const Matched& month, Percent rate) {
+  return month.bank->interest && Owable(month.owedBefore) &&
+         *month.bank->interest == MonthInterest(*month.owedBefore, rate);
+}
+
+// Where the history changes the rate with a month and the bank kept the old
+// rate for that month and the next few, then took the new one: one of
+// Quorvane's changes that the bank made months late. Those months say so,
+// and offer the change moved, in place of a rate of the borrower's each.
+void NameLateChanges(std::vector<CheckedMonth>& rows, const std::vector<Matched>& matched,
+                     const std::vector<OurMonth>& ours, const CheckedLoan& loan) {
+  for (std::size_t m = 0; m < matched.size(); ++m) {
+    const Matched& first = matched[m];
+    const CheckedMonth& row = rows[first.row];
+    if (!row.offer || row.offer->kind != PlanOffer::Kind::AddRate || first.ours == 0) {
+      continue;
+    }
+    const OurMonth& our = ours[first.ours];
+    const OurMonth& before = ours[first.ours - 1];
+    const auto change =
+        std::find_if(loan.changes.rbegin(), loan.changes.rend(), [&](const QuorvaneChange& c) {
+          return c.effective >= before.month->due && c.effective < our.month->due;
+        });
+    if (!our.rate || !before.rate || *our.rate == *before.rate || change == loan.changes.rend()) {
+      continue;
+    }
+    // The months in a row at the old rate where the history has the new.
+    const auto inStep = [&](std::size_t n) {
+      return m + n < matched.size() && matched[m + n].ours == first.ours + n;
+    };
+    std::size_t late = 0;
+    while (inStep(late) && ours[first.ours + late].rate == our.rate &&
+           ChargedAt(matched[m + late], *before.rate)) {
+      ++late;
+    }
+    // Then the new rate, not a later change's: a change the bank skipped is
+    // not one it made late.
+    if (late == 0 || !inStep(late) || ours[first.ours + late].rate != our.rate ||
+        !ChargedAt(matched[m + late], *our.rate)) {
+      continue;
+    }
+    PlanOffer offer;
+    offer.kind = PlanOffer::Kind::MoveChange;
+    offer.original = change->original;
+    offer.change = change->kind;
+    offer.day = MonthsLater(change->effective, static_cast<int>(late));
+    const std::string why = MovedText(change->original, offer.day) + "：本期仍按年利率 " +
+                            PercentText(*before.rate) + "% 计息，Quorvane 按 " +
+                            PercentText(*our.rate) + "%";
+    for (std::size_t n = 0; n < late; ++n) {
+      rows[matched[m + n].row].why = why;
+      rows[matched[m + n].row].offer = offer;
+    }
+    m += late - 1;
+  }
+}
+
 }  // namespace
 
 bool CheckedMonth::Agrees() const {
@@ -310,6 +378,7 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
   std::optional<std::size_t> previousOurs;
   std::optional<Fen> owedAfter;  // what the plan owed after its row before
   bool listsPrepayments = false;
+  std::vector<Matched> matched;
   for (std::size_t j = 0; j < plan.months.size(); ++j) {
     const PlanMonth& bank = plan.months[j];
     if (bank.prepayment) {
@@ -397,6 +466,9 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
           row.offer = cause.offer;  // the sum of two parts takes no event: whose would it be?
         }
       }
+      if (!row.duplicate) {
+        matched.push_back({check.months.size(), *i, &bank, owedBefore});
+      }
       previousOurs = *i;
     } else {
       row.why = "Quorvane 的历程中没有这一期";
@@ -409,6 +481,7 @@ PlanCheck CheckPlan(const BankPlan& plan, const CheckedLoan& loan) {
     lastMonth = &bank;
     check.months.push_back(std::move(row));
   }
+  NameLateChanges(check.months, matched, ours, loan);
   // The history's months the plan skips over, and those after a plan that
   // repays the loan; and its prepayments among them, where the plan lists
   // prepayments at all.

@@ -41,17 +41,22 @@ std::string PartPrefix(bool combined, SheetPart part) {
 EventRow QuorvaneRow(const RateEvent& event, const Contract& contract, SheetPart part,
                      const SheetChoices& choices) {
   const EventKey key{part, event.kind, event.effective};
-  return {part,
-          std::nullopt,
-          key,
-          event.effective,
-          std::string(EventName(event.kind)),
-          event.rate,
-          event.kind == RateEventKind::SpreadCap ? std::optional(event.base) : std::nullopt,
-          EventText(event, contract),
-          !choices.switchedOff.contains(key),
-          false,
-          event.lprAssumed};
+  EventRow row{part,
+               std::nullopt,
+               key,
+               event.effective,
+               std::string(EventName(event.kind)),
+               event.rate,
+               event.kind == RateEventKind::SpreadCap ? std::optional(event.base) : std::nullopt,
+               EventText(event, contract),
+               !choices.switchedOff.contains(key),
+               false,
+               event.lprAssumed};
+  if (const auto moved = choices.moved.find(key); moved != choices.moved.end()) {
+    row.effective = moved->second;
+    row.why += "；" + MovedText(event.effective, moved->second);
+  }
+  return row;
 }
 
 // A cut the borrower switched off still has its row, to switch it on again.
@@ -109,8 +114,8 @@ EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
     row.why = "银行通知的年利率 "s + PercentText(event.rate) + "%";
   } else {
     row.what = "提前还款（自填）";
-    row.why = "提前还款 "s + YuanText(event.amount) + " 元，" +
-              (event.shortenTerm ? "缩短期限" : "减少月供");
+    row.why =
+        "提前还款 "s + YuanText(event.amount) + " 元，" + std::string(ModeName(event.shortenTerm));
   }
   return row;
 }

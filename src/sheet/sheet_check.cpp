@@ -29,9 +29,15 @@ CheckedLoan CheckedLoanOf(const LoanSheet& sheet, const SheetChoices& choices, S
                         static_cast<std::size_t>(view) == static_cast<std::size_t>(row.part);
     if (inView && row.on && !row.noEffect && row.rate) {
       loan.rateDays.push_back(row.effective);
+      if (row.key && loan.rated) {
+        loan.changes.push_back({row.effective, row.key->effective, row.key->kind});
+      }
     }
   }
   std::sort(loan.rateDays.begin(), loan.rateDays.end());
+  std::stable_sort(
+      loan.changes.begin(), loan.changes.end(),
+      [](const QuorvaneChange& a, const QuorvaneChange& b) { return a.effective < b.effective; });
   return loan;
 }
 
@@ -59,6 +65,15 @@ void ApplyOffer(const PlanOffer& offer, SheetPart part, SheetChoices& choices) {
       choices.byDays.firstMonth = true;
       choices.byDays.daysInYear = offer.daysInYear;
       break;
+    case PlanOffer::Kind::MoveChange: {
+      const EventKey key{part, offer.change, offer.original};
+      if (offer.day == offer.original) {
+        choices.moved.erase(key);
+      } else {
+        choices.moved[key] = offer.day;
+      }
+      break;
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <set>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,8 @@
 #include "history/loan_history.h"
 
 // What the borrower sets beside the contract: their own rows, Quorvane's rows
-// switched off, the spreads of the cuts and how the bank counts interest by
-// days; and which part of a combination loan the months table shows.
+// switched off or moved to the bank's day, the spreads of the cuts and how the bank counts interest
+// by days; and which part of a combination loan the months table shows.
 namespace quorvane {
 
 // The parts of a loan: the one part, or a combination's two.
@@ -46,6 +47,7 @@ struct EventKey {
 struct SheetChoices {
   std::vector<BorrowerEvent> borrowerEvents;
   std::set<EventKey> switchedOff;
+  std::map<EventKey, year_month_day> moved;  // Quorvane's rows the bank took on another day
   std::array<Percent, kSpreadCuts.size()> caps{kSpreadCuts[0].cap, kSpreadCuts[1].cap};
   DayInterest byDays;  // the contract's options of interest by days
   bool operator==(const SheetChoices&) const = default;
@@ -53,5 +55,12 @@ struct SheetChoices {
 
 // The words of the parts and the views, as the window offers them.
 std::string_view ViewName(SheetView view);
+
+// What a prepayment keeps: the months (减少月供) or the payment (缩短期限), in
+// the order the window offers them.
+inline constexpr std::array<std::string_view, 2> kPrepaymentModes{"减少月供", "缩短期限"};
+constexpr std::string_view ModeName(bool shortenTerm) {
+  return kPrepaymentModes[shortenTerm ? 1 : 0];
+}
 
 }  // namespace quorvane

@@ -4,6 +4,7 @@
 #include "toolkit/history_models.h"
 
 #include <QColor>
+#include <QComboBox>
 
 #include "text/decimal_text.h"
 #include "toolkit/loan_document.h"
@@ -96,6 +97,13 @@ QVariant EventsModel::data(const QModelIndex& index, int role) const {
   if (event == nullptr) {
     return {};
   }
+  const BorrowerEvent* prepayment = Prepayment(*event);
+  if (role == Qt::EditRole && prepayment != nullptr && index.column() == kWhat) {
+    return prepayment->shortenTerm;
+  }
+  if (role == Qt::EditRole && prepayment != nullptr && index.column() == kWhy) {
+    return FromUtf8(YuanText(prepayment->amount));
+  }
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -137,13 +145,16 @@ Qt::ItemFlags EventsModel::flags(const QModelIndex& index) const {
   }
   Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   if (index.column() == kDay && event->key) {
-    flags |= Qt::ItemIsUserCheckable;
+    flags |= Qt::ItemIsUserCheckable | Qt::ItemIsEditable;  // moved to the bank's day
   }
   if (index.column() == kRate && event->base && event->on) {
     flags |= Qt::ItemIsEditable;  // a cut's rate: its spread is what the borrower sets
   }
-  // The borrower's own rows: the day of each, and a rate row's rate.
-  if (event->borrowerRow && (index.column() == kDay || (index.column() == kRate && event->rate))) {
+  // The borrower's own rows: the day of each, a rate row's rate, a
+  // prepayment's way (事件) and amount (说明).
+  const bool prepayment = Prepayment(*event) != nullptr;
+  if (event->borrowerRow && (index.column() == kDay || (index.column() == kRate && event->rate) ||
+                             (prepayment && (index.column() == kWhat || index.column() == kWhy)))) {
     flags |= Qt::ItemIsEditable;
   }
   return flags;
@@ -152,12 +163,26 @@ Qt::ItemFlags EventsModel::flags(const QModelIndex& index) const {
 bool EventsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   const EventRow* event = index.isValid() ? Event(index.row()) : nullptr;
   if (event != nullptr && event->borrowerRow && role == Qt::EditRole) {
-    return EditBorrowersRow(*event->borrowerRow, index.column(), value.toString().trimmed());
+    return EditBorrowersRow(*event->borrowerRow, index.column(), value);
   }
   if (event == nullptr || !event->key) {
     return false;
   }
   const EventKey key = *event->key;
+  if (index.column() == kDay && role == Qt::EditRole) {
+    const auto day = ReadDay(value.toString().trimmed().toStdString());
+    if (!day) {
+      return false;
+    }
+    document_->Edit(LoanDocument::kChoices, [&key, day](LoanFile& loan) {
+      if (*day == key.effective) {
+        loan.choices.moved.erase(key);
+      } else {
+        loan.choices.moved[key] = *day;
+      }
+    });
+    return true;
+  }
   if (index.column() == kDay && role == Qt::CheckStateRole) {
     const bool on = value.toInt() == Qt::Checked;
     document_->Edit(LoanDocument::kChoices, [&key, on](LoanFile& loan) {
@@ -180,25 +205,40 @@ bool EventsModel::setData(const QModelIndex& index, const QVariant& value, int r
   return true;
 }
 
-bool EventsModel::EditBorrowersRow(std::size_t row, int column, const QString& text) {
-  const std::string typed = text.toStdString();
+const BorrowerEvent* EventsModel::Prepayment(const EventRow& event) const {
+  if (!event.borrowerRow) {
+    return nullptr;
+  }
+  const BorrowerEvent& own = document_->Loan().choices.borrowerEvents.at(*event.borrowerRow);
+  return own.kind == BorrowerEvent::Kind::Prepayment ? &own : nullptr;
+}
+
+bool EventsModel::EditBorrowersRow(std::size_t row, int column, const QVariant& value) {
+  const std::string typed = value.toString().trimmed().toStdString();
+  const auto edit = [this, row](auto change) {
+    document_->Edit(LoanDocument::kChoices, [row, &change](LoanFile& loan) {
+      change(loan.choices.borrowerEvents.at(row));
+    });
+    return true;
+  };
   if (column == kDay) {
     const auto day = ReadDay(typed);
-    if (!day) {
-      return false;
-    }
-    document_->Edit(LoanDocument::kChoices,
-                    [row, day](LoanFile& loan) { loan.choices.borrowerEvents.at(row).day = *day; });
-    return true;
+    return day && edit([day](BorrowerEvent& event) { event.day = *day; });
+  }
+  if (column == kWhat) {
+    const bool shortenTerm = value.toBool();
+    return edit([shortenTerm](BorrowerEvent& event) { event.shortenTerm = shortenTerm; });
+  }
+  if (column == kWhy) {
+    const auto amount = ReadDecimal(typed, 2);
+    return amount && *amount > 0 && *amount <= kLargestBalance &&
+           edit([amount](BorrowerEvent& event) { event.amount = *amount; });
   }
   const auto rate = ReadDecimal(typed, 4);
   if (column != kRate || !rate || *rate > kHighestRate.tenThousandths) {
     return false;
   }
-  document_->Edit(LoanDocument::kChoices, [row, rate](LoanFile& loan) {
-    loan.choices.borrowerEvents.at(row).rate = Percent{*rate};
-  });
-  return true;
+  return edit([rate](BorrowerEvent& event) { event.rate = Percent{*rate}; });
 }
 
 void EventsModel::Follow(int what) {
@@ -217,6 +257,52 @@ void EventsModel::Follow(int what) {
   }
   if (rows_ > 0) {
     emit dataChanged(index(0, 0), index(rows_ - 1, kWhy));
+  }
+}
+
+namespace {
+
+// The cell of a prepayment's way.
+bool IsWay(const QModelIndex& index) {
+  return index.column() == EventsModel::kWhat &&
+         index.data(Qt::EditRole).userType() == QMetaType::Bool;
+}
+
+}  // namespace
+
+QWidget* EventsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) const {
+  if (!IsWay(index)) {
+    return QStyledItemDelegate::createEditor(parent, option, index);
+  }
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QStringLiteral("prepaymentWay"));
+  box->setAccessibleName(FromUtf8("提前还款方式"));
+  for (const std::string_view mode : kPrepaymentModes) {
+    box->addItem(FromUtf8(mode));
+  }
+  return box;
+}
+
+void EventsDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  auto* box = qobject_cast<QComboBox*>(editor);
+  if (box == nullptr || !IsWay(index)) {
+    QStyledItemDelegate::setEditorData(editor, index);
+    return;
+  }
+  box->setCurrentIndex(index.data(Qt::EditRole).toBool() ? 1 : 0);
+}
+
+void EventsDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
+  auto* box = qobject_cast<QComboBox*>(editor);
+  if (box == nullptr || !IsWay(index)) {
+    QStyledItemDelegate::setModelData(editor, model, index);
+    return;
+  }
+  const bool shortenTerm = box->currentIndex() == 1;
+  if (shortenTerm != index.data(Qt::EditRole).toBool()) {
+    model->setData(index, shortenTerm, Qt::EditRole);
   }
 }
 

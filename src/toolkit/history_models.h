@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 #include <array>
 #include <vector>
 
@@ -31,9 +32,11 @@ class HistoryMonthsModel final : public QAbstractTableModel {
   std::vector<std::array<QString, kHistoryHeadings.size()>> cells_;
 };
 
-// 调整记录 over the loan: Quorvane's rows with a check box to switch each off
-// and the cuts' rate to edit, the borrower's rows shaded. What is checked or
-// edited is an edit of the loan.
+// 调整记录 over the loan: Quorvane's rows with a check box to switch each off,
+// a day to move each to the bank's and the cuts' rate to edit, the
+// borrower's rows shaded and edited in place. What is checked or edited is
+// an edit of the loan. A prepayment's 事件 edits its way, as a bool:
+// whether it keeps the payment (缩短期限).
 class EventsModel final : public QAbstractTableModel {
   Q_OBJECT
 
@@ -58,12 +61,29 @@ class EventsModel final : public QAbstractTableModel {
   // added or gone are added or removed at the end, so the row the borrower
   // is on stays.
   void Follow(int what);
-  // A day or a rate of the borrower's own row, typed over it; false where
-  // the text is no day or rate, and the row stays as it was.
-  bool EditBorrowersRow(std::size_t row, int column, const QString& text);
+  // The borrower's prepayment a row shows, if it shows one.
+  [[nodiscard]] const BorrowerEvent* Prepayment(const EventRow& event) const;
+  // A day, a rate, an amount typed over the borrower's own row, or a
+  // prepayment's way chosen; false where the text is no day, rate or
+  // amount, and the row stays as it was.
+  bool EditBorrowersRow(std::size_t row, int column, const QVariant& value);
 
   LoanDocument* document_;
   int rows_ = 0;
+};
+
+// The editors of 调整记录: a prepayment's way is chosen from a list, the
+// rest is typed.
+class EventsDelegate final : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override;
 };
 
 }  // namespace quorvane

@@ -136,6 +136,7 @@ QWidget* HistoryWindow::CreateEvents() {
   events_->setObjectName(QStringLiteral("events"));
   events_->setAccessibleName(Text("调整记录"));
   events_->setModel(eventsModel_);
+  events_->setItemDelegate(new EventsDelegate(events_));
   CompactRows(events_);
   events_->horizontalHeader()->setStretchLastSection(true);
   events_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -181,7 +182,9 @@ QWidget* HistoryWindow::CreateEvents() {
   newFigure_->SetHandlers(RefuseOtherKeys, {});
   newMode_ = new QComboBox(box);
   newMode_->setObjectName(QStringLiteral("newMode"));
-  newMode_->addItems({Text("减少月供"), Text("缩短期限")});
+  for (const std::string_view mode : kPrepaymentModes) {
+    newMode_->addItem(FromUtf8(mode));
+  }
   newMode_->setAccessibleName(Text("提前还款方式"));
   const auto kindChosen = [this] {
     const bool prepayment = newKind_->currentIndex() == 0;

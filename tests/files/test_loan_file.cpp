@@ -27,6 +27,9 @@ LoanFile Everything() {
                                   SheetPart::Main, 0, false, Percent{50'490}}};
   file.choices.switchedOff = {
       {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2023} / 9 / 25}};
+  file.choices.moved = {
+      {{SheetPart::Main, RateEventKind::Benchmark, std::chrono::year{2009} / 1 / 1},
+       std::chrono::year{2009} / 2 / 1}};
   file.choices.caps[1] = Percent{-4'500};
   file.choices.byDays = {true, false, 365};
   file.plan.cells = {{"期数", "还款日期", "月供"}, {}, {"1", "2007-07-15", "2,170.11"}};
@@ -49,17 +52,27 @@ class LoanFileTest : public QObject {
     QVERIFY(*read == Everything());
     QCOMPARE(WriteLoanFile(*read), bytes);
     for (const char* line :
-         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 2", "\"amount\": \"50000.00\"",
-          "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"", "\"daysInYear\": 365"}) {
+         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 3", "\"to\": \"2009-02-01\"",
+          "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"",
+          "\"daysInYear\": 365"}) {
       QVERIFY2(bytes.contains(line), line);
     }
   }
 
-  // A file of the format before, kept from the version that wrote it, opens
-  // with every field it held; the fund part's first rate, which it did not
-  // keep, is its table's: 4.86 % × 11 折.
-  void aFileOfTheVersionBefore() {
-    QFile kept(QStringLiteral(QUORVANE_TEST_DATA "/loan-v1.quorvane"));
+  // A file of each format before, kept from the version that wrote it,
+  // opens with every field it held. What it did not keep is as it was then:
+  // version 1 kept no fund part's first rate, so it is its table's (4.86 % ×
+  // 11 折); version 2 kept no change moved.
+  void aFileOfAVersionBefore_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fundFirstRate");
+    QTest::newRow("version 1") << QStringLiteral("loan-v1.quorvane") << QStringLiteral("5.346");
+    QTest::newRow("version 2") << QStringLiteral("loan-v2.quorvane") << QStringLiteral("5.5");
+  }
+  void aFileOfAVersionBefore() {
+    QFETCH(QString, name);
+    QFETCH(QString, fundFirstRate);
+    QFile kept(QStringLiteral(QUORVANE_TEST_DATA "/") + name);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     const auto read = ReadLoanFile(kept.readAll());
     QVERIFY2(read, read ? "" : qPrintable(FileProblemWords(read.Failure())));
@@ -69,7 +82,7 @@ class LoanFileTest : public QObject {
     expected.texts.fundAmount = "12";
     expected.texts.fundMonths = "180";
     expected.texts.fundDiscount = "11";
-    expected.texts.fundFirstRate = "5.346";
+    expected.texts.fundFirstRate = fundFirstRate.toStdString();
     expected.texts.repricing = Repricing::Anniversary;
     expected.view = SheetView::Both;
     expected.choices.borrowerEvents = {
@@ -104,10 +117,13 @@ class LoanFileTest : public QObject {
     QTest::newRow("text") << QByteArray("期数,还款日期\n1,2007-07-15\n") << notOurs;
     QTest::newRow("not ours") << QByteArray(R"({"format": "something else", "version": 1})")
                               << notOurs;
-    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 2", "\"version\": 3")
+    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 3", "\"version\": 4")
                            << QStringLiteral(
-                                  "此文件由较新版本的 Quorvane 保存（格式版本 3），"
-                                  "本版本只能打开格式版本 2 的文件，请升级 Quorvane");
+                                  "此文件由较新版本的 Quorvane 保存（格式版本 4），"
+                                  "本版本只能打开格式版本 3 的文件，请升级 Quorvane");
+    QTest::newRow("a change moved to no day")
+        << QByteArray(whole).replace("\"to\": \"2009-02-01\"", "\"to\": \"2009-02-30\"")
+        << QStringLiteral("文件内容有误：“to”不是日期");
     QTest::newRow("a field no one can type")
         << QByteArray(whole).replace("\"amount\": \"25.5\"", "\"amount\": \"2 5\"")
         << QStringLiteral("文件内容有误：“amount”的内容不是可以输入的数字");

@@ -156,10 +156,12 @@ class PlanCheckTest : public QObject {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("why");
     QTest::addColumn<QString>("offer");
-    QTest::newRow("a rate a month late")
+    QTest::newRow("a repricing a month late")
         << int(BankWay::RateLate) << 7
-        << QStringLiteral("银行本月按年利率 6.12% 计息，Quorvane 按 6.6555%")
-        << QStringLiteral("添加利率事件：2008-01-01 起年利率 6.12%");
+        << QStringLiteral(
+               "银行晚 1 个月执行 2008-01-01 的调整：本期仍按年利率 6.12% 计息，Quorvane 按 "
+               "6.6555%")
+        << QStringLiteral("把 2008-01-01 的调整改为 2008-02-01 起执行");
     QTest::newRow("interest by days across 1 January")
         << int(BankWay::AcrossChange) << 7
         << QStringLiteral(
@@ -202,6 +204,40 @@ class PlanCheckTest : public QObject {
       check = Check(plan, ours);
     }
     QCOMPARE(Q(check.summary), QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期"));
+  }
+
+  // The bank's repricing of 2008-01-01 a month late, its months computed
+  // apart: 6.12 % for month 7, then 6.6555 % with the payment set again over
+  // 233 months. One offer moves the change, and the history follows.
+  void aRepricingALateMonth() {
+    QStringList lines = Q(kTwelveMonths).split('\n', Qt::SkipEmptyParts).mid(0, 6);
+    lines << QStringLiteral("7\t2008-01-15\t2170.11\t659.95\t1510.16\t295450.09")
+          << QStringLiteral("8\t2008-02-15\t2262.15\t623.51\t1638.64\t294826.58")
+          << QStringLiteral("9\t2008-03-15\t2262.15\t626.97\t1635.18\t294199.61")
+          << QStringLiteral("10\t2008-04-15\t2262.15\t630.45\t1631.70\t293569.16")
+          << QStringLiteral("11\t2008-05-15\t2262.15\t633.94\t1628.21\t292935.22")
+          << QStringLiteral("12\t2008-06-15\t2262.15\t637.46\t1624.69\t292297.76");
+    const std::string plan = std::string(kHeadings) + lines.join('\n').toStdString();
+    Loan ours;
+    PlanCheck check = Check(plan, ours);
+    const CheckedMonth* first = FirstDiffering(check);
+    QCOMPARE(first->number, 7);
+    QCOMPARE(Q(first->why), QStringLiteral("银行晚 1 个月执行 2008-01-01 的调整：本期仍按年利率 "
+                                           "6.12% 计息，Quorvane 按 6.6555%"));
+    QCOMPARE(Q(OfferText(*first->offer)),
+             QStringLiteral("把 2008-01-01 的调整改为 2008-02-01 起执行"));
+    ApplyOffer(*first->offer, SheetPart::Main, ours.choices);
+    check = Check(plan, ours);
+    QCOMPARE(Q(check.summary), QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期"));
+    // The events table shows the change on the bank's day, and why.
+    const LoanSheet sheet = ours.Sheet();
+    const auto moved =
+        std::find_if(sheet.events.begin(), sheet.events.end(), [](const EventRow& row) {
+          return row.key && row.key->effective == std::chrono::year{2008} / 1 / 1;
+        });
+    QVERIFY(moved != sheet.events.end());
+    QCOMPARE(moved->effective, std::chrono::year{2008} / 2 / 1);
+    QVERIFY2(moved->why.ends_with("；银行晚 1 个月执行 2008-01-01 的调整"), moved->why.c_str());
   }
 
   // A fen less interest in the second month, the principal a fen more: the

@@ -589,6 +589,37 @@ class HistoryTest : public QObject, WindowFixture {
     QCOMPARE(EventCell(EventOn(QStringLiteral("2012-03-10")).row(), 2), QStringLiteral("4.90"));
     QTest::keyClick(Events(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(EventCell(EventOn(QStringLiteral("2012-03-10")).row(), 2), QStringLiteral("5.00"));
+
+    // A prepayment's amount typed over its 说明, its way chosen in its 事件.
+    kind->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(kind, Qt::Key_Up);  // 提前还款
+    TypeInto(QStringLiteral("newDay"), QStringLiteral("2013-05-20"));
+    TypeInto(QStringLiteral("newFigure"), QStringLiteral("10"));
+    QTest::keyClick(Part<QLineEdit>(QStringLiteral("newFigure")), Qt::Key_Return);
+    const auto prepayment = [this] { return EventOn(QStringLiteral("2013-05-20")).row(); };
+    QCOMPARE(EventCell(prepayment(), 3), QStringLiteral("提前还款 100000.00 元，减少月供"));
+    typeOver(Events()->model()->index(prepayment(), 3), QStringLiteral("80000"));
+    QCOMPARE(EventCell(prepayment(), 3), QStringLiteral("提前还款 80000.00 元，减少月供"));
+    Events()->setCurrentIndex(Events()->model()->index(prepayment(), 1));
+    QTest::keyClick(Events(), Qt::Key_F2);
+    auto* way = Events()->findChild<QComboBox*>(QStringLiteral("prepaymentWay"));
+    QVERIFY(way != nullptr);
+    QCOMPARE(way->currentText(), QStringLiteral("减少月供"));
+    QTest::keyClick(way, Qt::Key_Down);
+    QTest::keyClick(way, Qt::Key_Return);
+    QTRY_COMPARE(EventCell(prepayment(), 3), QStringLiteral("提前还款 80000.00 元，缩短期限"));
+    QTest::keyClick(Events(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(EventCell(prepayment(), 3), QStringLiteral("提前还款 80000.00 元，减少月供"));
+    QTest::keyClick(Events(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(EventCell(prepayment(), 3), QStringLiteral("提前还款 100000.00 元，减少月供"));
+
+    // Quorvane's change moved to the bank's day, and back.
+    typeOver(EventOn(QStringLiteral("2008-01-01")), QStringLiteral("2008-02-01"));
+    QTRY_COMPARE(MonthCells(6).at(2), QStringLiteral("5.04"));
+    QVERIFY(EventCell(EventOn(QStringLiteral("2008-02-01")).row(), 3)
+                .endsWith(QStringLiteral("；银行晚 1 个月执行 2008-01-01 的调整")));
+    typeOver(EventOn(QStringLiteral("2008-02-01")), QStringLiteral("2008-01-01"));
+    QTRY_COMPARE(MonthCells(6).at(2), QStringLiteral("5.481"));
   }
 
   // A combination says which part each field and each new row belongs to:
