@@ -41,7 +41,8 @@ const Names<SheetPart> kParts{{SheetPart::Main, "main"}, {SheetPart::Fund, "fund
 const Names<RateEventKind> kEventKinds{{RateEventKind::Benchmark, "benchmark"},
                                        {RateEventKind::LprConversion, "lpr-conversion"},
                                        {RateEventKind::LprRepricing, "lpr-repricing"},
-                                       {RateEventKind::SpreadCap, "spread-cap"}};
+                                       {RateEventKind::SpreadCap, "spread-cap"},
+                                       {RateEventKind::FixedRate, "fixed-rate"}};
 const Names<BorrowerEvent::Kind> kBorrowerKinds{{BorrowerEvent::Kind::Prepayment, "prepayment"},
                                                 {BorrowerEvent::Kind::Rate, "rate"}};
 const Names<PlanColumn> kColumns{{PlanColumn::Other, "other"},

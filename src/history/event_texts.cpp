@@ -45,6 +45,11 @@ std::string BenchmarkMoves(const RateEvent& event) {
          count;
 }
 
+// The LPR a loan follows: "LPR" for the 5-year, which most follow.
+std::string LprName(const Contract& contract) {
+  return TenorOf(contract) == LprTenor::OneYear ? "1年期 LPR" : "LPR";
+}
+
 }  // namespace
 
 std::string EventText(const RateEvent& event, const Contract& contract) {
@@ -57,15 +62,17 @@ std::string EventText(const RateEvent& event, const Contract& contract) {
              " × " + multiple + " 折 = " + rate;
     }
     case RateEventKind::LprConversion:
-      return "转为 LPR + 加点："s + rate + " " + kMinusSign + " " + PercentText(event.base) +
-             "% = " + BasisPointsText(event.spread) + " 基点";
+      return "转为 "s + LprName(contract) + " + 加点：" + rate + " " + kMinusSign + " " +
+             PercentText(event.base) + "% = " + BasisPointsText(event.spread) + " 基点";
+    case RateEventKind::FixedRate:
+      return "转为固定利率："s + rate + "，此后不变";
     case RateEventKind::LprRepricing:
     case RateEventKind::SpreadCap: {
       std::string text = event.kind == RateEventKind::SpreadCap
                              ? "加点调为 "s + BasisPointsText(event.spread) + " 基点"
                              : "重定价";
-      text += "，LPR "s + MonthText(event.baseDay) + " 为 " + PercentText(event.base) + "%：" +
-              LprSum(event.base, event.spread) + " = " + rate;
+      text += "，"s + LprName(contract) + " " + MonthText(event.baseDay) + " 为 " +
+              PercentText(event.base) + "%：" + LprSum(event.base, event.spread) + " = " + rate;
       if (event.lprAssumed) {
         text += "（"s + DayText(kLastKnownLprFixing) + " 以后的 LPR 未知，按 " +
                 PercentText(event.base) + "% 计）";

@@ -53,21 +53,31 @@ std::vector<year_month_day> RepricingDays(const Contract& contract, year_month_d
   }
 }
 
-// The five-year LPR fixed in the month before a repricing day.
+// The LPR a repricing takes, and the month of its fixing.
 struct LprAt {
   Percent rate;
   year_month_day month;  // the first day of the fixing's month
   bool assumed = false;
 };
 
-LprAt LprBefore(year_month_day repricing) {
+// The month of the newest fixing on or before a day.
+std::chrono::year_month FixingMonthOn(year_month_day day) {
+  const std::chrono::year_month month = day.year() / day.month();
+  return LprFixingDay(month) <= day ? month : month - std::chrono::months{1};
+}
+
+LprAt LprFor(year_month_day repricing, const Contract& contract) {
+  const std::chrono::year_month thisMonth = repricing.year() / repricing.month();
+  const bool published = LprFixingDay(thisMonth) < repricing;
   const std::chrono::year_month fixingMonth =
-      repricing.year() / repricing.month() - std::chrono::months{1};
-  const year_month_day monthEnd{fixingMonth / std::chrono::last};
+      contract.reading == LprReading::LatestPublished && published
+          ? thisMonth
+          : thisMonth - std::chrono::months{1};
   const std::chrono::year_month lastKnown =
       kLastKnownLprFixing.year() / kLastKnownLprFixing.month();
-  return {LprOn(monthEnd).value_or(kConversionLpr), year_month_day{fixingMonth / 1},
-          fixingMonth > lastKnown};
+  const LprTenor tenor = TenorOf(contract);
+  return {LprOn(LprFixingDay(fixingMonth), tenor).value_or(ConversionLpr(tenor)),
+          year_month_day{fixingMonth / 1}, fixingMonth > lastKnown};
 }
 
 // LPR plus the spread; a spread deeper than the LPR leaves no interest, not a
@@ -122,24 +132,23 @@ void AddBenchmarkEvents(const Contract& contract, year_month_day until, Percent&
   }
 }
 
-void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
-                  std::vector<RateEvent>& events) {
-  Percent spread{rate.tenThousandths - kConversionLpr.tenThousandths};
-  events.push_back({kLprConversionDay,
-                    RateEventKind::LprConversion,
-                    rate,
-                    kConversionLpr,
-                    year{2019} / 12 / 1,
-                    spread,
-                    false,
-                    1,
-                    {}});
-  const year_month_day from = year{2020} / 12 / 31;
-  std::vector<year_month_day> days = RepricingDays(contract, from, until, false);
-  LprAt lpr{kConversionLpr, year{2019} / 12 / 1, false};
+// An LPR loan from its start (its grant, or its conversion): the spread and
+// the LPR part until its first repricing, the first repricing strictly after
+// `from`, then every 12 months; the cuts on the LPR of the last repricing.
+struct LprStart {
+  year_month_day from;
+  Percent spread;
+  LprAt lpr;
+};
+
+void AddLprEvents(const Contract& contract, const LprStart& start, year_month_day until,
+                  Percent& rate, std::vector<RateEvent>& events) {
+  Percent spread = start.spread;
+  LprAt lpr = start.lpr;
+  const std::vector<year_month_day> days = RepricingDays(contract, start.from, until, false);
   std::size_t next = 0;
   const auto reprice = [&](year_month_day day) {
-    lpr = LprBefore(day);
+    lpr = LprFor(day, contract);
     const Percent repriced = LprPlus(lpr.rate, spread);
     if (repriced != rate) {
       rate = repriced;
@@ -160,7 +169,7 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
     for (; next < days.size() && days[next] <= day; ++next) {
       reprice(days[next]);
     }
-    if (cap && day < until && spread > *cap) {
+    if (cap && CutTier(c, contract) && day > start.from && day < until && spread > *cap) {
       spread = *cap;
       rate = LprPlus(lpr.rate, spread);
       events.push_back(
@@ -172,7 +181,40 @@ void AddLprEvents(const Contract& contract, year_month_day until, Percent& rate,
   }
 }
 
+// A loan granted before the LPR, converted in 2020: to LPR plus the spread
+// from December 2019's LPR of its tenor, or to its rate then, fixed.
+void AddConversion(const Contract& contract, year_month_day until, Percent& rate,
+                   std::vector<RateEvent>& events) {
+  const Percent lpr = ConversionLpr(TenorOf(contract));
+  const year_month_day december{year{2019} / 12 / 1};
+  if (contract.conversion == Conversion::Fixed) {
+    events.push_back(
+        {contract.conversionDay, RateEventKind::FixedRate, rate, rate, december, {}, false, 1, {}});
+    return;
+  }
+  const Percent spread{rate.tenThousandths - lpr.tenThousandths};
+  events.push_back({contract.conversionDay,
+                    RateEventKind::LprConversion,
+                    rate,
+                    lpr,
+                    december,
+                    spread,
+                    false,
+                    1,
+                    {}});
+  AddLprEvents(contract, {contract.conversionDay, spread, {lpr, december, false}}, until, rate,
+               events);
+}
+
 }  // namespace
+
+std::optional<Percent> LprFirstRate(year_month_day granted, LprTenor tenor, Percent spread) {
+  const auto lpr = LprOn(granted, tenor);
+  if (!lpr) {
+    return std::nullopt;
+  }
+  return LprPlus(*lpr, spread);
+}
 
 std::optional<std::size_t> SpreadCutOn(year_month_day day) {
   for (std::size_t c = 0; c < kSpreadCuts.size(); ++c) {
@@ -201,15 +243,53 @@ std::optional<Percent> FirstRate(LoanKind kind, year_month_day granted, int mont
   return Discounted(RateForMonths(*change, months), discountTenths);
 }
 
+bool PricedOnLpr(const Contract& contract) {
+  return contract.kind == LoanKind::Commercial && contract.granted >= kFirstLprGrantDay;
+}
+
+LprTenor TenorOf(const Contract& contract) {
+  if (PricedOnLpr(contract)) {
+    return contract.tenor;
+  }
+  return TenorForMonths(contract.months);
+}
+
+Percent ConversionLpr(LprTenor tenor) { return *LprOn(year{2019} / 12 / 31, tenor); }
+
+std::optional<Percent> CutTier(std::size_t cut, const Contract& contract) {
+  const bool fixed = contract.conversion == Conversion::Fixed && !PricedOnLpr(contract);
+  if (contract.kind != LoanKind::Commercial || fixed) {
+    return std::nullopt;
+  }
+  if (cut == 0) {
+    if (!contract.firstHome || contract.granted > year{2023} / 8 / 31) {
+      return std::nullopt;
+    }
+    return contract.granted < year{2022} / 5 / 15 ? Percent{0} : Percent{-2'000};
+  }
+  if (contract.granted >= kSpreadCuts.at(cut).day) {
+    return std::nullopt;
+  }
+  return kSpreadCuts.at(cut).cap;
+}
+
 std::vector<RateEvent> RateEvents(const Contract& contract) {
   std::vector<RateEvent> events;
   Percent rate = contract.firstRate;
   const year_month_day lastPayment = PaymentDay(contract, contract.months);
-  const bool becomesLpr = contract.kind == LoanKind::Commercial && lastPayment > kLprConversionDay;
-  AddBenchmarkEvents(contract, becomesLpr ? kLprConversionDay : lastPayment, rate, events);
-  if (becomesLpr) {
+  if (PricedOnLpr(contract)) {
+    const Percent spread = contract.spread;
+    const LprAt first{Percent{rate.tenThousandths - spread.tenThousandths},
+                      year_month_day{FixingMonthOn(contract.granted) / 1}, false};
+    AddLprEvents(contract, {contract.granted, spread, first}, lastPayment, rate, events);
+    return events;
+  }
+  const bool converts =
+      contract.kind == LoanKind::Commercial && lastPayment > contract.conversionDay;
+  AddBenchmarkEvents(contract, converts ? contract.conversionDay : lastPayment, rate, events);
+  if (converts) {
     rate = contract.rateOnConversion.value_or(rate);
-    AddLprEvents(contract, lastPayment, rate, events);
+    AddConversion(contract, lastPayment, rate, events);
   }
   return events;
 }

@@ -47,6 +47,20 @@ std::optional<std::size_t> SpreadCutOn(year_month_day day);
 // The first day a commercial loan was priced on the LPR from the start.
 inline constexpr year_month_day kFirstLprGrantDay = std::chrono::year{2019} / 10 / 8;
 
+// The days a commercial loan granted before could become an LPR loan, the
+// first of them the day it did unless the borrower says otherwise.
+inline constexpr year_month_day kLprConversionDay = std::chrono::year{2020} / 3 / 1;
+inline constexpr year_month_day kLastConversionDay = std::chrono::year{2020} / 8 / 31;
+
+// What the borrower chose in 2020: LPR plus a fixed spread, or the rate
+// then, fixed to the end.
+enum class Conversion { LprSpread, Fixed };
+
+// Which fixing a repricing takes: the latest published strictly before its
+// day (最近一次公布, the central bank's "最近一个月"), or the one of the month
+// before its month (上月公布).
+enum class LprReading { LatestPublished, MonthBefore };
+
 struct Contract {
   LoanKind kind = LoanKind::Commercial;
   year_month_day granted = std::chrono::year{2007} / 6 / 15;
@@ -55,7 +69,8 @@ struct Contract {
   int discountTenths = 85;  // 折 × 10: 85 is 8.5 折, the contract's multiple
   Percent firstRate{61'200};
   Repricing repricing = Repricing::NextJanuary;
-  // The cap of each spread cut; nothing where the cut is switched off.
+  // The cap of each spread cut; nothing where the cut is switched off or
+  // does not reach the loan.
   std::array<std::optional<Percent>, kSpreadCuts.size()> spreadCaps{kSpreadCuts[0].cap,
                                                                     kSpreadCuts[1].cap};
   // The rate the loan ran at on the day it became an LPR loan, where it was
@@ -63,7 +78,28 @@ struct Contract {
   // measured from it.
   std::optional<Percent> rateOnConversion;
   DayInterest byDays;
+  // Priced on the LPR from the start: the tenor (定价基准) and the spread (加点).
+  LprTenor tenor = LprTenor::FiveYear;
+  Percent spread;
+  // Granted before: the day it was converted in 2020, and how.
+  year_month_day conversionDay = kLprConversionDay;
+  Conversion conversion = Conversion::LprSpread;
+  bool firstHome = true;  // the 2023 cut was for first homes only
+  LprReading reading = LprReading::LatestPublished;
 };
+
+// Whether a contract was priced on the LPR from the start.
+bool PricedOnLpr(const Contract& contract);
+
+// The tenor of the LPR a loan follows: its contract's where it was priced on
+// the LPR from the start, else the one its original term matches.
+LprTenor TenorOf(const Contract& contract);
+
+// The spread a cut sets for a loan (its tier), or nothing where the cut
+// does not reach it: 2023's for first homes granted by 2023-08-31, at +0
+// before 2022-05-15 and −20 after; 2024's for every home granted before
+// its day, at −30.
+std::optional<Percent> CutTier(std::size_t cut, const Contract& contract);
 
 // The day the k-th payment is due: the payment day of the k-th month after
 // the grant month.
@@ -75,16 +111,20 @@ year_month_day PaymentDay(const Contract& contract, int k);
 std::optional<Percent> FirstRate(LoanKind kind, year_month_day granted, int months,
                                  int discountTenths);
 
-// The day commercial loans became LPR loans, and the LPR they were measured
-// against (December 2019's).
-inline constexpr year_month_day kLprConversionDay = std::chrono::year{2020} / 3 / 1;
-inline constexpr Percent kConversionLpr{48'000};
+// The first rate of a loan priced on the LPR from the start: the latest
+// fixing of its tenor on or before its grant, plus its spread.
+std::optional<Percent> LprFirstRate(year_month_day granted, LprTenor tenor, Percent spread);
+
+// The LPR converted loans were measured against: December 2019's of the
+// tenor their term matches.
+Percent ConversionLpr(LprTenor tenor);
 
 enum class RateEventKind {
   Benchmark,      // a benchmark change reached the loan
   LprConversion,  // the rate kept, now LPR + spread
   LprRepricing,   // the yearly repricing at the LPR + spread
   SpreadCap,      // the spread cut to a cap
+  FixedRate,      // the rate kept, fixed to the end
 };
 
 struct RateEvent {

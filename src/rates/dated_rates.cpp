@@ -33,10 +33,34 @@ Percent RateForMonths(const RateChange& change, int termMonths) {
   return termMonths <= kShortTermMonths ? change.shortTerm : change.longTerm;
 }
 
-std::optional<Percent> LprOn(year_month_day day) {
+std::optional<Percent> LprOn(year_month_day day, LprTenor tenor) {
   const LprFixing* fixing =
-      NewestOnOrBefore(std::span<const LprFixing>(FiveYearLpr), day, &LprFixing::fixed);
-  return fixing != nullptr ? std::optional(fixing->fiveYear) : std::nullopt;
+      NewestOnOrBefore(std::span<const LprFixing>(LprFixings), day, &LprFixing::fixed);
+  if (fixing == nullptr) {
+    return std::nullopt;
+  }
+  return tenor == LprTenor::FiveYear ? fixing->fiveYear : fixing->oneYear;
+}
+
+LprTenor TenorForMonths(int termMonths) {
+  return termMonths <= kShortTermMonths ? LprTenor::OneYear : LprTenor::FiveYear;
+}
+
+year_month_day LprFixingDay(std::chrono::year_month month) {
+  for (const year_month_day moved : LprFixingsMoved) {
+    if (moved.year() / moved.month() == month) {
+      return moved;
+    }
+  }
+  for (const LprFixing& fixing : LprFixings) {
+    if (fixing.fixed.year() / fixing.fixed.month() == month) {
+      return fixing.fixed;
+    }
+  }
+  const std::chrono::sys_days twentieth{month / 20};
+  const std::chrono::weekday weekday{twentieth};
+  const int daysOff = weekday == std::chrono::Saturday ? 2 : weekday == std::chrono::Sunday ? 1 : 0;
+  return year_month_day{twentieth + std::chrono::days{daysOff}};
 }
 
 }  // namespace quorvane

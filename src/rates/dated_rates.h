@@ -127,29 +127,42 @@ inline constexpr auto FundBenchmarks = std::to_array<RateChange>({
 });
 // clang-format on
 
-// The five-year loan prime rate at the fixings that changed it; every
+// The loan prime rates at the fixings that changed either tenor; every
 // fixing between repeats the one above it.
 struct LprFixing {
   year_month_day fixed;
+  Percent oneYear;
   Percent fiveYear;
 };
 
+// Which LPR a loan is priced on: the 5-year (over 5 years) or the 1-year.
+enum class LprTenor { FiveYear, OneYear };
+
 // clang-format off
-inline constexpr auto FiveYearLpr = std::to_array<LprFixing>({
-    {2019y / 8 / 20, 4.85_pct},
-    {2019y / 11 / 20, 4.80_pct},
-    {2020y / 2 / 20, 4.75_pct},
-    {2020y / 4 / 20, 4.65_pct},
-    {2022y / 1 / 20, 4.60_pct},
-    {2022y / 5 / 20, 4.45_pct},
-    {2022y / 8 / 22, 4.30_pct},
-    {2023y / 6 / 20, 4.20_pct},
-    {2024y / 2 / 20, 3.95_pct},
-    {2024y / 7 / 22, 3.85_pct},
-    {2024y / 10 / 21, 3.60_pct},
-    {2025y / 5 / 20, 3.50_pct},
+inline constexpr auto LprFixings = std::to_array<LprFixing>({
+    {2019y / 8 / 20, 4.25_pct, 4.85_pct},
+    {2019y / 9 / 20, 4.20_pct, 4.85_pct},
+    {2019y / 11 / 20, 4.15_pct, 4.80_pct},
+    {2020y / 2 / 20, 4.05_pct, 4.75_pct},
+    {2020y / 4 / 20, 3.85_pct, 4.65_pct},
+    {2021y / 12 / 20, 3.80_pct, 4.65_pct},
+    {2022y / 1 / 20, 3.70_pct, 4.60_pct},
+    {2022y / 5 / 20, 3.70_pct, 4.45_pct},
+    {2022y / 8 / 22, 3.65_pct, 4.30_pct},
+    {2023y / 6 / 20, 3.55_pct, 4.20_pct},
+    {2023y / 8 / 21, 3.45_pct, 4.20_pct},
+    {2024y / 2 / 20, 3.45_pct, 3.95_pct},
+    {2024y / 7 / 22, 3.35_pct, 3.85_pct},
+    {2024y / 10 / 21, 3.10_pct, 3.60_pct},
+    {2025y / 5 / 20, 3.00_pct, 3.50_pct},
 });
 // clang-format on
+
+// The fixings on another day than the 20th, or the Monday after a 20th that
+// falls on a weekend: a holiday's.
+inline constexpr auto LprFixingsMoved = std::to_array<year_month_day>({
+    2026y / 2 / 24,
+});
 
 // The last fixing known to the program; later ones are not known, and the
 // last value is taken for them.
@@ -162,8 +175,14 @@ std::optional<RateChange> RateInForce(std::span<const RateChange> table, year_mo
 // The rate of a change for a loan of this many months.
 Percent RateForMonths(const RateChange& change, int termMonths);
 
-// The five-year LPR of the newest fixing on or before a day; nothing before
-// the first fixing.
-std::optional<Percent> LprOn(year_month_day day);
+// The LPR of a tenor at the newest fixing on or before a day; nothing
+// before the first fixing.
+std::optional<Percent> LprOn(year_month_day day, LprTenor tenor = LprTenor::FiveYear);
+
+// The tenor a term matches: the 5-year LPR over 5 years, else the 1-year.
+LprTenor TenorForMonths(int termMonths);
+
+// The day of a month's fixing: the 20th, or the working day after it.
+year_month_day LprFixingDay(std::chrono::year_month month);
 
 }  // namespace quorvane

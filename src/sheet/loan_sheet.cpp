@@ -27,6 +27,8 @@ std::string_view EventName(RateEventKind kind) {
       return "LPR 重定价";
     case RateEventKind::SpreadCap:
       return "加点下调";
+    case RateEventKind::FixedRate:
+      return "转为固定利率";
   }
   return {};
 }

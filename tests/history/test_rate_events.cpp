@@ -33,6 +33,8 @@ QStringList Shown(const std::vector<RateEvent>& events) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(quorvane::Contract)
+
 class RateEventsTest : public QObject {
   Q_OBJECT
 
@@ -91,6 +93,92 @@ class RateEventsTest : public QObject {
     const QStringList shown = Shown(RateEvents(contract));
     QCOMPARE(shown.first(2), (QStringList{"2008-01-01 5.22", "2009-01-01 3.87"}));
     QCOMPARE(shown.last(3), (QStringList{"2023-01-01 3.1", "2025-01-01 2.85", "2026-01-01 2.6"}));
+  }
+
+  // The worked examples of LPR loans, from 2020 on: converted on the
+  // anniversary (A), priced on the LPR from the start (B, C), the two
+  // readings of which fixing a repricing takes (D), a term of five years (E)
+  // and a fixed rate (F).
+  void lprLoans_data() {
+    using std::chrono::year;
+    QTest::addColumn<Contract>("contract");
+    QTest::addColumn<QStringList>("from2020");
+    Contract a;
+    a.granted = year{2015} / 8 / 1;
+    a.paymentDay = 1;
+    a.discountTenths = 90;
+    a.repricing = Repricing::Anniversary;
+    a.firstRate = *FirstRate(a.kind, a.granted, a.months, a.discountTenths);
+    QTest::newRow("A, converted 2020-03-01")
+        << a << QStringList{"2020-03-01 4.41", "2020-08-01 4.26", "2022-08-01 4.06",
+                            "2023-08-01 3.81", "2024-08-01 3.46", "2025-08-01 3.11"};
+    a.conversionDay = year{2020} / 8 / 25;
+    QTest::newRow("A, converted 2020-08-25")
+        << a << QStringList{"2020-08-25 4.41", "2021-08-01 4.26", "2022-08-01 4.06",
+                            "2023-08-01 3.81", "2024-08-01 3.46", "2025-08-01 3.11"};
+    Contract b;
+    b.granted = year{2021} / 3 / 15;
+    b.months = 360;
+    b.spread = Percent{5'500};
+    b.firstRate = *LprFirstRate(b.granted, LprTenor::FiveYear, b.spread);
+    QTest::newRow("B, LPR + 55 from 2021-03-15")
+        << b << QStringList{"2023-01-01 4.85", "2023-09-25 4.3", "2024-01-01 4.2",
+                            "2024-10-25 3.9",  "2025-01-01 3.3", "2026-01-01 3.2"};
+    Contract c = b;
+    c.granted = year{2022} / 6 / 20;
+    c.repricing = Repricing::Anniversary;
+    c.spread = Percent{-2'000};
+    c.firstRate = *LprFirstRate(c.granted, LprTenor::FiveYear, c.spread);
+    QTest::newRow("C, LPR − 20 from 2022-06-20, on its anniversary")
+        << c
+        << QStringList{"2023-06-20 4.1", "2024-06-20 3.75", "2024-10-25 3.65", "2025-06-20 3.2"};
+    Contract d = c;
+    d.granted = year{2023} / 10 / 25;
+    d.firstRate = *LprFirstRate(d.granted, LprTenor::FiveYear, d.spread);
+    QTest::newRow("D, the latest fixing")
+        << d << QStringList{"2024-10-25 3.4", "2024-10-25 3.3", "2025-10-25 3.2"};
+    d.reading = LprReading::MonthBefore;
+    QTest::newRow("D, the month before's")
+        << d << QStringList{"2024-10-25 3.65", "2024-10-25 3.55", "2025-10-25 3.2"};
+    Contract e;
+    e.granted = year{2018} / 1 / 10;
+    e.paymentDay = 10;
+    e.months = 60;
+    e.discountTenths = 100;
+    e.firstRate = *FirstRate(e.kind, e.granted, e.months, e.discountTenths);
+    QTest::newRow("E, five years")
+        << e
+        << QStringList{"2020-03-01 4.75", "2021-01-01 4.45", "2022-01-01 4.4", "2023-01-01 4.25"};
+    Contract f;
+    f.granted = year{2010} / 5 / 20;
+    f.paymentDay = 20;
+    f.discountTenths = 110;
+    f.conversion = Conversion::Fixed;
+    f.firstRate = *FirstRate(f.kind, f.granted, f.months, f.discountTenths);
+    QTest::newRow("F, fixed") << f << QStringList{"2020-03-01 5.39"};
+  }
+  void lprLoans() {
+    QFETCH(Contract, contract);
+    QFETCH(QStringList, from2020);
+    QStringList shown = Shown(RateEvents(contract));
+    shown.erase(shown.begin(), std::ranges::find_if(shown, [](const QString& event) {
+                  return event >= QStringLiteral("2020");
+                }));
+    QCOMPARE(shown, from2020);
+  }
+
+  // What was in force before: E's first rate and its spread from the
+  // 1-year LPR; B's first rate from the fixing on its grant day.
+  void firstRatesAndSpreads() {
+    using std::chrono::year;
+    QCOMPARE(FirstRate(LoanKind::Commercial, year{2018} / 1 / 10, 60, 100), Percent{47'500});
+    QCOMPARE(ConversionLpr(LprTenor::OneYear), Percent{41'500});
+    QCOMPARE(ConversionLpr(LprTenor::FiveYear), Percent{48'000});
+    QCOMPARE(LprFirstRate(year{2021} / 3 / 15, LprTenor::FiveYear, Percent{5'500}),
+             Percent{52'000});
+    QCOMPARE(LprFirstRate(year{2022} / 6 / 20, LprTenor::FiveYear, Percent{-2'000}),
+             Percent{42'500});
+    QCOMPARE(LprFirstRate(year{2023} / 10 / 25, LprTenor::OneYear, Percent{0}), Percent{34'500});
   }
 
   void noFirstRate() {
