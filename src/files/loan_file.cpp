@@ -45,6 +45,11 @@ const Names<RateEventKind> kEventKinds{{RateEventKind::Benchmark, "benchmark"},
                                        {RateEventKind::FixedRate, "fixed-rate"}};
 const Names<BorrowerEvent::Kind> kBorrowerKinds{{BorrowerEvent::Kind::Prepayment, "prepayment"},
                                                 {BorrowerEvent::Kind::Rate, "rate"}};
+const Names<LprTenor> kTenors{{LprTenor::FiveYear, "five-year"}, {LprTenor::OneYear, "one-year"}};
+const Names<Conversion> kConversions{{Conversion::LprSpread, "lpr-spread"},
+                                     {Conversion::Fixed, "fixed"}};
+const Names<LprReading> kReadings{{LprReading::LatestPublished, "latest-published"},
+                                  {LprReading::MonthBefore, "month-before"}};
 const Names<PlanColumn> kColumns{{PlanColumn::Other, "other"},
                                  {PlanColumn::Number, "number"},
                                  {PlanColumn::Due, "due"},
@@ -95,7 +100,13 @@ QJsonObject ContractObject(const ContractTexts& texts) {
           {"fundAmount", Text(texts.fundAmount)},
           {"fundMonths", Text(texts.fundMonths)},
           {"fundDiscount", Text(texts.fundDiscount)},
-          {"fundFirstRate", Text(texts.fundFirstRate)}};
+          {"fundFirstRate", Text(texts.fundFirstRate)},
+          {"tenor", NameOf(kTenors, texts.tenor)},
+          {"spread", Text(texts.spread)},
+          {"conversionDay", Text(texts.conversionDay)},
+          {"conversion", NameOf(kConversions, texts.conversion)},
+          {"firstHome", texts.firstHome},
+          {"reading", NameOf(kReadings, texts.reading)}};
 }
 
 QJsonObject EventObject(const BorrowerEvent& event) {
@@ -208,6 +219,16 @@ class Reader {
     // Before version 2 the fund part took its table's first rate.
     texts.fundFirstRate = version_ >= 2 ? FieldText(object, "fundFirstRate")
                                         : TableFirstRate(texts, SheetPart::Fund).value_or("");
+    // Before version 4 no loan was priced on the LPR from the start, and
+    // every conversion was to LPR plus a spread on its first day.
+    if (version_ >= 4) {
+      texts.tenor = Named(object, "tenor", kTenors);
+      texts.spread = FieldText(object, "spread");
+      texts.conversionDay = FieldText(object, "conversionDay");
+      texts.conversion = Named(object, "conversion", kConversions);
+      texts.firstHome = Member(object, "firstHome", QJsonValue::Bool).toBool();
+      texts.reading = Named(object, "reading", kReadings);
+    }
     return texts;
   }
 
@@ -248,8 +269,11 @@ class Reader {
     const QJsonObject cuts = Member(object, "spreadCuts", QJsonValue::Object).toObject();
     const std::int64_t most = kHighestRate.tenThousandths;
     for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
+      // Before version 4 each cut's spread was written, the tier or not.
       const std::string key = CutKey(cut);
-      choices.caps.at(cut) = Percent{Decimal(cuts, key.c_str(), 4, -most, most)};
+      if (version_ < 4 || cuts.contains(Text(key))) {
+        choices.caps.at(cut) = Percent{Decimal(cuts, key.c_str(), 4, -most, most)};
+      }
     }
     const QJsonObject options = Member(object, "options", QJsonValue::Object).toObject();
     choices.byDays.acrossChange = Member(options, "acrossChange", QJsonValue::Bool).toBool();
@@ -317,7 +341,9 @@ QByteArray WriteLoanFile(const LoanFile& file) {
   }
   QJsonObject cuts;
   for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
-    cuts.insert(Text(CutKey(cut)), DecimalString(file.choices.caps.at(cut).tenThousandths, 4, 2));
+    if (const auto cap = file.choices.caps.at(cut)) {
+      cuts.insert(Text(CutKey(cut)), DecimalString(cap->tenThousandths, 4, 2));
+    }
   }
   const DayInterest& byDays = file.choices.byDays;
   const QJsonObject root{{"format", Text(kFormatName)},

@@ -3,6 +3,8 @@
 
 #include "sheet/contract_texts.h"
 
+#include <cstdlib>
+
 #include "text/day_text.h"
 #include "text/decimal_text.h"
 
@@ -61,6 +63,15 @@ std::optional<Percent> ReadRate(std::string_view text) {
   return Percent{*rate};
 }
 
+// A spread in 基点 as typed: signed, one place at most, within ±500.
+std::optional<Percent> ReadSpread(std::string_view text) {
+  const auto tenths = ReadSignedDecimal(text, 1);
+  if (!tenths || std::abs(*tenths * 10) > kWidestSpread.tenThousandths) {
+    return std::nullopt;
+  }
+  return Percent{*tenths * 10};
+}
+
 // The largest amount in 万元, and the highest rate in %, as the messages write them.
 std::string LargestAmountText() { return DecimalText(kLargestBalance, kTenThousandPlaces, 0); }
 std::string HighestRateText() { return DecimalText(kHighestRate.tenThousandths, kRatePlaces, 0); }
@@ -99,6 +110,20 @@ std::string_view FieldName(ContractField field) {
       return "公积金部分首期年利率（%）";
     case ContractField::View:
       return "明细";
+    case ContractField::Tenor:
+      return "定价基准";
+    case ContractField::Spread:
+      return "加点（基点）";
+    case ContractField::RepricingDay:
+      return "重定价日";
+    case ContractField::ConversionDay:
+      return "转换日期";
+    case ContractField::Conversion:
+      return "转换方式";
+    case ContractField::FirstHome:
+      return "首套房";
+    case ContractField::Reading:
+      return "重定价用的 LPR";
   }
   return {};
 }
@@ -123,6 +148,40 @@ std::string_view RepricingName(Repricing repricing) {
   return {};
 }
 
+std::string_view LprRepricingName(Repricing repricing) {
+  return repricing == Repricing::Anniversary ? "贷款发放日对应日" : "每年1月1日";
+}
+
+std::string_view TenorName(LprTenor tenor) {
+  return tenor == LprTenor::FiveYear ? "5年期以上 LPR" : "1年期 LPR";
+}
+
+std::string_view ConversionName(Conversion conversion) {
+  return conversion == Conversion::LprSpread ? "LPR 加点" : "固定利率";
+}
+
+std::string_view ReadingName(LprReading reading) {
+  return reading == LprReading::LatestPublished ? "最近一次公布" : "上月公布";
+}
+
+LprFields LprFieldsOf(const ContractTexts& texts) {
+  const auto granted = ReadDay(texts.granted);
+  const LoanKind kind = texts.combined ? LoanKind::Commercial : texts.kind;
+  if (!granted || kind != LoanKind::Commercial) {
+    return LprFields::None;
+  }
+  if (*granted >= kFirstLprGrantDay) {
+    return LprFields::FromStart;
+  }
+  // Still owing on the first day of the conversion: its last payment after it.
+  Contract contract;
+  contract.granted = *granted;
+  contract.paymentDay = ReadWhole(texts.paymentDay, 1, kLatestPaymentDay).value_or(1);
+  contract.months = ReadWhole(texts.months, 1, kLongestTerm).value_or(kLongestTerm);
+  return PaymentDay(contract, contract.months) > kLprConversionDay ? LprFields::Conversion
+                                                                   : LprFields::None;
+}
+
 std::string ProblemWords(const ContractProblem& problem) {
   const std::string part = problem.part == SheetPart::Fund ? "公积金部分的" : "";
   switch (problem.fault) {
@@ -130,8 +189,6 @@ std::string ProblemWords(const ContractProblem& problem) {
       return "放款日期应写成 2007-06-15 这样的日期";
     case Fault::GrantDayRange:
       return "放款日期应在 "s + DayText(kFirstGrantDay) + " 至 " + DayText(problem.today) + " 之间";
-    case Fault::PricedOnLpr:
-      return DayText(kFirstLprGrantDay) + " 起发放的商业贷款自始按 LPR 定价，本窗口暂不计算";
     case Fault::PaymentDay:
       return "每月还款日应为 1 至 " + std::to_string(kLatestPaymentDay) + " 日";
     case Fault::Amount:
@@ -143,6 +200,13 @@ std::string ProblemWords(const ContractProblem& problem) {
              " 折，至多一位小数，如 8.5";
     case Fault::FirstRate:
       return part + "首期年利率应为 0 至 " + HighestRateText() + "，至多四位小数，如 6.12";
+    case Fault::Spread:
+      return "加点应为 "s + BasisPointsText(Percent{-kWidestSpread.tenThousandths}) + " 至 " +
+             BasisPointsText(kWidestSpread) + " 基点，至多一位小数，如 55 或 " +
+             BasisPointsText(Percent{-2'000});
+    case Fault::ConversionDay:
+      return "转换日期应在 "s + DayText(kLprConversionDay) + " 至 " + DayText(kLastConversionDay) +
+             " 之间";
     case Fault::PaymentShort:
       return "月还款不足以支付当月利息：年利率过高，请检查首期年利率和所填利率";
     case Fault::RowDay:
@@ -168,9 +232,6 @@ Outcome<LoanTerms, ContractProblem> ReadContractTexts(const ContractTexts& texts
   if (*granted < kFirstGrantDay || *granted > today) {
     return fail(Fault::GrantDayRange);
   }
-  if (kind == LoanKind::Commercial && *granted >= kFirstLprGrantDay) {
-    return fail(Fault::PricedOnLpr);
-  }
   const auto paymentDay = ReadWhole(texts.paymentDay, 1, kLatestPaymentDay);
   if (!paymentDay) {
     return fail(Fault::PaymentDay);
@@ -180,6 +241,33 @@ Outcome<LoanTerms, ContractProblem> ReadContractTexts(const ContractTexts& texts
   main.granted = *granted;
   main.paymentDay = *paymentDay;
   main.repricing = texts.repricing;
+  main.firstHome = texts.firstHome;
+  main.reading = texts.reading;
+  main.tenor = texts.tenor;
+  main.conversion = texts.conversion;
+  switch (LprFieldsOf(texts)) {
+    case LprFields::FromStart: {
+      const auto spread = ReadSpread(texts.spread);
+      if (!spread) {
+        return fail(Fault::Spread);
+      }
+      main.spread = *spread;
+      if (main.repricing == Repricing::ChangeDay) {
+        main.repricing = Repricing::NextJanuary;
+      }
+      break;
+    }
+    case LprFields::Conversion: {
+      const auto day = ReadDay(texts.conversionDay);
+      if (!day || *day < kLprConversionDay || *day > kLastConversionDay) {
+        return fail(Fault::ConversionDay);
+      }
+      main.conversionDay = *day;
+      break;
+    }
+    case LprFields::None:
+      break;
+  }
   LoanTerms terms;
   terms.method = texts.method;
   LoanPartTerms first{main, 0};
@@ -219,6 +307,11 @@ std::optional<std::string> TableFirstRate(const ContractTexts& texts, SheetPart 
     return std::nullopt;
   }
   const LoanKind kind = fund ? LoanKind::Fund : texts.combined ? LoanKind::Commercial : texts.kind;
+  if (!fund && LprFieldsOf(texts) == LprFields::FromStart) {
+    const auto spread = ReadSpread(texts.spread);
+    const auto rate = spread ? LprFirstRate(*granted, texts.tenor, *spread) : std::nullopt;
+    return rate ? std::optional(PercentText(*rate)) : std::nullopt;
+  }
   const auto rate = FirstRate(kind, *granted, *months, static_cast<int>(*discount));
   return rate ? std::optional(PercentText(*rate)) : std::nullopt;
 }

@@ -33,6 +33,14 @@ struct ContractTexts {
   std::string fundMonths = "240";
   std::string fundDiscount = "10";
   std::string fundFirstRate = "4.86";  // the fund's own first rate: its table's, or the bank's
+  // A commercial loan priced on the LPR from the start: 定价基准 and 加点（基点）.
+  LprTenor tenor = LprTenor::FiveYear;
+  std::string spread = "0";
+  // One granted before and converted in 2020: 转换日期 and 转换方式.
+  std::string conversionDay = "2020-03-01";
+  Conversion conversion = Conversion::LprSpread;
+  bool firstHome = true;                             // 首套房
+  LprReading reading = LprReading::LatestPublished;  // 重定价用的 LPR
   bool operator==(const ContractTexts&) const = default;
 };
 
@@ -53,6 +61,13 @@ enum class ContractField {
   FundDiscount,
   FundFirstRate,
   View,
+  Tenor,
+  Spread,
+  RepricingDay,  // the repricing of a loan priced on the LPR from the start
+  ConversionDay,
+  Conversion,
+  FirstHome,
+  Reading,
 };
 
 // A field's caption: its label in the window and its row in the copied
@@ -63,23 +78,34 @@ std::string_view FieldName(ContractField field);
 std::string_view KindName(LoanKind kind);
 std::string_view RepaymentName(Repayment method);
 std::string_view RepricingName(Repricing repricing);
+std::string_view LprRepricingName(Repricing repricing);  // 每年1月1日 or 贷款发放日对应日
+std::string_view TenorName(LprTenor tenor);
+std::string_view ConversionName(Conversion conversion);
+std::string_view ReadingName(LprReading reading);
+
+// What a commercial loan's contract asks for, by its grant day and its
+// term: the LPR's fields from the start, the conversion's, or neither.
+enum class LprFields { None, FromStart, Conversion };
+LprFields LprFieldsOf(const ContractTexts& texts);
 
 // The limits of what the contract's fields take.
 inline constexpr year_month_day kFirstGrantDay = std::chrono::year{2004} / 10 / 29;
 inline constexpr int kLatestPaymentDay = 28;
 inline constexpr int kMostDiscountTenths = 1'000;  // 100 折
+inline constexpr Percent kWidestSpread{50'000};    // ±500 基点
 
 // What is wrong with the contract or a row the borrower adds.
 struct ContractProblem {
   enum class Fault {
     GrantDayForm,
     GrantDayRange,
-    PricedOnLpr,
     PaymentDay,
     Amount,
     Months,
     Discount,
     FirstRate,
+    Spread,
+    ConversionDay,
     PaymentShort,  // a payment no longer covers a month's interest
     RowDay,
     RowAmount,

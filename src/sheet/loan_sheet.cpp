@@ -94,7 +94,11 @@ std::optional<EventRow> CutThatChangesNothing(const std::vector<RateEvent>& even
   if (!spread || day >= PaymentDay(contract, contract.months)) {
     return std::nullopt;
   }
-  const Percent cap = choices.caps.at(cut);
+  const auto tier = CutTier(cut, contract);
+  if (!tier) {
+    return std::nullopt;
+  }
+  const Percent cap = choices.caps.at(cut).value_or(*tier);
   EventRow row{
       SheetPart::Main,
       std::nullopt,
@@ -126,10 +130,13 @@ EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
 // taken: by day, Quorvane's first on a day, the borrower's in their order.
 std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoices& choices) {
   std::array<bool, kSpreadCuts.size()> off{};
+  std::array<std::optional<Percent>, kSpreadCuts.size()> caps{};
   for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
     off.at(cut) =
         choices.switchedOff.contains({part, RateEventKind::SpreadCap, kSpreadCuts.at(cut).day});
-    contract.spreadCaps.at(cut) = off.at(cut) ? std::nullopt : std::optional(choices.caps.at(cut));
+    const auto tier = CutTier(cut, contract);
+    caps.at(cut) = tier ? std::optional(choices.caps.at(cut).value_or(*tier)) : std::nullopt;
+    contract.spreadCaps.at(cut) = off.at(cut) ? std::nullopt : caps.at(cut);
   }
   const std::vector<RateEvent> events = RateEvents(contract);
   std::vector<EventRow> rows;
@@ -142,7 +149,7 @@ std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoi
       continue;
     }
     const auto switchedOff =
-        off.at(cut) ? CutSwitchedOff(contract, cut, choices.caps.at(cut)) : std::nullopt;
+        off.at(cut) && caps.at(cut) ? CutSwitchedOff(contract, cut, *caps.at(cut)) : std::nullopt;
     if (switchedOff) {
       rows.push_back(QuorvaneRow(*switchedOff, contract, part, choices));
     } else if (auto unchanged = CutThatChangesNothing(events, contract, cut, choices)) {

@@ -48,7 +48,9 @@ struct SheetChoices {
   std::vector<BorrowerEvent> borrowerEvents;
   std::set<EventKey> switchedOff;
   std::map<EventKey, year_month_day> moved;  // Quorvane's rows the bank took on another day
-  std::array<Percent, kSpreadCuts.size()> caps{kSpreadCuts[0].cap, kSpreadCuts[1].cap};
+  // The spread each cut set where the borrower says so (cities' floors
+  // differed); nothing where it is the cut's tier for the loan.
+  std::array<std::optional<Percent>, kSpreadCuts.size()> caps{};
   DayInterest byDays;  // the contract's options of interest by days
   bool operator==(const SheetChoices&) const = default;
 };

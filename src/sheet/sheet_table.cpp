@@ -24,6 +24,7 @@ std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, She
   const auto row = [](ContractField field, std::string_view value) {
     return std::vector<std::string>{std::string(FieldName(field)), std::string(value)};
   };
+  const LprFields lpr = LprFieldsOf(texts);
   std::vector<std::vector<std::string>> rows{
       row(ContractField::Kind, KindName(texts.combined ? LoanKind::Commercial : texts.kind)),
       row(ContractField::Granted, texts.granted),
@@ -31,10 +32,25 @@ std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, She
       row(ContractField::Amount, texts.amount),
       row(ContractField::Months, texts.months),
       row(ContractField::Method, RepaymentName(texts.method)),
-      row(ContractField::Discount, texts.discount),
-      row(ContractField::FirstRate, texts.firstRate),
-      row(ContractField::Repricing, RepricingName(texts.repricing)),
   };
+  if (lpr == LprFields::FromStart) {
+    rows.push_back(row(ContractField::Tenor, TenorName(texts.tenor)));
+    rows.push_back(row(ContractField::Spread, texts.spread));
+    rows.push_back(row(ContractField::FirstRate, texts.firstRate));
+    rows.push_back(row(ContractField::RepricingDay, LprRepricingName(texts.repricing)));
+  } else {
+    rows.push_back(row(ContractField::Discount, texts.discount));
+    rows.push_back(row(ContractField::FirstRate, texts.firstRate));
+    rows.push_back(row(ContractField::Repricing, RepricingName(texts.repricing)));
+  }
+  if (lpr == LprFields::Conversion) {
+    rows.push_back(row(ContractField::ConversionDay, texts.conversionDay));
+    rows.push_back(row(ContractField::Conversion, ConversionName(texts.conversion)));
+  }
+  if (lpr != LprFields::None) {
+    rows.push_back(row(ContractField::FirstHome, texts.firstHome ? "是" : "否"));
+    rows.push_back(row(ContractField::Reading, ReadingName(texts.reading)));
+  }
   if (texts.combined) {
     rows.push_back(row(ContractField::FundAmount, texts.fundAmount));
     rows.push_back(row(ContractField::FundMonths, texts.fundMonths));

@@ -8,6 +8,8 @@
 
 #include "files/file_bytes.h"
 #include "files/loan_file.h"
+#include "sheet/loan_sheet.h"
+#include "text/day_text.h"
 
 using namespace quorvane;
 
@@ -20,6 +22,12 @@ LoanFile Everything() {
   file.texts.amount = "25.5";
   file.texts.fundMonths = "";  // a field left empty is kept empty
   file.texts.repricing = Repricing::Anniversary;
+  file.texts.tenor = LprTenor::OneYear;
+  file.texts.spread = "-20";
+  file.texts.conversionDay = "2020-08-25";
+  file.texts.conversion = Conversion::Fixed;
+  file.texts.firstHome = false;
+  file.texts.reading = LprReading::MonthBefore;
   file.view = SheetView::Both;
   file.choices.borrowerEvents = {{BorrowerEvent::Kind::Prepayment, std::chrono::year{2010} / 6 / 20,
                                   SheetPart::Fund, 5'000'000, true, Percent{}},
@@ -52,9 +60,9 @@ class LoanFileTest : public QObject {
     QVERIFY(*read == Everything());
     QCOMPARE(WriteLoanFile(*read), bytes);
     for (const char* line :
-         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 3", "\"to\": \"2009-02-01\"",
-          "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"",
-          "\"daysInYear\": 365"}) {
+         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 4", "\"to\": \"2009-02-01\"",
+          "\"spread\": \"-20\"", "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"",
+          "\"2024-10-25\": \"-0.45\"", "\"daysInYear\": 365"}) {
       QVERIFY2(bytes.contains(line), line);
     }
   }
@@ -92,7 +100,7 @@ class LoanFileTest : public QObject {
          Percent{50'490}}};
     expected.choices.switchedOff = {
         {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2023} / 9 / 25}};
-    expected.choices.caps[1] = Percent{-4'500};
+    expected.choices.caps = {Percent{0}, Percent{-4'500}};  // each written, the tier or not
     expected.choices.byDays = {true, false, 365};
     expected.plan.cells = {{"期数", "还款日期", "月供"}, {}, {"1", "2007-07-15", "2,170.11"}};
     expected.plan.chosen = {PlanColumn::Number, PlanColumn::Due, PlanColumn::Payment};
@@ -101,6 +109,47 @@ class LoanFileTest : public QObject {
     QVERIFY(read->choices == expected.choices);
     QVERIFY(read->plan == expected.plan);
     QCOMPARE(read->view, expected.view);
+  }
+
+  // A file of version 3, written before loans were priced on the LPR from
+  // the start, opens field for field; what it did not keep is as every
+  // loan then was: converted on 2020-03-01 to LPR plus a spread, a first
+  // home, the latest fixing. Its months are this version's: the loan of
+  // 2015-08-01 reprices on 2020-08-01, to 4.26 % from the payment of
+  // 2020-09-01, where version 3 kept 4.41 % until 2021.
+  void aFileOfVersion3() {
+    QFile kept(QStringLiteral(QUORVANE_TEST_DATA "/loan-v3.quorvane"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const auto read = ReadLoanFile(kept.readAll());
+    QVERIFY2(read, read ? "" : qPrintable(FileProblemWords(read.Failure())));
+    LoanFile expected;
+    expected.texts.granted = "2015-08-01";
+    expected.texts.paymentDay = "1";
+    expected.texts.amount = "50";
+    expected.texts.discount = "9";
+    expected.texts.firstRate = "4.86";
+    expected.texts.repricing = Repricing::Anniversary;
+    expected.choices.borrowerEvents = {{BorrowerEvent::Kind::Prepayment,
+                                        std::chrono::year{2021} / 3 / 5, SheetPart::Main, 5'000'000,
+                                        false, Percent{}}};
+    expected.choices.moved = {
+        {{SheetPart::Main, RateEventKind::Benchmark, std::chrono::year{2016} / 8 / 1},
+         std::chrono::year{2016} / 9 / 1}};
+    expected.choices.caps = {Percent{0}, Percent{-3'000}};
+    QVERIFY(read->texts == expected.texts);
+    QVERIFY(read->choices == expected.choices);
+    QVERIFY(read->plan == expected.plan);
+    QCOMPARE(read->view, expected.view);
+    const LoanSheet sheet = SheetOf(read->texts, read->choices, std::chrono::year{2026} / 12 / 8);
+    QVERIFY(!sheet.problem);
+    QStringList rates;
+    for (const HistoryRow& month : sheet.months.at(0)) {
+      if (month.number > 0 && month.due >= std::chrono::year{2020} / 8 / 1 &&
+          month.due <= std::chrono::year{2020} / 9 / 1) {
+        rates << QString::fromStdString(DayText(month.due) + " " + PercentText(month.rate));
+      }
+    }
+    QCOMPARE(rates, (QStringList{"2020-08-01 4.41", "2020-09-01 4.26"}));
   }
 
   // A file that is broken, cut short, from a newer Quorvane or not ours is
@@ -117,10 +166,10 @@ class LoanFileTest : public QObject {
     QTest::newRow("text") << QByteArray("期数,还款日期\n1,2007-07-15\n") << notOurs;
     QTest::newRow("not ours") << QByteArray(R"({"format": "something else", "version": 1})")
                               << notOurs;
-    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 3", "\"version\": 4")
+    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 4", "\"version\": 5")
                            << QStringLiteral(
-                                  "此文件由较新版本的 Quorvane 保存（格式版本 4），"
-                                  "本版本只能打开格式版本 3 的文件，请升级 Quorvane");
+                                  "此文件由较新版本的 Quorvane 保存（格式版本 5），"
+                                  "本版本只能打开格式版本 4 的文件，请升级 Quorvane");
     QTest::newRow("a change moved to no day")
         << QByteArray(whole).replace("\"to\": \"2009-02-01\"", "\"to\": \"2009-02-30\"")
         << QStringLiteral("文件内容有误：“to”不是日期");

@@ -138,6 +138,35 @@ class LoanSheetTest : public QObject {
                                 "2024-10-25 加点 −63.5 基点不高于 −30 基点，不变"}));
   }
 
+  // A loan priced on the LPR from the start, as typed (example C: LPR − 20
+  // from 2022-06-20, on its anniversary): its first rate from the fixing of
+  // its grant day, the 2023 cut at its tier shown and changing nothing, the
+  // 2024 cut on the LPR of its last repricing; not a first home, no 2023 row.
+  void pricedOnTheLpr() {
+    ContractTexts texts;
+    texts.granted = "2022-06-20";
+    texts.paymentDay = "20";
+    texts.months = "360";
+    texts.repricing = Repricing::Anniversary;
+    texts.spread = "-20";
+    QCOMPARE(TableFirstRate(texts), std::optional<std::string>("4.25"));
+    texts.firstRate = "4.25";
+    const auto events = [&texts] {
+      QStringList shown;
+      for (const EventRow& row : Sheet(texts).events) {
+        shown << QString::fromStdString(DayText(row.effective) + " " + row.what + " " +
+                                        (row.rate ? PercentText(*row.rate) : row.why));
+      }
+      return shown;
+    };
+    QCOMPARE(events(), QStringList({"2023-06-20 LPR 重定价 4.10",
+                                    "2023-09-25 加点下调 加点 −20 基点不高于 −20 基点，不变",
+                                    "2024-06-20 LPR 重定价 3.75", "2024-10-25 加点下调 3.65",
+                                    "2025-06-20 LPR 重定价 3.20"}));
+    texts.firstHome = false;
+    QCOMPARE(events().size(), 4);
+  }
+
   // The bank's own 4.90 % from 2019-06-01: the spread becomes +10 基点, so
   // 2021 reprices to 4.65 + 0.10 and the 2023 cut lowers it to 0.
   void bankRateBeforeTheConversion() {
@@ -165,9 +194,18 @@ class LoanSheetTest : public QObject {
     QTest::newRow("after today") << "granted"
                                  << "2026-12-09"
                                  << "放款日期应在 2004-10-29 至 2026-12-08 之间";
-    QTest::newRow("LPR loan") << "granted"
-                              << "2019-10-08"
-                              << "2019-10-08 起发放的商业贷款自始按 LPR 定价，本窗口暂不计算";
+    QTest::newRow("a spread of 501") << "spread"
+                                     << "501"
+                                     << "加点应为 −500 至 +500 基点，至多一位小数，如 55 或 −20";
+    QTest::newRow("a spread of two places") << "spread"
+                                            << "-20.25"
+                                            << "加点应为 −500 至 +500 基点";
+    QTest::newRow("converted in September") << "conversionDay"
+                                            << "2020-09-01"
+                                            << "转换日期应在 2020-03-01 至 2020-08-31 之间";
+    QTest::newRow("converted before it could be") << "conversionDay"
+                                                  << "2020-02-29"
+                                                  << "转换日期应在 2020-03-01 至 2020-08-31 之间";
     QTest::newRow("no date") << "granted"
                              << "2007-02-30"
                              << "放款日期应写成 2007-06-15 这样的日期";
@@ -195,11 +233,14 @@ class LoanSheetTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QString, problem);
     ContractTexts texts;
-    std::string* fields[] = {&texts.granted, &texts.months, &texts.amount, &texts.paymentDay,
-                             &texts.firstRate};
-    const QStringList names{"granted", "months", "amount", "paymentDay", "firstRate"};
+    std::string* fields[] = {&texts.granted,      &texts.months,    &texts.amount,
+                             &texts.paymentDay,   &texts.firstRate, &texts.spread,
+                             &texts.conversionDay};
+    const QStringList names{"granted",   "months", "amount",       "paymentDay",
+                            "firstRate", "spread", "conversionDay"};
     *fields[names.indexOf(field)] = text.toStdString();
     texts.months = field == "firstRate" ? "12000" : texts.months;
+    texts.granted = field == "spread" ? "2021-03-15" : texts.granted;  // priced on the LPR
     const LoanSheet sheet = Sheet(texts);
     QVERIFY(sheet.problem);
     const QString words = QString::fromStdString(ProblemWords(*sheet.problem));
