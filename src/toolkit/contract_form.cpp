@@ -13,6 +13,7 @@
 
 #include "form/field_checks.h"
 #include "text/day_text.h"
+#include "text/decimal_text.h"
 #include "toolkit/loan_document.h"
 #include "toolkit/numeric_field.h"
 #include "toolkit/utf8.h"
@@ -93,29 +94,49 @@ ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), pa
   }
   daysInYear_ = Choice("daysInYear", Text("日利率"), dayRates);
 
+  // The LPR's: a signed spread in 基点, one place at most; a day.
+  tenor_ = Choice("tenor", Name(ContractField::Tenor),
+                  {Text(TenorName(LprTenor::FiveYear)), Text(TenorName(LprTenor::OneYear))});
+  spread_ = TypedField("spread", ContractField::Spread, defaults.spread,
+                       QStringLiteral("-?[0-9]{0,3}(\\.[0-9]?)?"));
+  conversionDay_ = TypedField("conversionDay", ContractField::ConversionDay, defaults.conversionDay,
+                              QStringLiteral("[0-9-]{0,10}"));
+  conversion_ = Choice(
+      "conversion", Name(ContractField::Conversion),
+      {Text(ConversionName(Conversion::LprSpread)), Text(ConversionName(Conversion::Fixed))});
+  firstHome_ = new QCheckBox(Name(ContractField::FirstHome), this);
+  firstHome_->setObjectName(QStringLiteral("firstHome"));
+  firstHome_->setAccessibleName(Name(ContractField::FirstHome));
+  firstHome_->setChecked(defaults.firstHome);
+  reading_ = Choice(
+      "reading", Name(ContractField::Reading),
+      {Text(ReadingName(LprReading::LatestPublished)), Text(ReadingName(LprReading::MonthBefore))});
+
   auto* grid = new QGridLayout(this);
   Place(0, 0, FieldName(ContractField::Kind), kind_);
   Place(0, 1, FieldName(ContractField::Granted), granted_);
   Place(0, 2, FieldName(ContractField::PaymentDay), paymentDay_);
-  Place(0, 3, FieldName(ContractField::Repricing), repricing_);
+  repricingLabel_ = Place(0, 3, FieldName(ContractField::Repricing), repricing_);
   amountLabel_ = Place(1, 0, FieldName(ContractField::Amount), amount_);
   Place(1, 1, FieldName(ContractField::Months), months_);
   Place(1, 2, FieldName(ContractField::Method), method_);
-  Place(1, 3, FieldName(ContractField::Discount), discount_);
+  benchmark_ = {Place(1, 3, FieldName(ContractField::Discount), discount_), discount_};
   Place(1, 4, FieldName(ContractField::FirstRate), firstRate_);
-  grid->addWidget(combined_, 2, 0);
-  // The row says which part: its term and multiple need no more words.
-  Place(2, 1, FieldName(ContractField::FundAmount), fundAmount_);
-  Place(2, 2, "期限（月）", fundMonths_);
-  Place(2, 3, "折扣（折）", fundDiscount_);
-  Place(2, 4, "首期年利率（%）", fundFirstRate_);
-  grid->addWidget(acrossChange_, 3, 0, 1, 2);
-  grid->addWidget(firstMonthByDays_, 3, 2, 1, 2);
-  Place(3, 2, "日利率", daysInYear_);
-  Place(3, 4, FieldName(ContractField::View), view_);
+  // A loan on the LPR: from the start its tenor and spread, since 2020 the
+  // day and the way it was converted; for both, the cut for first homes and
+  // which fixing a repricing takes.
+  // The two kinds share their places: a loan has one or the other.
+  fromStart_ = {Place(4, 0, FieldName(ContractField::Tenor), tenor_), tenor_,
+                Place(4, 1, FieldName(ContractField::Spread), spread_), spread_};
+  converted_ = {Place(4, 0, FieldName(ContractField::ConversionDay), conversionDay_),
+                conversionDay_, Place(4, 1, FieldName(ContractField::Conversion), conversion_),
+                conversion_};
+  lpr_ = {Place(4, 2, FieldName(ContractField::Reading), reading_), reading_, firstHome_};
+  grid->addWidget(firstHome_, 4, 6);
   // Fields as wide as their content: the room left over goes to the right.
   grid->setColumnStretch(grid->columnCount(), 1);
   EnableFundFields();
+  ShowLprFields();
   Connect();
 }
 
@@ -129,6 +150,16 @@ NumericField* ContractForm::Field(const char* id, ContractField caption, const s
   auto* field = new NumericField(FromUtf8(text), this);
   field->setObjectName(QLatin1String(id));
   field->setAccessibleName(Name(caption));
+  return field;
+}
+
+QLineEdit* ContractForm::TypedField(const char* id, ContractField caption, const std::string& text,
+                                    const QString& pattern) {
+  auto* field = new QLineEdit(FromUtf8(text), this);
+  field->setObjectName(QLatin1String(id));
+  field->setAccessibleName(Name(caption));
+  field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
+  field->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 16);
   return field;
 }
 
@@ -168,6 +199,17 @@ void ContractForm::Connect() {
     const bool priced = field == months_ || field == discount_;
     const bool fundPriced = field == fundMonths_ || field == fundDiscount_;
     connect(field, &QLineEdit::textEdited, this, [this, field, priced, fundPriced] {
+      if (field == months_ && LprFieldsOf(Texts()) == LprFields::FromStart) {
+        // The tenor follows the term unless chosen since.
+        if (const auto months = ReadDecimal(months_->text().toStdString(), 0)) {
+          const QSignalBlocker quiet(tenor_);
+          tenor_->setCurrentIndex(
+              TenorForMonths(static_cast<int>(*months)) == LprTenor::OneYear ? 1 : 0);
+        }
+      }
+      if (field == months_ || field == paymentDay_) {
+        ShowLprFields();
+      }
       if (priced) {
         TableRateIntoField();
       }
@@ -181,11 +223,26 @@ void ContractForm::Connect() {
   connect(granted_, &QLineEdit::editingFinished, this, &ContractForm::typingEnded);
   const auto contract = [this] { Edited(LoanDocument::kContract, nullptr); };
   connect(kind_, &QComboBox::currentIndexChanged, this, [this, contract] {
+    ShowLprFields();
     TableRateIntoField();
     contract();
   });
-  for (QComboBox* choice : {repricing_, method_}) {
+  for (QComboBox* choice : {repricing_, method_, conversion_, reading_}) {
     connect(choice, &QComboBox::currentIndexChanged, this, contract);
+  }
+  connect(tenor_, &QComboBox::currentIndexChanged, this, [this, contract] {
+    TableRateIntoField();
+    contract();
+  });
+  connect(firstHome_, &QCheckBox::toggled, this, contract);
+  connect(spread_, &QLineEdit::textEdited, this, [this] {
+    TableRateIntoField();
+    Edited(LoanDocument::kContract, spread_);
+  });
+  connect(conversionDay_, &QLineEdit::textEdited, this,
+          [this] { Edited(LoanDocument::kContract, conversionDay_); });
+  for (QLineEdit* field : {spread_, conversionDay_}) {
+    connect(field, &QLineEdit::editingFinished, this, &ContractForm::typingEnded);
   }
   connect(combined_, &QCheckBox::toggled, this, [this, contract](bool combined) {
     if (combined) {
@@ -193,6 +250,7 @@ void ContractForm::Connect() {
       FundRateIntoField();
     }
     EnableFundFields();
+    ShowLprFields();
     TableRateIntoField();
     contract();
   });
@@ -220,6 +278,13 @@ ContractTexts ContractForm::Texts() const {
   texts.fundMonths = fundMonths_->text().toStdString();
   texts.fundDiscount = fundDiscount_->text().toStdString();
   texts.fundFirstRate = fundFirstRate_->text().toStdString();
+  texts.tenor = tenor_->currentIndex() == 1 ? LprTenor::OneYear : LprTenor::FiveYear;
+  texts.spread = spread_->text().toStdString();
+  texts.conversionDay = conversionDay_->text().toStdString();
+  texts.conversion = conversion_->currentIndex() == 1 ? Conversion::Fixed : Conversion::LprSpread;
+  texts.firstHome = firstHome_->isChecked();
+  texts.reading =
+      reading_->currentIndex() == 1 ? LprReading::MonthBefore : LprReading::LatestPublished;
   return texts;
 }
 
@@ -254,6 +319,14 @@ void ContractForm::Show(const LoanFile& loan) {
   SetText(fundMonths_, texts.fundMonths);
   SetText(fundDiscount_, texts.fundDiscount);
   SetText(fundFirstRate_, texts.fundFirstRate);
+  tenor_->setCurrentIndex(texts.tenor == LprTenor::OneYear ? 1 : 0);
+  SetText(spread_, texts.spread);
+  SetText(conversionDay_, texts.conversionDay);
+  conversion_->setCurrentIndex(texts.conversion == Conversion::Fixed ? 1 : 0);
+  firstHome_->setChecked(texts.firstHome);
+  reading_->setCurrentIndex(texts.reading == LprReading::MonthBefore ? 1 : 0);
+  ShowLprFields();
+  repricing_->setCurrentIndex(static_cast<int>(texts.repricing));
   if (texts.combined) {
     view_->setCurrentIndex(static_cast<int>(loan.view));  // else it keeps the part last chosen
   }
@@ -283,9 +356,44 @@ void ContractForm::GrantDayChanged() {
     paymentDay_->setText(QString::number(
         std::min(static_cast<unsigned>(day->day()), static_cast<unsigned>(kLatestPaymentDay))));
   }
+  ShowLprFields();
   TableRateIntoField();
   FundRateIntoField();
   Edited(LoanDocument::kContract, granted_);
+}
+
+void ContractForm::ShowLprFields() {
+  const LprFields lpr = LprFieldsOf(Texts());
+  const bool fromStart = lpr == LprFields::FromStart;
+  for (QWidget* widget : fromStart_) {
+    widget->setVisible(fromStart);
+  }
+  for (QWidget* widget : converted_) {
+    widget->setVisible(lpr == LprFields::Conversion);
+  }
+  for (QWidget* widget : lpr_) {
+    widget->setVisible(lpr != LprFields::None);
+  }
+  for (QWidget* widget : benchmark_) {
+    widget->setVisible(!fromStart);  // the spread takes the multiple's place
+  }
+  // From the start a loan is repriced on 1 January or on its grant's day.
+  const bool offersLpr = repricing_->count() == 2;
+  if (fromStart != offersLpr) {
+    const QSignalBlocker quiet(repricing_);
+    const int chosen = std::min(repricing_->currentIndex(), fromStart ? 1 : 2);
+    repricing_->clear();
+    for (const Repricing way :
+         {Repricing::NextJanuary, Repricing::Anniversary, Repricing::ChangeDay}) {
+      if (!fromStart || way != Repricing::ChangeDay) {
+        repricing_->addItem(Text(fromStart ? LprRepricingName(way) : RepricingName(way)));
+      }
+    }
+    repricing_->setCurrentIndex(std::max(0, chosen));
+  }
+  const QString caption = Name(fromStart ? ContractField::RepricingDay : ContractField::Repricing);
+  repricingLabel_->setText(caption);
+  repricing_->setAccessibleName(caption);
 }
 
 void ContractForm::EnableFundFields() {

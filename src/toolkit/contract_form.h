@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <vector>
 
 #include "files/loan_file.h"
 
@@ -56,6 +57,10 @@ class ContractForm final : public QGroupBox {
   void FundRateIntoField();
   void GrantDayChanged();
   void EnableFundFields();
+  QLineEdit* TypedField(const char* id, ContractField caption, const std::string& text,
+                        const QString& pattern);
+  // The LPR's fields where the loan has them: from the start, or since 2020.
+  void ShowLprFields();
 
   QComboBox* kind_ = nullptr;
   QLineEdit* granted_ = nullptr;
@@ -76,6 +81,17 @@ class ContractForm final : public QGroupBox {
   QCheckBox* acrossChange_ = nullptr;
   QCheckBox* firstMonthByDays_ = nullptr;
   QComboBox* daysInYear_ = nullptr;
+  QLabel* repricingLabel_ = nullptr;  // 重定价日 for a loan priced on the LPR from the start
+  QComboBox* tenor_ = nullptr;
+  QLineEdit* spread_ = nullptr;
+  QLineEdit* conversionDay_ = nullptr;
+  QComboBox* conversion_ = nullptr;
+  QCheckBox* firstHome_ = nullptr;
+  QComboBox* reading_ = nullptr;
+  std::vector<QWidget*> fromStart_;  // the fields and labels of a loan on the LPR from the start
+  std::vector<QWidget*> converted_;  // of a loan converted in 2020
+  std::vector<QWidget*> lpr_;        // of both
+  std::vector<QWidget*> benchmark_;  // of a loan on the benchmark: its multiple
 };
 
 }  // namespace quorvane

@@ -622,6 +622,54 @@ class HistoryTest : public QObject, WindowFixture {
     QTRY_COMPARE(MonthCells(6).at(2), QStringLiteral("5.481"));
   }
 
+  // A loan priced on the LPR from the start, typed (example B: 2021-03-15,
+  // 360 months, 5年期以上 LPR + 55): its fields appear with the grant day,
+  // each list reached through its caption; the first rate follows the
+  // spread; the repricings are the LPR's. Then a loan of 2015 converted in
+  // 2020 asks for the conversion's day and way instead.
+  void anLprLoanTyped() {
+    OpenHistory();
+    TypeInto(QStringLiteral("granted"), QStringLiteral("2021-03-15"));
+    TypeInto(QStringLiteral("months"), QStringLiteral("360"));
+    TypeInto(QStringLiteral("spread"), QStringLiteral("55"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("firstRate"))->text(), QStringLiteral("5.20"));
+    QVERIFY(!Part<QLineEdit>(QStringLiteral("discount"))->isVisible());
+    QVERIFY(!Part<QLineEdit>(QStringLiteral("conversionDay"))->isVisible());
+    const auto captionOf = [this](QWidget* field) {
+      for (QLabel* label : History()->findChildren<QLabel*>()) {
+        if (label->buddy() == field && label->isVisible()) {
+          return label->text();
+        }
+      }
+      return QString();
+    };
+    QCOMPARE(captionOf(Part<QComboBox>(QStringLiteral("tenor"))), QStringLiteral("定价基准"));
+    QCOMPARE(captionOf(Part<QComboBox>(QStringLiteral("repricing"))), QStringLiteral("重定价日"));
+    QCOMPARE(captionOf(Part<QComboBox>(QStringLiteral("reading"))),
+             QStringLiteral("重定价用的 LPR"));
+    QCOMPARE(Part<QComboBox>(QStringLiteral("repricing"))->count(), 2);
+    QCOMPARE(Part<QComboBox>(QStringLiteral("tenor"))->currentText(),
+             QStringLiteral("5年期以上 LPR"));
+    QTRY_COMPARE(EventCell(EventOn(QStringLiteral("2023-01-01")).row(), 2), QStringLiteral("4.85"));
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2026-01-01")).row(), 2), QStringLiteral("3.20"));
+    // A spread with a minus, typed; a letter is refused.
+    TypeInto(QStringLiteral("spread"), QStringLiteral("-2x0"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("spread"))->text(), QStringLiteral("-20"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("firstRate"))->text(), QStringLiteral("4.45"));
+
+    TypeInto(QStringLiteral("granted"), QStringLiteral("2015-08-01"));
+    QVERIFY(Part<QLineEdit>(QStringLiteral("conversionDay"))->isVisible());
+    QVERIFY(!Part<QComboBox>(QStringLiteral("tenor"))->isVisible());
+    QCOMPARE(captionOf(Part<QComboBox>(QStringLiteral("conversion"))), QStringLiteral("转换方式"));
+    QCOMPARE(captionOf(Part<QComboBox>(QStringLiteral("repricing"))), QStringLiteral("调整方式"));
+    TypeInto(QStringLiteral("conversionDay"), QStringLiteral("2020-09-01"));
+    QTRY_VERIFY(Part<QLabel>(QStringLiteral("status"))
+                    ->text()
+                    .contains(QStringLiteral("转换日期应在 2020-03-01 至 2020-08-31 之间")));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("conversionDay"))->text(),
+             QStringLiteral("2020-09-01"));
+  }
+
   // A combination says which part each field and each new row belongs to:
   // the amount is the commercial part's, the fund's term is the loan's and
   // its first rate the fund table's, and a row goes to the part chosen.
