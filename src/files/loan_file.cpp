@@ -44,7 +44,10 @@ const Names<RateEventKind> kEventKinds{{RateEventKind::Benchmark, "benchmark"},
                                        {RateEventKind::SpreadCap, "spread-cap"},
                                        {RateEventKind::FixedRate, "fixed-rate"}};
 const Names<BorrowerEvent::Kind> kBorrowerKinds{{BorrowerEvent::Kind::Prepayment, "prepayment"},
-                                                {BorrowerEvent::Kind::Rate, "rate"}};
+                                                {BorrowerEvent::Kind::Rate, "rate"},
+                                                {BorrowerEvent::Kind::Spread, "spread"},
+                                                {BorrowerEvent::Kind::Cycle, "cycle"},
+                                                {BorrowerEvent::Kind::ToLpr, "to-lpr"}};
 const Names<LprTenor> kTenors{{LprTenor::FiveYear, "five-year"}, {LprTenor::OneYear, "one-year"}};
 const Names<Conversion> kConversions{{Conversion::LprSpread, "lpr-spread"},
                                      {Conversion::Fixed, "fixed"}};
@@ -113,11 +116,21 @@ QJsonObject EventObject(const BorrowerEvent& event) {
   QJsonObject object{{"kind", NameOf(kBorrowerKinds, event.kind)},
                      {"part", NameOf(kParts, event.part)},
                      {"day", DayString(event.day)}};
-  if (event.kind == BorrowerEvent::Kind::Prepayment) {
-    object.insert("amount", DecimalString(event.amount, 2, 2));
-    object.insert("shortenTerm", event.shortenTerm);
-  } else {
-    object.insert("rate", DecimalString(event.rate.tenThousandths, 4, 2));
+  switch (event.kind) {
+    case BorrowerEvent::Kind::Prepayment:
+      object.insert("amount", DecimalString(event.amount, 2, 2));
+      object.insert("shortenTerm", event.shortenTerm);
+      break;
+    case BorrowerEvent::Kind::Rate:
+      object.insert("rate", DecimalString(event.rate.tenThousandths, 4, 2));
+      break;
+    case BorrowerEvent::Kind::Spread:
+    case BorrowerEvent::Kind::ToLpr:
+      object.insert("spread", DecimalString(event.spread.tenThousandths, 4, 2));
+      break;
+    case BorrowerEvent::Kind::Cycle:
+      object.insert("cycleMonths", event.cycleMonths);
+      break;
   }
   return object;
 }
@@ -237,11 +250,26 @@ class Reader {
     event.kind = Named(object, "kind", kBorrowerKinds);
     event.part = Named(object, "part", kParts);
     event.day = Day(object, "day");
-    if (event.kind == BorrowerEvent::Kind::Prepayment) {
-      event.amount = Decimal(object, "amount", 2, 1, kLargestBalance);
-      event.shortenTerm = Member(object, "shortenTerm", QJsonValue::Bool).toBool();
-    } else {
-      event.rate = Percent{Decimal(object, "rate", 4, 0, kHighestRate.tenThousandths)};
+    const std::int64_t widest = kWidestSpread.tenThousandths;
+    switch (event.kind) {
+      case BorrowerEvent::Kind::Prepayment:
+        event.amount = Decimal(object, "amount", 2, 1, kLargestBalance);
+        event.shortenTerm = Member(object, "shortenTerm", QJsonValue::Bool).toBool();
+        break;
+      case BorrowerEvent::Kind::Rate:
+        event.rate = Percent{Decimal(object, "rate", 4, 0, kHighestRate.tenThousandths)};
+        break;
+      case BorrowerEvent::Kind::Spread:
+      case BorrowerEvent::Kind::ToLpr:
+        event.spread = Percent{Decimal(object, "spread", 4, -widest, widest)};
+        break;
+      case BorrowerEvent::Kind::Cycle:
+        event.cycleMonths = Member(object, "cycleMonths", QJsonValue::Double).toInt();
+        if (std::find(kRepricingCycles.begin(), kRepricingCycles.end(), event.cycleMonths) ==
+            kRepricingCycles.end()) {
+          Fail(QStringLiteral("“cycleMonths”应为 3、6 或 12"));
+        }
+        break;
     }
     return event;
   }

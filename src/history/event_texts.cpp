@@ -67,10 +67,16 @@ std::string EventText(const RateEvent& event, const Contract& contract) {
     case RateEventKind::FixedRate:
       return "转为固定利率："s + rate + "，此后不变";
     case RateEventKind::LprRepricing:
-    case RateEventKind::SpreadCap: {
-      std::string text = event.kind == RateEventKind::SpreadCap
-                             ? "加点调为 "s + BasisPointsText(event.spread) + " 基点"
-                             : "重定价";
+    case RateEventKind::SpreadCap:
+    case RateEventKind::LprRowTaken: {
+      std::string text = "重定价";
+      if (event.kind == RateEventKind::SpreadCap ||
+          (event.kind == RateEventKind::LprRowTaken &&
+           contract.lprRows.at(event.lprRow).kind == LprRow::Kind::Spread)) {
+        text = "加点调为 "s + BasisPointsText(event.spread) + " 基点";
+      } else if (event.kind == RateEventKind::LprRowTaken) {
+        text = "转为 "s + LprName(contract) + " 加点";
+      }
       text += "，"s + LprName(contract) + " " + MonthText(event.baseDay) + " 为 " +
               PercentText(event.base) + "%：" + LprSum(event.base, event.spread) + " = " + rate;
       if (event.lprAssumed) {

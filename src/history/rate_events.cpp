@@ -134,50 +134,120 @@ void AddBenchmarkEvents(const Contract& contract, year_month_day until, Percent&
 
 // An LPR loan from its start (its grant, or its conversion): the spread and
 // the LPR part until its first repricing, the first repricing strictly after
-// `from`, then every 12 months; the cuts on the LPR of the last repricing.
+// `from`, then every cycle; the cuts and the borrower's new spreads on the
+// LPR of the last repricing.
 struct LprStart {
   year_month_day from;
   Percent spread;
   LprAt lpr;
 };
 
+// The repricing days after `from` and before `until`: every 12 months from
+// the contract's day, and from a cycle row's day on, the last repricing day
+// before it plus whole cycles.
+std::vector<year_month_day> LprRepricingDays(const Contract& contract, year_month_day from,
+                                             year_month_day until) {
+  std::vector<year_month_day> days = RepricingDays(contract, from, until, false);
+  for (const LprRow& row : contract.lprRows) {
+    if (row.kind != LprRow::Kind::Cycle || row.day >= until) {
+      continue;
+    }
+    const auto kept = std::lower_bound(days.begin(), days.end(), row.day);
+    const year_month_day base = kept != days.begin() ? *(kept - 1)
+                                : kept != days.end() ? *kept
+                                                     : from;
+    days.erase(kept, days.end());
+    for (int k = 1;; ++k) {
+      const year_month_day day = MonthsLater(base, k * row.cycleMonths);
+      if (day >= until) {
+        break;
+      }
+      if (day >= row.day && day > from) {
+        days.push_back(day);
+      }
+    }
+  }
+  return days;
+}
+
+// What happens to an LPR loan on a day, in the order of a day: the
+// repricing, then a cut, then the borrower's row.
+struct LprMoment {
+  year_month_day day;
+  int order = 0;
+  std::size_t index = 0;  // the cut's, or the borrower's row's
+  auto operator<=>(const LprMoment&) const = default;
+};
+constexpr int kRepricing = 0;
+constexpr int kCut = 1;
+constexpr int kBorrowersSpread = 2;
+
 void AddLprEvents(const Contract& contract, const LprStart& start, year_month_day until,
                   Percent& rate, std::vector<RateEvent>& events) {
   Percent spread = start.spread;
   LprAt lpr = start.lpr;
-  const std::vector<year_month_day> days = RepricingDays(contract, start.from, until, false);
-  std::size_t next = 0;
-  const auto reprice = [&](year_month_day day) {
-    lpr = LprFor(day, contract);
-    const Percent repriced = LprPlus(lpr.rate, spread);
-    if (repriced != rate) {
-      rate = repriced;
-      events.push_back({day,
-                        RateEventKind::LprRepricing,
+  std::vector<LprMoment> moments;
+  for (const year_month_day day : LprRepricingDays(contract, start.from, until)) {
+    moments.push_back({day, kRepricing, 0});
+  }
+  for (std::size_t c = 0; c < kSpreadCuts.size(); ++c) {
+    const year_month_day day = kSpreadCuts[c].day;
+    if (contract.spreadCaps[c] && CutTier(c, contract) && day > start.from && day < until) {
+      moments.push_back({day, kCut, c});
+    }
+  }
+  for (std::size_t r = 0; r < contract.lprRows.size(); ++r) {
+    const LprRow& row = contract.lprRows[r];
+    if (row.kind == LprRow::Kind::Spread && row.day > start.from && row.day < until) {
+      moments.push_back({row.day, kBorrowersSpread, r});
+    }
+  }
+  std::sort(moments.begin(), moments.end());
+  for (const LprMoment& moment : moments) {
+    if (moment.order == kRepricing) {
+      lpr = LprFor(moment.day, contract);
+      const Percent repriced = LprPlus(lpr.rate, spread);
+      if (repriced != rate) {
+        rate = repriced;
+        events.push_back({moment.day,
+                          RateEventKind::LprRepricing,
+                          rate,
+                          lpr.rate,
+                          lpr.month,
+                          spread,
+                          lpr.assumed,
+                          1,
+                          {}});
+      }
+    } else if (moment.order == kCut) {
+      const Percent cap = *contract.spreadCaps[moment.index];
+      if (spread > cap) {
+        spread = cap;
+        rate = LprPlus(lpr.rate, spread);
+        events.push_back({moment.day,
+                          RateEventKind::SpreadCap,
+                          rate,
+                          lpr.rate,
+                          lpr.month,
+                          spread,
+                          lpr.assumed,
+                          1,
+                          {}});
+      }
+    } else {
+      spread = contract.lprRows[moment.index].spread;
+      rate = LprPlus(lpr.rate, spread);
+      events.push_back({moment.day,
+                        RateEventKind::LprRowTaken,
                         rate,
                         lpr.rate,
                         lpr.month,
                         spread,
                         lpr.assumed,
                         1,
-                        {}});
+                        {},
+                        moment.index});
     }
-  };
-  for (std::size_t c = 0; c < kSpreadCuts.size(); ++c) {
-    const year_month_day day = kSpreadCuts[c].day;
-    const std::optional<Percent> cap = contract.spreadCaps[c];
-    for (; next < days.size() && days[next] <= day; ++next) {
-      reprice(days[next]);
-    }
-    if (cap && CutTier(c, contract) && day > start.from && day < until && spread > *cap) {
-      spread = *cap;
-      rate = LprPlus(lpr.rate, spread);
-      events.push_back(
-          {day, RateEventKind::SpreadCap, rate, lpr.rate, lpr.month, spread, lpr.assumed, 1, {}});
-    }
-  }
-  for (; next < days.size(); ++next) {
-    reprice(days[next]);
   }
 }
 
@@ -190,6 +260,26 @@ void AddConversion(const Contract& contract, year_month_day until, Percent& rate
   if (contract.conversion == Conversion::Fixed) {
     events.push_back(
         {contract.conversionDay, RateEventKind::FixedRate, rate, rate, december, {}, false, 1, {}});
+    // Fixed until the borrower turned it into LPR plus a spread, from 2024-11-01.
+    for (std::size_t r = 0; r < contract.lprRows.size(); ++r) {
+      const LprRow& row = contract.lprRows[r];
+      if (row.kind == LprRow::Kind::ToLpr && row.day > contract.conversionDay && row.day < until) {
+        const LprAt now = LprFor(row.day, contract);
+        rate = LprPlus(now.rate, row.spread);
+        events.push_back({row.day,
+                          RateEventKind::LprRowTaken,
+                          rate,
+                          now.rate,
+                          now.month,
+                          row.spread,
+                          now.assumed,
+                          1,
+                          {},
+                          r});
+        AddLprEvents(contract, {row.day, row.spread, now}, until, rate, events);
+        return;
+      }
+    }
     return;
   }
   const Percent spread{rate.tenThousandths - lpr.tenThousandths};

@@ -61,6 +61,18 @@ enum class Conversion { LprSpread, Fixed };
 // before its month (上月公布).
 enum class LprReading { LatestPublished, MonthBefore };
 
+// What a borrower could change of an LPR loan from 2024-11-01, each from its
+// day: a new spread (加点调整), a repricing cycle of 3, 6 or 12 months
+// (重定价周期), a fixed rate turned into LPR plus a spread (转为 LPR 加点).
+struct LprRow {
+  enum class Kind { Spread, Cycle, ToLpr };
+  Kind kind = Kind::Spread;
+  year_month_day day;
+  Percent spread;        // Spread, ToLpr
+  int cycleMonths = 12;  // Cycle
+  auto operator<=>(const LprRow&) const = default;
+};
+
 struct Contract {
   LoanKind kind = LoanKind::Commercial;
   year_month_day granted = std::chrono::year{2007} / 6 / 15;
@@ -86,6 +98,7 @@ struct Contract {
   Conversion conversion = Conversion::LprSpread;
   bool firstHome = true;  // the 2023 cut was for first homes only
   LprReading reading = LprReading::LatestPublished;
+  std::vector<LprRow> lprRows;  // by day
 };
 
 // Whether a contract was priced on the LPR from the start.
@@ -125,6 +138,7 @@ enum class RateEventKind {
   LprRepricing,   // the yearly repricing at the LPR + spread
   SpreadCap,      // the spread cut to a cap
   FixedRate,      // the rate kept, fixed to the end
+  LprRowTaken,    // a row of the borrower's (LprRow) took effect
 };
 
 struct RateEvent {
@@ -139,6 +153,8 @@ struct RateEvent {
   // first of them; several reach a loan on one repricing day.
   int adjustments = 1;
   year_month_day firstAdjustment;
+  // LprRowTaken: the borrower's row, its index in the contract's.
+  std::size_t lprRow = 0;
 };
 
 // Every change of the loan's rate from the first rate to its last payment,

@@ -3,6 +3,7 @@
 
 #include "sheet/contract_texts.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "text/day_text.h"
@@ -215,6 +216,10 @@ std::string ProblemWords(const ContractProblem& problem) {
       return "提前还款金额应大于 0，至多 " + LargestAmountText() + " 万元";
     case Fault::RowRate:
       return "年利率应为 0 至 " + HighestRateText() + "，至多四位小数";
+    case Fault::RowSpread:
+      return "新增记录的" + ProblemWords(ContractProblem{Fault::Spread});
+    case Fault::RowCycle:
+      return "重定价周期应为 3、6 或 12 个月";
   }
   return {};
 }
@@ -319,23 +324,50 @@ std::optional<std::string> TableFirstRate(const ContractTexts& texts, SheetPart 
 Outcome<BorrowerEvent, ContractProblem> ReadBorrowerEvent(BorrowerEvent::Kind kind,
                                                           std::string_view day,
                                                           std::string_view figure) {
-  const bool prepayment = kind == BorrowerEvent::Kind::Prepayment;
+  using Kind = BorrowerEvent::Kind;
   const auto read = ReadDay(day);
   if (!read) {
     return ContractProblem{Fault::RowDay};
   }
-  const auto value = ReadDecimal(figure, prepayment ? kTenThousandPlaces : kRatePlaces);
-  if (prepayment && (!value || *value <= 0 || *value > kLargestBalance)) {
-    return ContractProblem{Fault::RowAmount};
-  }
-  if (!prepayment && (!value || *value > kHighestRate.tenThousandths)) {
-    return ContractProblem{Fault::RowRate};
-  }
   BorrowerEvent event;
   event.kind = kind;
   event.day = *read;
-  event.amount = prepayment ? *value : 0;
-  event.rate = Percent{prepayment ? 0 : *value};
+  switch (kind) {
+    case Kind::Prepayment: {
+      const auto value = ReadDecimal(figure, kTenThousandPlaces);
+      if (!value || *value <= 0 || *value > kLargestBalance) {
+        return ContractProblem{Fault::RowAmount};
+      }
+      event.amount = *value;
+      break;
+    }
+    case Kind::Rate: {
+      const auto rate = ReadRate(figure);
+      if (!rate) {
+        return ContractProblem{Fault::RowRate};
+      }
+      event.rate = *rate;
+      break;
+    }
+    case Kind::Spread:
+    case Kind::ToLpr: {
+      const auto spread = ReadSpread(figure);
+      if (!spread) {
+        return ContractProblem{Fault::RowSpread};
+      }
+      event.spread = *spread;
+      break;
+    }
+    case Kind::Cycle: {
+      const auto months = ReadWhole(figure, 1, 12);
+      if (!months || std::find(kRepricingCycles.begin(), kRepricingCycles.end(), *months) ==
+                         kRepricingCycles.end()) {
+        return ContractProblem{Fault::RowCycle};
+      }
+      event.cycleMonths = *months;
+      break;
+    }
+  }
   return event;
 }
 

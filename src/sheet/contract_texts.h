@@ -110,6 +110,8 @@ struct ContractProblem {
     RowDay,
     RowAmount,
     RowRate,
+    RowSpread,
+    RowCycle,
   };
   explicit ContractProblem(Fault what, SheetPart where = SheetPart::Main,
                            year_month_day latest = {})
@@ -144,7 +146,8 @@ std::optional<std::string> TableFirstRate(const ContractTexts& texts,
                                           SheetPart part = SheetPart::Main);
 
 // A row the borrower adds, from its fields as typed: the day, and the amount
-// in 万元 (提前还款) or the rate in % (利率).
+// in 万元 (提前还款), the rate in % (利率), the spread in 基点 (加点调整, 转为
+// LPR 加点) or the cycle in months (重定价周期).
 Outcome<BorrowerEvent, ContractProblem> ReadBorrowerEvent(BorrowerEvent::Kind kind,
                                                           std::string_view day,
                                                           std::string_view figure);

@@ -16,6 +16,7 @@ using namespace std::string_literals;
 using std::chrono::year;
 
 const char* const kNoEffect = "（贷款已还清，不起作用）";
+const char* const kNotForThisLoan = "（此贷款没有可调的加点，不起作用）";
 
 std::string_view EventName(RateEventKind kind) {
   switch (kind) {
@@ -29,6 +30,8 @@ std::string_view EventName(RateEventKind kind) {
       return "加点下调";
     case RateEventKind::FixedRate:
       return "转为固定利率";
+    case RateEventKind::LprRowTaken:
+      return "自填";
   }
   return {};
 }
@@ -114,16 +117,54 @@ std::optional<EventRow> CutThatChangesNothing(const std::vector<RateEvent>& even
 
 EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
   EventRow row{event.part, index, std::nullopt, event.day, {}, std::nullopt, std::nullopt, {}};
-  if (event.kind == BorrowerEvent::Kind::Rate) {
-    row.what = "利率（自填）";
-    row.rate = event.rate;
-    row.why = "银行通知的年利率 "s + PercentText(event.rate) + "%";
-  } else {
-    row.what = "提前还款（自填）";
-    row.why =
-        "提前还款 "s + YuanText(event.amount) + " 元，" + std::string(ModeName(event.shortenTerm));
+  row.what = std::string(BorrowerKindName(event.kind)) + "（自填）";
+  switch (event.kind) {
+    case BorrowerEvent::Kind::Rate:
+      row.rate = event.rate;
+      row.why = "银行通知的年利率 "s + PercentText(event.rate) + "%";
+      break;
+    case BorrowerEvent::Kind::Prepayment:
+      row.why = "提前还款 "s + YuanText(event.amount) + " 元，" +
+                std::string(ModeName(event.shortenTerm));
+      break;
+    case BorrowerEvent::Kind::Spread:
+      row.why = "加点调为 "s + BasisPointsText(event.spread) + " 基点";
+      break;
+    case BorrowerEvent::Kind::Cycle:
+      row.why = "重定价周期改为 "s + std::to_string(event.cycleMonths) + " 个月";
+      break;
+    case BorrowerEvent::Kind::ToLpr:
+      row.why = "固定利率转为 LPR 加点 "s + BasisPointsText(event.spread) + " 基点";
+      break;
   }
   return row;
+}
+
+// The borrower's rows of an LPR loan for the contract, by day, and the
+// index of each among the borrower's rows.
+std::vector<std::size_t> PutLprRows(Contract& contract, SheetPart part,
+                                    const SheetChoices& choices) {
+  using Kind = BorrowerEvent::Kind;
+  std::vector<std::size_t> indices;
+  for (std::size_t i = 0; i < choices.borrowerEvents.size(); ++i) {
+    const BorrowerEvent& event = choices.borrowerEvents[i];
+    if (event.part == part &&
+        (event.kind == Kind::Spread || event.kind == Kind::Cycle || event.kind == Kind::ToLpr)) {
+      indices.push_back(i);
+    }
+  }
+  std::stable_sort(indices.begin(), indices.end(), [&](std::size_t a, std::size_t b) {
+    return choices.borrowerEvents[a].day < choices.borrowerEvents[b].day;
+  });
+  contract.lprRows.clear();
+  for (const std::size_t i : indices) {
+    const BorrowerEvent& event = choices.borrowerEvents[i];
+    const auto kind = event.kind == Kind::Spread  ? LprRow::Kind::Spread
+                      : event.kind == Kind::Cycle ? LprRow::Kind::Cycle
+                                                  : LprRow::Kind::ToLpr;
+    contract.lprRows.push_back({kind, event.day, event.spread, event.cycleMonths});
+  }
+  return indices;
 }
 
 // Quorvane's rows and the borrower's of one part, in the order they are
@@ -138,11 +179,17 @@ std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoi
     caps.at(cut) = tier ? std::optional(choices.caps.at(cut).value_or(*tier)) : std::nullopt;
     contract.spreadCaps.at(cut) = off.at(cut) ? std::nullopt : caps.at(cut);
   }
+  const std::vector<std::size_t> lprRows = PutLprRows(contract, part, choices);
   const std::vector<RateEvent> events = RateEvents(contract);
   std::vector<EventRow> rows;
   rows.reserve(events.size() + kSpreadCuts.size() + choices.borrowerEvents.size());
+  std::map<std::size_t, const RateEvent*> taken;  // the borrower's LPR rows that took effect
   for (const RateEvent& event : events) {
-    rows.push_back(QuorvaneRow(event, contract, part, choices));
+    if (event.kind == RateEventKind::LprRowTaken) {
+      taken[lprRows.at(event.lprRow)] = &event;
+    } else {
+      rows.push_back(QuorvaneRow(event, contract, part, choices));
+    }
   }
   for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
     if (contract.kind != LoanKind::Commercial) {
@@ -159,7 +206,12 @@ std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoi
   }
   for (std::size_t i = 0; i < choices.borrowerEvents.size(); ++i) {
     if (choices.borrowerEvents[i].part == part) {
-      rows.push_back(BorrowerRow(choices.borrowerEvents[i], i));
+      EventRow row = BorrowerRow(choices.borrowerEvents[i], i);
+      if (const auto found = taken.find(i); found != taken.end()) {
+        row.rate = found->second->rate;
+        row.why += "：" + EventText(*found->second, contract);
+      }
+      rows.push_back(std::move(row));
     }
   }
   std::stable_sort(rows.begin(), rows.end(),
@@ -167,9 +219,19 @@ std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoi
   return rows;
 }
 
+bool IsBorrowers(const EventRow& row, const SheetChoices& choices, BorrowerEvent::Kind kind) {
+  return row.borrowerRow && choices.borrowerEvents[*row.borrowerRow].kind == kind;
+}
+
 bool IsPrepayment(const EventRow& row, const SheetChoices& choices) {
-  return row.borrowerRow &&
-         choices.borrowerEvents[*row.borrowerRow].kind == BorrowerEvent::Kind::Prepayment;
+  return IsBorrowers(row, choices, BorrowerEvent::Kind::Prepayment);
+}
+
+// A new spread, or a fixed rate turned into LPR plus a spread, where the
+// loan has no such thing: the row has no rate.
+bool NotForThisLoan(const EventRow& row, const SheetChoices& choices) {
+  return !row.rate && (IsBorrowers(row, choices, BorrowerEvent::Kind::Spread) ||
+                       IsBorrowers(row, choices, BorrowerEvent::Kind::ToLpr));
 }
 
 // The rate the loan ran at on the day it became an LPR loan, as the rows
@@ -217,6 +279,10 @@ void MarkNoEffect(std::vector<EventRow>& rows, const std::vector<HistoryRow>& mo
     }
     if (IsPrepayment(row, choices)) {
       row.noEffect = applied-- <= 0;
+    } else if (NotForThisLoan(row, choices)) {
+      row.noEffect = true;
+      row.why += row.effective >= lastDue ? kNoEffect : kNotForThisLoan;
+      continue;
     } else {
       row.noEffect = row.effective >= lastDue;
     }
@@ -278,7 +344,7 @@ LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices) {
       if (IsPrepayment(row, choices)) {
         const BorrowerEvent& event = choices.borrowerEvents[*row.borrowerRow];
         prepayments.push_back({event.day, event.amount, event.shortenTerm});
-      } else {
+      } else if (row.rate) {
         steps.push_back({row.effective, *row.rate});
       }
     }

@@ -23,17 +23,30 @@ enum class SheetPart : std::size_t { Main = 0, Fund = 1 };
 // What the months table shows: a part's months, or the sum of both by date.
 enum class SheetView { Main, Fund, Both };
 
-// A row the borrower adds: 提前还款 or 利率.
+// A row the borrower adds: 提前还款, 利率 (a bank's notice), or what an LPR
+// loan allows from 2024-11-01: 加点调整, 重定价周期, 转为 LPR 加点.
 struct BorrowerEvent {
-  enum class Kind { Prepayment, Rate };
+  enum class Kind { Prepayment, Rate, Spread, Cycle, ToLpr };
   Kind kind = Kind::Rate;
   year_month_day day;
   SheetPart part = SheetPart::Main;
   Fen amount = 0;  // 提前还款
   bool shortenTerm = false;
-  Percent rate;  // 利率
+  Percent rate;          // 利率
+  Percent spread;        // 加点调整, 转为 LPR 加点
+  int cycleMonths = 12;  // 重定价周期
   bool operator==(const BorrowerEvent&) const = default;
 };
+
+// The kinds' words, in the order the window offers them.
+inline constexpr std::array<std::string_view, 5> kBorrowerKindNames{"提前还款", "利率", "加点调整",
+                                                                    "重定价周期", "转为 LPR 加点"};
+constexpr std::string_view BorrowerKindName(BorrowerEvent::Kind kind) {
+  return kBorrowerKindNames.at(static_cast<std::size_t>(kind));
+}
+
+// The cycles a repricing can take, in months.
+inline constexpr std::array<int, 3> kRepricingCycles{3, 6, 12};
 
 // One of Quorvane's rows, known by its part, its kind and its day: what the
 // borrower switches off stays off while the row is there.

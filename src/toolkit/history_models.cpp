@@ -153,7 +153,10 @@ Qt::ItemFlags EventsModel::flags(const QModelIndex& index) const {
   // The borrower's own rows: the day of each, a rate row's rate, a
   // prepayment's way (事件) and amount (说明).
   const bool prepayment = Prepayment(*event) != nullptr;
-  if (event->borrowerRow && (index.column() == kDay || (index.column() == kRate && event->rate) ||
+  const bool rateRow =
+      event->borrowerRow && document_->Loan().choices.borrowerEvents.at(*event->borrowerRow).kind ==
+                                BorrowerEvent::Kind::Rate;
+  if (event->borrowerRow && (index.column() == kDay || (index.column() == kRate && rateRow) ||
                              (prepayment && (index.column() == kWhat || index.column() == kWhy)))) {
     flags |= Qt::ItemIsEditable;
   }
@@ -235,7 +238,9 @@ bool EventsModel::EditBorrowersRow(std::size_t row, int column, const QVariant& 
            edit([amount](BorrowerEvent& event) { event.amount = *amount; });
   }
   const auto rate = ReadDecimal(typed, 4);
-  if (column != kRate || !rate || *rate > kHighestRate.tenThousandths) {
+  const bool rateRow =
+      document_->Loan().choices.borrowerEvents.at(row).kind == BorrowerEvent::Kind::Rate;
+  if (column != kRate || !rateRow || !rate || *rate > kHighestRate.tenThousandths) {
     return false;
   }
   return edit([rate](BorrowerEvent& event) { event.rate = Percent{*rate}; });

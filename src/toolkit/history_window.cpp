@@ -168,7 +168,9 @@ QWidget* HistoryWindow::CreateEvents() {
   newPart_->setAccessibleName(Text("新增记录属于"));
   newKind_ = new QComboBox(box);
   newKind_->setObjectName(QStringLiteral("newKind"));
-  newKind_->addItems({Text("提前还款"), Text("利率")});
+  for (const std::string_view kind : kBorrowerKindNames) {
+    newKind_->addItem(FromUtf8(kind));
+  }
   newKind_->setAccessibleName(Text("新增记录的种类"));
   newDay_ = new QLineEdit(box);
   newDay_->setObjectName(QStringLiteral("newDay"));
@@ -179,7 +181,17 @@ QWidget* HistoryWindow::CreateEvents() {
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]{0,10}")), this));
   newFigure_ = new NumericField(QString(), box);
   newFigure_->setObjectName(QStringLiteral("newFigure"));
-  newFigure_->SetHandlers(RefuseOtherKeys, {});
+  // A spread takes a leading minus besides the digits and the point.
+  newFigure_->SetHandlers(
+      [this](std::int16_t& key) {
+        const bool signedFigure =
+            NewKind() == BorrowerEvent::Kind::Spread || NewKind() == BorrowerEvent::Kind::ToLpr;
+        if (!(signedFigure && key == '-' && newFigure_->cursorPosition() == 0 &&
+              !newFigure_->text().startsWith(QChar('-')))) {
+          RefuseOtherKeys(key);
+        }
+      },
+      {});
   newMode_ = new QComboBox(box);
   newMode_->setObjectName(QStringLiteral("newMode"));
   for (const std::string_view mode : kPrepaymentModes) {
@@ -187,10 +199,13 @@ QWidget* HistoryWindow::CreateEvents() {
   }
   newMode_->setAccessibleName(Text("提前还款方式"));
   const auto kindChosen = [this] {
-    const bool prepayment = newKind_->currentIndex() == 0;
-    newFigure_->setAccessibleName(Text(prepayment ? "提前还款金额（万元）" : "年利率（%）"));
+    static constexpr std::array<std::string_view, kBorrowerKindNames.size()> kFigures{
+        "提前还款金额（万元）", "年利率（%）", "加点（基点）", "重定价周期（月）：3、6 或 12",
+        "加点（基点）"};
+    const auto kind = static_cast<std::size_t>(NewKind());
+    newFigure_->setAccessibleName(FromUtf8(kFigures.at(kind)));
     newFigure_->setPlaceholderText(newFigure_->accessibleName());
-    newMode_->setEnabled(prepayment);
+    newMode_->setEnabled(NewKind() == BorrowerEvent::Kind::Prepayment);
   };
   connect(newKind_, &QComboBox::currentIndexChanged, this, kindChosen);
   kindChosen();
@@ -367,9 +382,12 @@ void HistoryWindow::SelectMonth(year_month_day due, bool prepayment) {
   }
 }
 
+BorrowerEvent::Kind HistoryWindow::NewKind() const {
+  return static_cast<BorrowerEvent::Kind>(std::max(0, newKind_->currentIndex()));
+}
+
 void HistoryWindow::AddBorrowerEvent() {
-  const auto kind =
-      newKind_->currentIndex() == 0 ? BorrowerEvent::Kind::Prepayment : BorrowerEvent::Kind::Rate;
+  const BorrowerEvent::Kind kind = NewKind();
   const auto read =
       ReadBorrowerEvent(kind, newDay_->text().toStdString(), newFigure_->text().toStdString());
   if (!read) {

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include "sheet/sheet_choices.h"
 #include "text/day_text.h"
 #include "toolkit/report_views.h"
 
@@ -75,6 +76,8 @@ class HistoryWindow : public QWidget {
   // of the months table by its day.
   void ShowMonthOfEvent(const QModelIndex& index);
   void SelectMonth(year_month_day due, bool prepayment);
+  // The kind of the row the adding fields make.
+  [[nodiscard]] BorrowerEvent::Kind NewKind() const;
   void AddBorrowerEvent();
   void RemoveBorrowerEvent();
   void EnableRemove();

@@ -29,10 +29,38 @@ LoanFile Everything() {
   file.texts.firstHome = false;
   file.texts.reading = LprReading::MonthBefore;
   file.view = SheetView::Both;
-  file.choices.borrowerEvents = {{BorrowerEvent::Kind::Prepayment, std::chrono::year{2010} / 6 / 20,
-                                  SheetPart::Fund, 5'000'000, true, Percent{}},
-                                 {BorrowerEvent::Kind::Rate, std::chrono::year{2009} / 1 / 1,
-                                  SheetPart::Main, 0, false, Percent{50'490}}};
+  file.choices.borrowerEvents = {{BorrowerEvent::Kind::Prepayment,
+                                  std::chrono::year{2010} / 6 / 20,
+                                  SheetPart::Fund,
+                                  5'000'000,
+                                  true,
+                                  Percent{},
+                                  {},
+                                  12},
+                                 {BorrowerEvent::Kind::Rate,
+                                  std::chrono::year{2009} / 1 / 1,
+                                  SheetPart::Main,
+                                  0,
+                                  false,
+                                  Percent{50'490},
+                                  {},
+                                  12},
+                                 {BorrowerEvent::Kind::Spread,
+                                  std::chrono::year{2024} / 11 / 1,
+                                  SheetPart::Main,
+                                  0,
+                                  false,
+                                  {},
+                                  Percent{-2'550},
+                                  12},
+                                 {BorrowerEvent::Kind::Cycle,
+                                  std::chrono::year{2024} / 11 / 1,
+                                  SheetPart::Main,
+                                  0,
+                                  false,
+                                  {},
+                                  {},
+                                  6}};
   file.choices.switchedOff = {
       {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2023} / 9 / 25}};
   file.choices.moved = {
@@ -61,8 +89,9 @@ class LoanFileTest : public QObject {
     QCOMPARE(WriteLoanFile(*read), bytes);
     for (const char* line :
          {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 4", "\"to\": \"2009-02-01\"",
-          "\"spread\": \"-20\"", "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"",
-          "\"2024-10-25\": \"-0.45\"", "\"daysInYear\": 365"}) {
+          "\"spread\": \"-20\"", "\"spread\": \"-0.255\"", "\"cycleMonths\": 6",
+          "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"",
+          "\"daysInYear\": 365"}) {
       QVERIFY2(bytes.contains(line), line);
     }
   }
@@ -93,11 +122,22 @@ class LoanFileTest : public QObject {
     expected.texts.fundFirstRate = fundFirstRate.toStdString();
     expected.texts.repricing = Repricing::Anniversary;
     expected.view = SheetView::Both;
-    expected.choices.borrowerEvents = {
-        {BorrowerEvent::Kind::Prepayment, std::chrono::year{2010} / 6 / 20, SheetPart::Fund,
-         5'000'000, true, Percent{}},
-        {BorrowerEvent::Kind::Rate, std::chrono::year{2009} / 1 / 1, SheetPart::Main, 0, false,
-         Percent{50'490}}};
+    expected.choices.borrowerEvents = {{BorrowerEvent::Kind::Prepayment,
+                                        std::chrono::year{2010} / 6 / 20,
+                                        SheetPart::Fund,
+                                        5'000'000,
+                                        true,
+                                        Percent{},
+                                        {},
+                                        12},
+                                       {BorrowerEvent::Kind::Rate,
+                                        std::chrono::year{2009} / 1 / 1,
+                                        SheetPart::Main,
+                                        0,
+                                        false,
+                                        Percent{50'490},
+                                        {},
+                                        12}};
     expected.choices.switchedOff = {
         {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2023} / 9 / 25}};
     expected.choices.caps = {Percent{0}, Percent{-4'500}};  // each written, the tier or not
@@ -130,8 +170,13 @@ class LoanFileTest : public QObject {
     expected.texts.firstRate = "4.86";
     expected.texts.repricing = Repricing::Anniversary;
     expected.choices.borrowerEvents = {{BorrowerEvent::Kind::Prepayment,
-                                        std::chrono::year{2021} / 3 / 5, SheetPart::Main, 5'000'000,
-                                        false, Percent{}}};
+                                        std::chrono::year{2021} / 3 / 5,
+                                        SheetPart::Main,
+                                        5'000'000,
+                                        false,
+                                        Percent{},
+                                        {},
+                                        12}};
     expected.choices.moved = {
         {{SheetPart::Main, RateEventKind::Benchmark, std::chrono::year{2016} / 8 / 1},
          std::chrono::year{2016} / 9 / 1}};
@@ -170,6 +215,9 @@ class LoanFileTest : public QObject {
                            << QStringLiteral(
                                   "此文件由较新版本的 Quorvane 保存（格式版本 5），"
                                   "本版本只能打开格式版本 4 的文件，请升级 Quorvane");
+    QTest::newRow("a cycle of 5 months")
+        << QByteArray(whole).replace("\"cycleMonths\": 6", "\"cycleMonths\": 5")
+        << QStringLiteral("文件内容有误：“cycleMonths”应为 3、6 或 12");
     QTest::newRow("a change moved to no day")
         << QByteArray(whole).replace("\"to\": \"2009-02-01\"", "\"to\": \"2009-02-30\"")
         << QStringLiteral("文件内容有误：“to”不是日期");

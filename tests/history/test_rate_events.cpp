@@ -124,6 +124,17 @@ class RateEventsTest : public QObject {
     QTest::newRow("B, LPR + 55 from 2021-03-15")
         << b << QStringList{"2023-01-01 4.85", "2023-09-25 4.3", "2024-01-01 4.2",
                             "2024-10-25 3.9",  "2025-01-01 3.3", "2026-01-01 3.2"};
+    Contract cycle = b;
+    cycle.lprRows = {{LprRow::Kind::Cycle, year{2024} / 11 / 1, {}, 6}};
+    QTest::newRow("B, every 6 months from 2024-11-01")
+        << cycle << QStringList{"2023-01-01 4.85", "2023-09-25 4.3", "2024-01-01 4.2",
+                                "2024-10-25 3.9",  "2025-01-01 3.3", "2025-07-01 3.2"};
+    Contract spread = b;
+    spread.lprRows = {{LprRow::Kind::Spread, year{2025} / 3 / 1, Percent{-4'000}, 12}};
+    QTest::newRow("B, a spread of −40 from 2025-03-01")
+        << spread
+        << QStringList{"2023-01-01 4.85", "2023-09-25 4.3", "2024-01-01 4.2", "2024-10-25 3.9",
+                       "2025-01-01 3.3",  "2025-03-01 3.2", "2026-01-01 3.1"};
     Contract c = b;
     c.granted = year{2022} / 6 / 20;
     c.repricing = Repricing::Anniversary;
@@ -156,6 +167,9 @@ class RateEventsTest : public QObject {
     f.conversion = Conversion::Fixed;
     f.firstRate = *FirstRate(f.kind, f.granted, f.months, f.discountTenths);
     QTest::newRow("F, fixed") << f << QStringList{"2020-03-01 5.39"};
+    f.lprRows = {{LprRow::Kind::ToLpr, year{2024} / 11 / 1, Percent{1'500}, 12}};
+    QTest::newRow("F, LPR + 15 from 2024-11-01")
+        << f << QStringList{"2020-03-01 5.39", "2024-11-01 3.75", "2026-01-01 3.65"};
   }
   void lprLoans() {
     QFETCH(Contract, contract);

@@ -69,16 +69,26 @@ Loan BanksLoan(BankWay way) {
       bank.choices.switchedOff.insert(
           {SheetPart::Main, RateEventKind::Benchmark, std::chrono::year{2008} / 1 / 1});
       bank.choices.borrowerEvents.push_back({BorrowerEvent::Kind::Rate,
-                                             std::chrono::year{2008} / 1 / 15, SheetPart::Main, 0,
-                                             false, Percent{66'555}});
+                                             std::chrono::year{2008} / 1 / 15,
+                                             SheetPart::Main,
+                                             0,
+                                             false,
+                                             Percent{66'555},
+                                             {},
+                                             12});
       break;
     case BankWay::AcrossChange:
       bank.choices.byDays.acrossChange = true;
       break;
     case BankWay::Prepaid:
       bank.choices.borrowerEvents.push_back({BorrowerEvent::Kind::Prepayment,
-                                             std::chrono::year{2010} / 6 / 20, SheetPart::Main,
-                                             5'000'000, false, Percent{}});
+                                             std::chrono::year{2010} / 6 / 20,
+                                             SheetPart::Main,
+                                             5'000'000,
+                                             false,
+                                             Percent{},
+                                             {},
+                                             12});
       break;
     case BankWay::FirstMonthByDays:
       bank.choices.byDays.firstMonth = true;

@@ -171,8 +171,14 @@ class LoanSheetTest : public QObject {
   // 2021 reprices to 4.65 + 0.10 and the 2023 cut lowers it to 0.
   void bankRateBeforeTheConversion() {
     SheetChoices choices;
-    choices.borrowerEvents = {{BorrowerEvent::Kind::Rate, std::chrono::year{2019} / 6 / 1,
-                               SheetPart::Main, 0, false, Percent{49'000}}};
+    choices.borrowerEvents = {{BorrowerEvent::Kind::Rate,
+                               std::chrono::year{2019} / 6 / 1,
+                               SheetPart::Main,
+                               0,
+                               false,
+                               Percent{49'000},
+                               {},
+                               12}};
     QStringList lpr;
     for (const EventRow& row : Sheet({}, choices).events) {
       if (row.key && row.key->kind != RateEventKind::Benchmark && row.effective.year() < 2024y) {
@@ -253,10 +259,30 @@ class LoanSheetTest : public QObject {
   void lateRowsHaveNoEffect() {
     SheetChoices choices;
     using Kind = BorrowerEvent::Kind;
-    choices.borrowerEvents = {
-        {Kind::Prepayment, std::chrono::year{2020} / 5 / 1, SheetPart::Main, 90'000'000, false, {}},
-        {Kind::Rate, std::chrono::year{2021} / 5 / 1, SheetPart::Main, 0, false, Percent{50'000}},
-        {Kind::Prepayment, std::chrono::year{2022} / 5 / 1, SheetPart::Main, 100, false, {}}};
+    choices.borrowerEvents = {{Kind::Prepayment,
+                               std::chrono::year{2020} / 5 / 1,
+                               SheetPart::Main,
+                               90'000'000,
+                               false,
+                               {},
+                               {},
+                               12},
+                              {Kind::Rate,
+                               std::chrono::year{2021} / 5 / 1,
+                               SheetPart::Main,
+                               0,
+                               false,
+                               Percent{50'000},
+                               {},
+                               12},
+                              {Kind::Prepayment,
+                               std::chrono::year{2022} / 5 / 1,
+                               SheetPart::Main,
+                               100,
+                               false,
+                               {},
+                               {},
+                               12}};
     const LoanSheet sheet = Sheet({}, choices);
     const auto months = ShownMonths(sheet, SheetView::Main);
     QCOMPARE(months.back().number, 0);

@@ -652,6 +652,33 @@ class HistoryTest : public QObject, WindowFixture {
              QStringLiteral("5年期以上 LPR"));
     QTRY_COMPARE(EventCell(EventOn(QStringLiteral("2023-01-01")).row(), 2), QStringLiteral("4.85"));
     QCOMPARE(EventCell(EventOn(QStringLiteral("2026-01-01")).row(), 2), QStringLiteral("3.20"));
+    // The borrower's rows of an LPR loan: a cycle of 6 months, a new spread.
+    auto* kind = Part<QComboBox>(QStringLiteral("newKind"));
+    const auto addRow = [&](int kindIndex, const QString& day, const QString& figure) {
+      kind->setFocus(Qt::TabFocusReason);
+      kind->setCurrentIndex(0);
+      for (int k = 0; k < kindIndex; ++k) {
+        QTest::keyClick(kind, Qt::Key_Down);
+      }
+      TypeInto(QStringLiteral("newDay"), day);
+      TypeInto(QStringLiteral("newFigure"), figure);
+      QTest::keyClick(Part<QLineEdit>(QStringLiteral("newFigure")), Qt::Key_Return);
+    };
+    addRow(3, QStringLiteral("2024-11-01"), QStringLiteral("5"));
+    QCOMPARE(Part<QLabel>(QStringLiteral("status"))->text(),
+             QStringLiteral("重定价周期应为 3、6 或 12 个月"));
+    QCOMPARE(Part<QLineEdit>(QStringLiteral("newFigure"))->text(), QStringLiteral("5"));
+    addRow(3, QStringLiteral("2024-11-01"), QStringLiteral("6"));
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2025-07-01")).row(), 2), QStringLiteral("3.20"));
+    addRow(2, QStringLiteral("2025-03-01"), QStringLiteral("-40"));
+    const int spreadRow = EventOn(QStringLiteral("2025-03-01")).row();
+    QCOMPARE(EventCell(spreadRow, 1), QStringLiteral("加点调整（自填）"));
+    QCOMPARE(EventCell(spreadRow, 2), QStringLiteral("3.20"));
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2025-07-01")).row(), 2), QStringLiteral("3.10"));
+    QTest::keyClick(Events(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(Events(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(EventCell(EventOn(QStringLiteral("2026-01-01")).row(), 2), QStringLiteral("3.20"));
+
     // A spread with a minus, typed; a letter is refused.
     TypeInto(QStringLiteral("spread"), QStringLiteral("-2x0"));
     QCOMPARE(Part<QLineEdit>(QStringLiteral("spread"))->text(), QStringLiteral("-20"));
