@@ -10,6 +10,7 @@
 #include <array>
 #include <utility>
 
+#include "sheet/own_fixings.h"
 #include "text/day_text.h"
 #include "text/decimal_text.h"
 
@@ -314,6 +315,21 @@ class Reader {
     return choices;
   }
 
+  // Before version 4 no fixing could be typed.
+  std::vector<LprFixing> Fixings(const QJsonObject& root) {
+    std::vector<LprFixing> fixings;
+    if (version_ < 4) {
+      return fixings;
+    }
+    const std::int64_t most = kHighestFixing.tenThousandths;
+    for (const auto& value : Member(root, "lprFixings", QJsonValue::Array).toArray()) {
+      const QJsonObject fixing = value.toObject();
+      fixings.push_back({Day(fixing, "fixed"), Percent{Decimal(fixing, "oneYear", 4, 0, most)},
+                         Percent{Decimal(fixing, "fiveYear", 4, 0, most)}});
+    }
+    return fixings;
+  }
+
   KeptPlan Plan(const QJsonObject& object) {
     KeptPlan plan;
     const QJsonArray rows = Member(object, "rows", QJsonValue::Array).toArray();
@@ -367,6 +383,12 @@ QByteArray WriteLoanFile(const LoanFile& file) {
                              {"effective", DayString(key.effective)},
                              {"to", DayString(day)}});
   }
+  QJsonArray fixings;
+  for (const LprFixing& fixing : file.fixings) {
+    fixings.append(QJsonObject{{"fixed", DayString(fixing.fixed)},
+                               {"oneYear", DecimalString(fixing.oneYear.tenThousandths, 4, 2)},
+                               {"fiveYear", DecimalString(fixing.fiveYear.tenThousandths, 4, 2)}});
+  }
   QJsonObject cuts;
   for (std::size_t cut = 0; cut < kSpreadCuts.size(); ++cut) {
     if (const auto cap = file.choices.caps.at(cut)) {
@@ -385,7 +407,8 @@ QByteArray WriteLoanFile(const LoanFile& file) {
                          {"options", QJsonObject{{"acrossChange", byDays.acrossChange},
                                                  {"firstMonthByDays", byDays.firstMonth},
                                                  {"daysInYear", byDays.daysInYear}}},
-                         {"plan", PlanObject(file.plan)}};
+                         {"plan", PlanObject(file.plan)},
+                         {"lprFixings", fixings}};
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -413,6 +436,7 @@ Outcome<LoanFile, FileProblem> ReadLoanFile(const QByteArray& bytes) {
   file.view = read.Named(root, "view", kViews);
   file.choices = read.Choices(root);
   file.plan = read.Plan(read.Member(root, "plan", QJsonValue::Object).toObject());
+  file.fixings = read.Fixings(root);
   if (!read.Problem().isEmpty()) {
     return FileProblem{Kind::BadContent, {}, read.Problem()};
   }

@@ -33,6 +33,9 @@ struct LoanFile {
   SheetView view = SheetView::Main;
   SheetChoices choices;
   KeptPlan plan;
+  // The LPR fixings the borrower typed, carried with the loan to another
+  // computer; the loan's own state keeps none (they are the computer's).
+  std::vector<LprFixing> fixings;
   bool operator==(const LoanFile&) const = default;
 };
 

@@ -78,9 +78,10 @@ std::string EventText(const RateEvent& event, const Contract& contract) {
         text = "转为 "s + LprName(contract) + " 加点";
       }
       text += "，"s + LprName(contract) + " " + MonthText(event.baseDay) + " 为 " +
-              PercentText(event.base) + "%：" + LprSum(event.base, event.spread) + " = " + rate;
+              PercentText(event.base) + "%" + (event.ownFixing ? "（自填）" : "") + "：" +
+              LprSum(event.base, event.spread) + " = " + rate;
       if (event.lprAssumed) {
-        text += "（"s + DayText(kLastKnownLprFixing) + " 以后的 LPR 未知，按 " +
+        text += "（"s + DayText(LastFixing(contract).fixed) + " 以后的 LPR 未知，按 " +
                 PercentText(event.base) + "% 计）";
       }
       return text;

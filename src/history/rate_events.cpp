@@ -58,7 +58,18 @@ struct LprAt {
   Percent rate;
   year_month_day month;  // the first day of the fixing's month
   bool assumed = false;
+  bool own = false;  // a fixing the borrower typed
 };
+
+// An event on the LPR: a repricing, a cut, the borrower's row.
+RateEvent LprEvent(year_month_day day, RateEventKind kind, Percent rate, const LprAt& lpr,
+                   Percent spread, std::size_t row = 0) {
+  return {day, kind, rate, lpr.rate, lpr.month, spread, lpr.assumed, 1, {}, row, lpr.own};
+}
+
+Percent OfTenor(const LprFixing& fixing, LprTenor tenor) {
+  return tenor == LprTenor::FiveYear ? fixing.fiveYear : fixing.oneYear;
+}
 
 // The month of the newest fixing on or before a day.
 std::chrono::year_month FixingMonthOn(year_month_day day) {
@@ -76,8 +87,20 @@ LprAt LprFor(year_month_day repricing, const Contract& contract) {
   const std::chrono::year_month lastKnown =
       kLastKnownLprFixing.year() / kLastKnownLprFixing.month();
   const LprTenor tenor = TenorOf(contract);
-  return {LprOn(LprFixingDay(fixingMonth), tenor).value_or(ConversionLpr(tenor)),
-          year_month_day{fixingMonth / 1}, fixingMonth > lastKnown};
+  LprAt at{LprOn(LprFixingDay(fixingMonth), tenor).value_or(ConversionLpr(tenor)),
+           year_month_day{fixingMonth / 1}, fixingMonth > lastKnown};
+  if (at.assumed) {
+    // The borrower's newest fixing of that month or before, where there is one.
+    for (const LprFixing& own : contract.ownFixings) {
+      const std::chrono::year_month month = own.fixed.year() / own.fixed.month();
+      if (month > lastKnown && month <= fixingMonth) {
+        at.rate = OfTenor(own, tenor);
+        at.own = true;
+        at.assumed = month < fixingMonth;
+      }
+    }
+  }
+  return at;
 }
 
 // LPR plus the spread; a spread deeper than the LPR leaves no interest, not a
@@ -209,44 +232,20 @@ void AddLprEvents(const Contract& contract, const LprStart& start, year_month_da
       const Percent repriced = LprPlus(lpr.rate, spread);
       if (repriced != rate) {
         rate = repriced;
-        events.push_back({moment.day,
-                          RateEventKind::LprRepricing,
-                          rate,
-                          lpr.rate,
-                          lpr.month,
-                          spread,
-                          lpr.assumed,
-                          1,
-                          {}});
+        events.push_back(LprEvent(moment.day, RateEventKind::LprRepricing, rate, lpr, spread));
       }
     } else if (moment.order == kCut) {
       const Percent cap = *contract.spreadCaps[moment.index];
       if (spread > cap) {
         spread = cap;
         rate = LprPlus(lpr.rate, spread);
-        events.push_back({moment.day,
-                          RateEventKind::SpreadCap,
-                          rate,
-                          lpr.rate,
-                          lpr.month,
-                          spread,
-                          lpr.assumed,
-                          1,
-                          {}});
+        events.push_back(LprEvent(moment.day, RateEventKind::SpreadCap, rate, lpr, spread));
       }
     } else {
       spread = contract.lprRows[moment.index].spread;
       rate = LprPlus(lpr.rate, spread);
-      events.push_back({moment.day,
-                        RateEventKind::LprRowTaken,
-                        rate,
-                        lpr.rate,
-                        lpr.month,
-                        spread,
-                        lpr.assumed,
-                        1,
-                        {},
-                        moment.index});
+      events.push_back(
+          LprEvent(moment.day, RateEventKind::LprRowTaken, rate, lpr, spread, moment.index));
     }
   }
 }
@@ -266,16 +265,7 @@ void AddConversion(const Contract& contract, year_month_day until, Percent& rate
       if (row.kind == LprRow::Kind::ToLpr && row.day > contract.conversionDay && row.day < until) {
         const LprAt now = LprFor(row.day, contract);
         rate = LprPlus(now.rate, row.spread);
-        events.push_back({row.day,
-                          RateEventKind::LprRowTaken,
-                          rate,
-                          now.rate,
-                          now.month,
-                          row.spread,
-                          now.assumed,
-                          1,
-                          {},
-                          r});
+        events.push_back(LprEvent(row.day, RateEventKind::LprRowTaken, rate, now, row.spread, r));
         AddLprEvents(contract, {row.day, row.spread, now}, until, rate, events);
         return;
       }
@@ -331,6 +321,14 @@ std::optional<Percent> FirstRate(LoanKind kind, year_month_day granted, int mont
     return std::nullopt;
   }
   return Discounted(RateForMonths(*change, months), discountTenths);
+}
+
+LprFixing LastFixing(const Contract& contract) {
+  if (!contract.ownFixings.empty()) {
+    return contract.ownFixings.back();
+  }
+  return {kLastKnownLprFixing, *LprOn(kLastKnownLprFixing, LprTenor::OneYear),
+          *LprOn(kLastKnownLprFixing, LprTenor::FiveYear)};
 }
 
 bool PricedOnLpr(const Contract& contract) {

@@ -99,7 +99,12 @@ struct Contract {
   bool firstHome = true;  // the 2023 cut was for first homes only
   LprReading reading = LprReading::LatestPublished;
   std::vector<LprRow> lprRows;  // by day
+  // The fixings the borrower typed, published after the last one known, by day.
+  std::vector<LprFixing> ownFixings;
 };
+
+// The last fixing a loan knows of: the borrower's last, else the tables'.
+LprFixing LastFixing(const Contract& contract);
 
 // Whether a contract was priced on the LPR from the start.
 bool PricedOnLpr(const Contract& contract);
@@ -155,6 +160,7 @@ struct RateEvent {
   year_month_day firstAdjustment;
   // LprRowTaken: the borrower's row, its index in the contract's.
   std::size_t lprRow = 0;
+  bool ownFixing = false;  // the fixing is one the borrower typed
 };
 
 // Every change of the loan's rate from the first rate to its last payment,

@@ -133,6 +133,7 @@ struct LprFixing {
   year_month_day fixed;
   Percent oneYear;
   Percent fiveYear;
+  bool operator==(const LprFixing&) const = default;
 };
 
 // Which LPR a loan is priced on: the 5-year (over 5 years) or the 1-year.

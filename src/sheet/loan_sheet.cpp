@@ -295,8 +295,8 @@ void MarkNoEffect(std::vector<EventRow>& rows, const std::vector<HistoryRow>& mo
 // The first repricing of an LPR loan on a fixing the program does not know:
 // one in the second month after the last known fixing or later.
 year_month_day FirstUnknownRepricing(const Contract& contract) {
-  const std::chrono::year_month first =
-      kLastKnownLprFixing.year() / kLastKnownLprFixing.month() + std::chrono::months{2};
+  const year_month_day last = LastFixing(contract).fixed;
+  const std::chrono::year_month first = last.year() / last.month() + std::chrono::months{2};
   const year_month_day firstDay{first / 1};
   if (contract.repricing != Repricing::Anniversary) {
     return year{int(first.year()) + 1} / 1 / 1;
@@ -324,7 +324,8 @@ bool RateTooHigh(const std::vector<EventRow>& rows, const Contract& contract) {
 
 }  // namespace
 
-LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices) {
+LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices,
+                       const std::vector<LprFixing>& fixings) {
   LoanSheet sheet;
   sheet.terms = contract;
   const bool combined = contract.parts.size() > 1;
@@ -333,6 +334,7 @@ LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices) {
     const auto part = static_cast<SheetPart>(p);
     Contract terms = contract.parts[p].contract;
     terms.byDays = choices.byDays;
+    terms.ownFixings = fixings;
     std::vector<EventRow> rows = PartRows(terms, part, choices);
     std::vector<RateStep> steps;
     std::vector<Prepayment> prepayments;
@@ -364,20 +366,25 @@ LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices) {
     sheet.months.push_back(std::move(*months));
   }
   if (assumed) {
-    sheet.notes.push_back(DayText(kLastKnownLprFixing) + " 以后的 LPR 未知，按 " +
-                          PercentText(*LprOn(kLastKnownLprFixing)) + "% 计");
+    Contract any;
+    any.ownFixings = fixings;
+    const LprFixing last = LastFixing(any);
+    sheet.notes.push_back(
+        DayText(last.fixed) + " 以后的 LPR 未知，按 " + PercentText(last.fiveYear) + "% 计" +
+        (fixings.empty() ? "" : "（自填）") + "；可在“LPR 公布值”中填入新的公布值");
   }
   return sheet;
 }
 
-LoanSheet SheetOf(const ContractTexts& texts, const SheetChoices& choices, year_month_day today) {
+LoanSheet SheetOf(const ContractTexts& texts, const SheetChoices& choices, year_month_day today,
+                  const std::vector<LprFixing>& fixings) {
   const auto terms = ReadContractTexts(texts, today);
   if (!terms) {
     LoanSheet sheet;
     sheet.problem = terms.Failure();
     return sheet;
   }
-  return ComputeSheet(*terms, choices);
+  return ComputeSheet(*terms, choices, fixings);
 }
 
 }  // namespace quorvane

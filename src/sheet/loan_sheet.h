@@ -40,11 +40,14 @@ struct LoanSheet {
   std::vector<std::string> notes;               // what the window says it assumed
 };
 
-// Everything the window shows of a contract and the borrower's choices.
-LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices);
+// Everything the window shows of a contract and the borrower's choices,
+// with the fixings the borrower typed after the last one known.
+LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices,
+                       const std::vector<LprFixing>& fixings = {});
 
 // The same from the contract as typed; a contract that cannot be read has
 // its problem and nothing else.
-LoanSheet SheetOf(const ContractTexts& texts, const SheetChoices& choices, year_month_day today);
+LoanSheet SheetOf(const ContractTexts& texts, const SheetChoices& choices, year_month_day today,
+                  const std::vector<LprFixing>& fixings = {});
 
 }  // namespace quorvane

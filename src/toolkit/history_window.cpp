@@ -33,6 +33,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/chart_window.h"
 #include "toolkit/contract_form.h"
+#include "toolkit/fixings_dialog.h"
 #include "toolkit/history_models.h"
 #include "toolkit/loan_document.h"
 #include "toolkit/numeric_field.h"
@@ -274,6 +275,7 @@ QWidget* HistoryWindow::CreateOutput() {
       {"复制为表格", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &HistoryWindow::CopyAsTable},
       {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &HistoryWindow::Print},
       {"图表…", QKeySequence(Qt::Key_F11), &HistoryWindow::Chart},
+      {"LPR 公布值…", QKeySequence(Qt::CTRL | Qt::Key_L), &HistoryWindow::EditFixings},
       {"打开…", QKeySequence(Qt::CTRL | Qt::Key_O), &HistoryWindow::Open},
       {"保存…", QKeySequence(Qt::CTRL | Qt::Key_S), &HistoryWindow::SaveCommand},
       {"另存为…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &HistoryWindow::SaveAsCommand},
@@ -465,7 +467,7 @@ void HistoryWindow::Problem(const QString& problem) {
 }
 
 bool HistoryWindow::SaveTo(const QString& path) {
-  if (const auto failed = SaveFileAtomically(path, WriteLoanFile(document_->Loan()))) {
+  if (const auto failed = SaveFileAtomically(path, WriteLoanFile(document_->ToKeep()))) {
     Problem(FileProblemWords(*failed));
     return false;
   }
@@ -482,7 +484,15 @@ bool HistoryWindow::OpenFrom(const QString& path) {
     Problem(FileProblemWords(read.Failure()));
     return false;
   }
-  document_->Replace(*read, path);
+  const std::vector<LprFixing> differing = document_->Replace(*read, path);
+  if (!differing.empty()) {
+    QStringList months;
+    for (const LprFixing& fixing : differing) {
+      months << FromUtf8(MonthText(fixing.fixed));
+    }
+    ShowStatus(
+        Text("文件中 %1 的 LPR 公布值与本机保存的不同，按本机的计").arg(months.join(Text("、"))));
+  }
   return true;
 }
 
@@ -526,6 +536,11 @@ void HistoryWindow::CheckBanksPlan() {
   check_->show();
   check_->raise();
   check_->activateWindow();
+}
+
+void HistoryWindow::EditFixings() {
+  FixingsDialog dialog(document_, this);
+  dialog.exec();
 }
 
 void HistoryWindow::CopyAsTable() {

@@ -91,6 +91,7 @@ class HistoryWindow : public QWidget {
 
   void CheckBanksPlan();
   void CopyAsTable();
+  void EditFixings();
   void Print();
   void Chart();
   [[nodiscard]] ChartFigures Figures() const;

@@ -3,7 +3,12 @@
 
 #include "toolkit/loan_document.h"
 
+#include <QSettings>
 #include <QUndoCommand>
+
+#include "sheet/own_fixings.h"
+#include "text/day_text.h"
+#include "text/figure_text.h"
 
 namespace quorvane {
 
@@ -42,9 +47,46 @@ class LoanEdit final : public QUndoCommand {
   int session_;
 };
 
+// The user's settings, in a file of the program's own (an ini file under the
+// user's configuration folder, on Windows too).
+QSettings UserSettings() {
+  return {QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvane"),
+          QStringLiteral("quorvane")};
+}
+
+const QString kFixingsKey = QStringLiteral("lpr/fixings");
+
+// The fixings as the settings keep them: "2026-09-21 2.90 3.40" each; one
+// that no longer reads (the program's tables hold its month now) is left out.
+std::vector<LprFixing> KeptFixings() {
+  std::vector<LprFixing> fixings;
+  for (const QString& line : UserSettings().value(kFixingsKey).toStringList()) {
+    const QStringList parts = line.split(QChar(' '));
+    if (parts.size() != 3) {
+      continue;
+    }
+    const auto read = ReadOwnFixing(parts[0].toStdString(), parts[1].toStdString(),
+                                    parts[2].toStdString(), fixings);
+    if (read) {
+      fixings.push_back(*read);
+    }
+  }
+  return MergeFixings(fixings, {}).fixings;
+}
+
+void KeepFixings(const std::vector<LprFixing>& fixings) {
+  QStringList lines;
+  for (const LprFixing& fixing : fixings) {
+    lines << QString::fromStdString(DayText(fixing.fixed) + " " + PercentText(fixing.oneYear) +
+                                    " " + PercentText(fixing.fiveYear));
+  }
+  UserSettings().setValue(kFixingsKey, lines);
+}
+
 }  // namespace
 
-LoanDocument::LoanDocument(year_month_day today, QObject* parent) : QObject(parent), today_(today) {
+LoanDocument::LoanDocument(year_month_day today, QObject* parent)
+    : QObject(parent), today_(today), fixings_(KeptFixings()) {
   connect(&undo_, &QUndoStack::cleanChanged, this, &LoanDocument::savedChanged);
   Compute(kEverything);
 }
@@ -91,11 +133,30 @@ void LoanDocument::MarkSaved(const QString& path) {
   ++typingSession_;
 }
 
-void LoanDocument::Replace(const LoanFile& loan, const QString& path) {
+std::vector<LprFixing> LoanDocument::Replace(const LoanFile& loan, const QString& path) {
+  MergedFixings merged = MergeFixings(fixings_, loan.fixings);
+  if (merged.fixings != fixings_) {
+    fixings_ = std::move(merged.fixings);
+    KeepFixings(fixings_);
+  }
   undo_.clear();
   loan_ = loan;
+  loan_.fixings.clear();
   MarkSaved(path);
   Compute(kEverything);
+  return merged.differing;
+}
+
+LoanFile LoanDocument::ToKeep() const {
+  LoanFile kept = loan_;
+  kept.fixings = fixings_;
+  return kept;
+}
+
+void LoanDocument::SetFixings(std::vector<LprFixing> fixings) {
+  fixings_ = std::move(fixings);
+  KeepFixings(fixings_);
+  Compute(kContract);
 }
 
 void LoanDocument::Revert() { Replace(saved_, path_); }
@@ -104,7 +165,7 @@ void LoanDocument::Revert() { Replace(saved_, path_); }
 // on each change of the history.
 void LoanDocument::Compute(int what) {
   if ((what & (kContract | kChoices | kView)) != 0) {
-    sheet_ = SheetOf(loan_.texts, loan_.choices, today_);
+    sheet_ = SheetOf(loan_.texts, loan_.choices, today_, fixings_);
     shown_ = ShownMonths(sheet_, loan_.view);
   }
   if ((what & (kPlan | kColumns)) != 0) {

@@ -71,8 +71,17 @@ class LoanDocument final : public QObject {
   // The loan as it is now is what the file at `path` holds.
   void MarkSaved(const QString& path);
   // Another loan in place of this one, as opened from its file (or, with no
-  // path, as the window first takes it): nothing of it is unsaved.
-  void Replace(const LoanFile& loan, const QString& path);
+  // path, as the window first takes it): nothing of it is unsaved. The LPR
+  // fixings its file carries join this computer's; those of a month where
+  // this computer's differ are returned, and this computer's hold.
+  std::vector<LprFixing> Replace(const LoanFile& loan, const QString& path);
+  // The loan as its file keeps it: with this computer's LPR fixings.
+  [[nodiscard]] LoanFile ToKeep() const;
+  // The LPR fixings the borrower typed, kept on this computer for every
+  // loan: read from the user's settings when the history first needs them.
+  // Setting them is no edit of the loan (nothing to undo) but is kept at once.
+  [[nodiscard]] const std::vector<LprFixing>& Fixings() const { return fixings_; }
+  void SetFixings(std::vector<LprFixing> fixings);
   // Back to the loan as it was last saved or taken.
   void Revert();
 
@@ -97,6 +106,7 @@ class LoanDocument final : public QObject {
   LoanFile saved_;  // to go back to
   QUndoStack undo_;
   int typingSession_ = 0;
+  std::vector<LprFixing> fixings_;
 };
 
 }  // namespace quorvane

@@ -70,6 +70,7 @@ LoanFile Everything() {
   file.choices.byDays = {true, false, 365};
   file.plan.cells = {{"期数", "还款日期", "月供"}, {}, {"1", "2007-07-15", "2,170.11"}};
   file.plan.chosen = {PlanColumn::Number, PlanColumn::Due, PlanColumn::Payment};
+  file.fixings = {{std::chrono::year{2026} / 9 / 21, Percent{29'000}, Percent{34'000}}};
   return file;
 }
 
@@ -90,8 +91,8 @@ class LoanFileTest : public QObject {
     for (const char* line :
          {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 4", "\"to\": \"2009-02-01\"",
           "\"spread\": \"-20\"", "\"spread\": \"-0.255\"", "\"cycleMonths\": 6",
-          "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"",
-          "\"daysInYear\": 365"}) {
+          "\"fiveYear\": \"3.40\"", "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"",
+          "\"2024-10-25\": \"-0.45\"", "\"daysInYear\": 365"}) {
       QVERIFY2(bytes.contains(line), line);
     }
   }

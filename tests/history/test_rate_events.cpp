@@ -124,6 +124,12 @@ class RateEventsTest : public QObject {
     QTest::newRow("B, LPR + 55 from 2021-03-15")
         << b << QStringList{"2023-01-01 4.85", "2023-09-25 4.3", "2024-01-01 4.2",
                             "2024-10-25 3.9",  "2025-01-01 3.3", "2026-01-01 3.2"};
+    Contract own = b;
+    own.ownFixings = {{year{2026} / 9 / 21, Percent{29'000}, Percent{34'000}}};
+    QTest::newRow("B, with a fixing of 2026-09-21 typed")
+        << own
+        << QStringList{"2023-01-01 4.85", "2023-09-25 4.3", "2024-01-01 4.2", "2024-10-25 3.9",
+                       "2025-01-01 3.3",  "2026-01-01 3.2", "2027-01-01 3.1"};
     Contract cycle = b;
     cycle.lprRows = {{LprRow::Kind::Cycle, year{2024} / 11 / 1, {}, 6}};
     QTest::newRow("B, every 6 months from 2024-11-01")

@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include "sheet/own_fixings.h"
 #include "sheet/sheet_table.h"
 #include "sheet/shown_months.h"
 #include "text/day_text.h"
@@ -50,7 +51,9 @@ class LoanSheetTest : public QObject {
                             "截至今天（2026-12-08）：已到期 233 期，已还本金 286924.90 元，"
                             "已付利息 176847.02 元，尚欠本金 13075.10 元，剩余 7 期，"
                             "剩余利息 125.16 元（按已知利率）"));
-    QCOMPARE(Joined(sheet.notes), QStringLiteral("2026-08-20 以后的 LPR 未知，按 3.50% 计"));
+    QCOMPARE(Joined(sheet.notes),
+             QStringLiteral(
+                 "2026-08-20 以后的 LPR 未知，按 3.50% 计；可在“LPR 公布值”中填入新的公布值"));
   }
 
   // 合计 is the two parts month by month, and owes what both owe: 300 000 at
@@ -165,6 +168,19 @@ class LoanSheetTest : public QObject {
                                     "2025-06-20 LPR 重定价 3.20"}));
     texts.firstHome = false;
     QCOMPARE(events().size(), 4);
+  }
+
+  // The fixings kept on this computer with a file's: the file adds a month,
+  // the kept one holds where both differ, the tables' months give way.
+  void fixingsMerged() {
+    using std::chrono::year;
+    const LprFixing september{year{2026} / 9 / 21, Percent{29'000}, Percent{34'000}};
+    const LprFixing othersSeptember{year{2026} / 9 / 21, Percent{28'000}, Percent{33'000}};
+    const LprFixing october{year{2026} / 10 / 20, Percent{28'000}, Percent{33'000}};
+    const LprFixing july{year{2026} / 7 / 20, Percent{30'000}, Percent{35'000}};
+    const MergedFixings merged = MergeFixings({september}, {october, othersSeptember, july});
+    QVERIFY(merged.fixings == (std::vector<LprFixing>{september, october}));
+    QVERIFY(merged.differing == std::vector<LprFixing>{othersSeptember});
   }
 
   // The bank's own 4.90 % from 2019-06-01: the spread becomes +10 基点, so

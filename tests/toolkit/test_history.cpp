@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPrintPreviewWidget>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -37,6 +38,8 @@ const QString kTwelveMonths = QString::fromUtf8(testing::kTwelveMonths);
 // The loan's history that F12 opens, through its widgets as a user works them.
 class HistoryTest : public QObject, WindowFixture {
   Q_OBJECT
+
+  QTemporaryDir settings_;
 
   [[nodiscard]] QWidget* History() const {
     return Window().findChild<QWidget*>(QStringLiteral("history"));
@@ -161,7 +164,11 @@ class HistoryTest : public QObject, WindowFixture {
 
  private slots:
   // The dialogs are Qt's own, which a test can answer, on every platform.
-  void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+  void initTestCase() {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    // The user's settings (the LPR fixings typed) in a folder of the suite's.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+  }
   void init() { Open(); }
   void cleanup() { Close(); }
 
@@ -695,6 +702,57 @@ class HistoryTest : public QObject, WindowFixture {
                     .contains(QStringLiteral("转换日期应在 2020-03-01 至 2020-08-31 之间")));
     QCOMPARE(Part<QLineEdit>(QStringLiteral("conversionDay"))->text(),
              QStringLiteral("2020-09-01"));
+  }
+
+  // LPR 公布值 (Ctrl+L): a fixing after the last one known, typed, is used by
+  // the loan's next repricing and marked as the borrower's; one too early,
+  // or a second in its month, is refused with its reason; it is kept on this
+  // computer for the next window, and is no edit of the loan.
+  void fixingsTyped() {
+    OpenHistory();
+    TypeInto(QStringLiteral("granted"), QStringLiteral("2021-03-15"));
+    TypeInto(QStringLiteral("months"), QStringLiteral("360"));
+    TypeInto(QStringLiteral("spread"), QStringLiteral("55"));
+    QTRY_COMPARE(EventCell(EventRows() - 1, 0), QStringLiteral("2026-01-01"));
+    QStringList said;
+    WhenModal([&said](QWidget* dialog) {
+      const auto type = [dialog](const char* field, const QString& text) {
+        auto* edit = dialog->findChild<QLineEdit*>(QLatin1String(field));
+        edit->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, text);
+      };
+      const auto add = [&](const QString& day, const QString& one, const QString& five) {
+        type("fixingDay", day);
+        type("fixingOneYear", one);
+        type("fixingFiveYear", five);
+        QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("fixingFiveYear")),
+                        Qt::Key_Return);
+        said << dialog->findChild<QLabel*>(QStringLiteral("fixingsStatus"))->text();
+      };
+      add(QStringLiteral("2026-08-20"), QStringLiteral("3"), QStringLiteral("3.5"));
+      add(QStringLiteral("2026-09-21"), QStringLiteral("2.9"), QStringLiteral("3.4"));
+      add(QStringLiteral("2026-09-30"), QStringLiteral("2.8"), QStringLiteral("3.3"));
+      add(QStringLiteral("2026-10-20"), QStringLiteral("2.9"), QStringLiteral("21"));
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(Events(), Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(
+        said,
+        (QStringList{QStringLiteral("LPR 公布日期应在 2026-08-20 之后：此前的公布值 Quorvane 已有"),
+                     QStringLiteral("已添加 2026-09-21 的公布值"),
+                     QStringLiteral("这个月已有一个 LPR 公布值：每月只公布一次"),
+                     QStringLiteral("LPR 应为 0 至 20，至多四位小数，如 3.50")}));
+    const int last = EventRows() - 1;
+    QCOMPARE(EventCell(last, 0), QStringLiteral("2027-01-01"));
+    QCOMPARE(EventCell(last, 2), QStringLiteral("3.10"));
+    QVERIFY2(EventCell(last, 3).contains(QStringLiteral("3.40%（自填）")),
+             qPrintable(EventCell(last, 3)));
+    QSettings kept(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvane"),
+                   QStringLiteral("quorvane"));
+    QCOMPARE(kept.value(QStringLiteral("lpr/fixings")).toStringList(),
+             QStringList{QStringLiteral("2026-09-21 2.90 3.40")});
+    kept.remove(QStringLiteral("lpr/fixings"));
   }
 
   // A combination says which part each field and each new row belongs to:
