@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "report_shape.h"
+#include "sheet/own_fixings.h"
 #include "sheet/shown_months.h"
 #include "text/day_text.h"
 #include "text/decimal_text.h"
@@ -67,14 +68,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   texts.combined = (flags & 16) != 0;
   for (std::string* field :
        {&texts.granted, &texts.paymentDay, &texts.amount, &texts.months, &texts.discount,
-        &texts.firstRate, &texts.fundAmount, &texts.fundMonths, &texts.fundDiscount}) {
+        &texts.firstRate, &texts.fundAmount, &texts.fundMonths, &texts.fundDiscount, &texts.spread,
+        &texts.conversionDay}) {
     *field = in.Next();
   }
+  // The LPR's choices from the lengths of its fields.
+  texts.tenor = texts.spread.size() % 2 != 0 ? LprTenor::OneYear : LprTenor::FiveYear;
+  texts.reading =
+      texts.spread.size() / 2 % 2 != 0 ? LprReading::MonthBefore : LprReading::LatestPublished;
+  texts.conversion =
+      texts.conversionDay.size() % 2 != 0 ? Conversion::Fixed : Conversion::LprSpread;
+  texts.firstHome = texts.conversionDay.size() / 2 % 2 == 0;
+  std::vector<LprFixing> fixings;
   SheetChoices choices;
   choices.byDays = {(flags & 32) != 0, (flags & 64) != 0, (flags & 128) != 0 ? 365 : 360};
   while (in.Left() && choices.borrowerEvents.size() < 64) {
     const std::string day = in.Next();
     const std::string figure = in.Next();
+    // "L2.9 3.4": a fixing typed; "S-20", "C6", "T15": an LPR loan's rows.
+    if (!figure.empty() && std::string_view("LSCT").find(figure[0]) != std::string_view::npos) {
+      const std::string_view rest = std::string_view(figure).substr(1);
+      if (figure[0] == 'L') {
+        const std::size_t blank = std::min(rest.find(' '), rest.size());
+        const auto fixing = ReadOwnFixing(day, rest.substr(0, blank),
+                                          rest.substr(std::min(blank + 1, rest.size())), fixings);
+        if (fixing) {
+          fixings.push_back(*fixing);
+          std::sort(fixings.begin(), fixings.end(),
+                    [](const LprFixing& a, const LprFixing& b) { return a.fixed < b.fixed; });
+        }
+        continue;
+      }
+      const auto kind = figure[0] == 'S'   ? BorrowerEvent::Kind::Spread
+                        : figure[0] == 'C' ? BorrowerEvent::Kind::Cycle
+                                           : BorrowerEvent::Kind::ToLpr;
+      if (const auto row = ReadBorrowerEvent(kind, day, rest)) {
+        choices.borrowerEvents.push_back(*row);
+      }
+      continue;
+    }
     BorrowerEvent event;
     event.kind = figure.find('.') == std::string::npos ? BorrowerEvent::Kind::Prepayment
                                                        : BorrowerEvent::Kind::Rate;
@@ -89,7 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       choices.borrowerEvents.push_back(event);
     }
   }
-  const LoanSheet sheet = SheetOf(texts, choices, std::chrono::year{2026} / 12 / 8);
+  const LoanSheet sheet = SheetOf(texts, choices, std::chrono::year{2026} / 12 / 8, fixings);
+  for (const EventRow& row : sheet.events) {
+    Check(!row.rate || row.rate->tenThousandths >= 0, "no negative rate", "history sheet");
+  }
   for (std::size_t part = 0; part < sheet.months.size() && !sheet.problem; ++part) {
     CheckPart(sheet.months[part], sheet.terms.parts.at(part).amount);
   }
