@@ -303,6 +303,9 @@ std::string OfferText(const PlanOffer& offer) {
       return "打开分段计息（一年按 " + std::to_string(offer.daysInYear) + " 天）";
     case PlanOffer::Kind::FirstMonth:
       return "打开首月按天计息（一年按 " + std::to_string(offer.daysInYear) + " 天）";
+    case PlanOffer::Kind::SetReading:
+      return offer.reading == LprReading::MonthBefore ? "重定价用的 LPR 改为“上月公布”"
+                                                      : "重定价用的 LPR 改为“最近一次公布”";
     case PlanOffer::Kind::MoveChange:
       return "把 " + DayText(offer.original) + " 的调整改为 " + DayText(offer.day) + " 起执行";
   }

@@ -15,11 +15,12 @@
 namespace quorvane {
 
 struct PlanOffer {
-  enum class Kind { AddRate, AddPrepayment, AcrossChange, FirstMonth, MoveChange };
+  enum class Kind { AddRate, AddPrepayment, AcrossChange, FirstMonth, MoveChange, SetReading };
   Kind kind = Kind::AddRate;
   year_month_day day;       // a change moved: the day it moves to
   year_month_day original;  // a change moved: Quorvane's day, and its kind
   RateEventKind change = RateEventKind::Benchmark;
+  LprReading reading = LprReading::LatestPublished;  // which fixing the repricings take
   Percent rate;
   Fen amount = 0;
   bool shortenTerm = false;

@@ -57,6 +57,9 @@ EventRow QuorvaneRow(const RateEvent& event, const Contract& contract, SheetPart
                !choices.switchedOff.contains(key),
                false,
                event.lprAssumed};
+  if (event.kind != RateEventKind::Benchmark && event.kind != RateEventKind::FixedRate) {
+    row.lpr = event.base;
+  }
   if (const auto moved = choices.moved.find(key); moved != choices.moved.end()) {
     row.effective = moved->second;
     row.why += "；" + MovedText(event.effective, moved->second);

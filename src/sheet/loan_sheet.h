@@ -28,8 +28,9 @@ struct EventRow {
   std::optional<Percent> base;  // a spread cut's LPR, from which an edited rate makes the spread
   std::string why;              // 说明
   bool on = true;
-  bool noEffect = false;    // after the loan's end
-  bool lprAssumed = false;  // on a fixing later than the last one known
+  bool noEffect = false;         // after the loan's end
+  bool lprAssumed = false;       // on a fixing later than the last one known
+  std::optional<Percent> lpr{};  // the LPR an LPR loan's rate is made of
 };
 
 struct LoanSheet {

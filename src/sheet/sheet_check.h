@@ -18,6 +18,15 @@ CheckedLoan CheckedLoanOf(const LoanSheet& sheet, const SheetChoices& choices, S
                           const std::vector<ShownMonth>& shown);
 
 // The offer taken into the borrower's choices, for the part checked.
-void ApplyOffer(const PlanOffer& offer, SheetPart part, SheetChoices& choices);
+// What a month of the check offers, taken into the contract or the choices.
+void ApplyOffer(const PlanOffer& offer, SheetPart part, ContractTexts& texts,
+                SheetChoices& choices);
+
+// The check of a bank's plan against a sheet's part, or both; where the
+// bank's repricings of an LPR loan took the other fixing (最近一次公布 or 上月
+// 公布), the months that then agree say so and offer that reading.
+PlanCheck CheckSheetPlan(const BankPlan& plan, const LoanSheet& sheet, const SheetChoices& choices,
+                         SheetView view, const std::vector<ShownMonth>& shown,
+                         const std::vector<LprFixing>& fixings);
 
 }  // namespace quorvane

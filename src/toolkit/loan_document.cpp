@@ -98,6 +98,10 @@ SheetPart LoanDocument::PartShown() const {
   return loan_.view == SheetView::Fund ? SheetPart::Fund : SheetPart::Main;
 }
 
+PlanCheck LoanDocument::Check() const {
+  return CheckSheetPlan(plan_, sheet_, loan_.choices, loan_.view, shown_, fixings_);
+}
+
 CheckedLoan LoanDocument::Checked() const {
   return CheckedLoanOf(sheet_, loan_.choices, loan_.view, shown_);
 }
@@ -118,7 +122,8 @@ void LoanDocument::Put(const LoanFile& loan, int what) {
 
 void LoanDocument::TakeOffer(const PlanOffer& offer) {
   const SheetPart part = PartShown();
-  Edit(kChoices, [&offer, part](LoanFile& loan) { ApplyOffer(offer, part, loan.choices); });
+  Edit(kContract | kChoices,
+       [&offer, part](LoanFile& loan) { ApplyOffer(offer, part, loan.texts, loan.choices); });
 }
 
 void LoanDocument::SetToday(year_month_day today) {

@@ -51,6 +51,8 @@ class LoanDocument final : public QObject {
   [[nodiscard]] const BankPlan& Plan() const { return plan_; }
   // The history of the part shown as the check takes it.
   [[nodiscard]] CheckedLoan Checked() const;
+  // The bank's plan checked against it.
+  [[nodiscard]] PlanCheck Check() const;
 
   // Every change of the loan goes through here, as a command that can be
   // undone: the change is made, what follows from it computed again, and

@@ -406,7 +406,7 @@ void PlanCheckWindow::ShowMeanings() {
 
 void PlanCheckWindow::Recheck() {
   const bool none = document_->Loan().plan.cells.empty();
-  check_ = none ? PlanCheck{} : CheckPlan(document_->Plan(), document_->Checked());
+  check_ = none ? PlanCheck{} : document_->Check();
   QStringList said;
   if (check_.problem) {
     said << FromUtf8(PlanProblemWords(*check_.problem));

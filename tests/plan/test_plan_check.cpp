@@ -210,7 +210,7 @@ class PlanCheckTest : public QObject {
     // Each offer taken, the next month that differs may offer the next step.
     for (int taken = 0; taken < 3 && (first = FirstDiffering(check)) != nullptr; ++taken) {
       QVERIFY2(first->offer.has_value(), first->why.c_str());
-      ApplyOffer(*first->offer, SheetPart::Main, ours.choices);
+      ApplyOffer(*first->offer, SheetPart::Main, ours.texts, ours.choices);
       check = Check(plan, ours);
     }
     QCOMPARE(Q(check.summary), QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期"));
@@ -236,7 +236,7 @@ class PlanCheckTest : public QObject {
                                            "6.12% 计息，Quorvane 按 6.6555%"));
     QCOMPARE(Q(OfferText(*first->offer)),
              QStringLiteral("把 2008-01-01 的调整改为 2008-02-01 起执行"));
-    ApplyOffer(*first->offer, SheetPart::Main, ours.choices);
+    ApplyOffer(*first->offer, SheetPart::Main, ours.texts, ours.choices);
     check = Check(plan, ours);
     QCOMPARE(Q(check.summary), QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期"));
     // The events table shows the change on the bank's day, and why.
@@ -248,6 +248,37 @@ class PlanCheckTest : public QObject {
     QVERIFY(moved != sheet.events.end());
     QCOMPARE(moved->effective, std::chrono::year{2008} / 2 / 1);
     QVERIFY2(moved->why.ends_with("；银行晚 1 个月执行 2008-01-01 的调整"), moved->why.c_str());
+  }
+
+  // Example D's bank took September's fixing for its repricing of
+  // 2024-10-25 where Quorvane takes October's: the check names the reading,
+  // and taking it makes the two agree.
+  void theOtherFixing() {
+    Loan bank;
+    bank.texts.granted = "2023-10-25";
+    bank.texts.paymentDay = "25";
+    bank.texts.months = "360";
+    bank.texts.repricing = Repricing::Anniversary;
+    bank.texts.spread = "-20";
+    bank.texts.firstRate = "4.00";
+    bank.texts.reading = LprReading::MonthBefore;
+    Loan ours;
+    ours.texts = bank.texts;
+    ours.texts.reading = LprReading::LatestPublished;
+    const BankPlan plan = ReadBankPlan(SplitPlanText(PlanText(bank)));
+    const auto check = [&plan, &ours] {
+      const LoanSheet sheet = ours.Sheet();
+      return CheckSheetPlan(plan, sheet, ours.choices, SheetView::Main,
+                            ShownMonths(sheet, SheetView::Main), {});
+    };
+    PlanCheck result = check();
+    const CheckedMonth* first = FirstDiffering(result);
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->number, 13);
+    QCOMPARE(Q(first->why), QStringLiteral("银行按上月公布的 LPR 3.85% 重定价"));
+    QCOMPARE(Q(OfferText(*first->offer)), QStringLiteral("重定价用的 LPR 改为“上月公布”"));
+    ApplyOffer(*first->offer, SheetPart::Main, ours.texts, ours.choices);
+    QCOMPARE(Q(check().summary), QStringLiteral("银行计划 360 期：与 Quorvane 一致 360 期"));
   }
 
   // A fen less interest in the second month, the principal a fen more: the
@@ -406,7 +437,7 @@ class PlanCheckTest : public QObject {
     QVERIFY(first->offer.has_value());
     QCOMPARE(Q(OfferText(*first->offer)),
              QStringLiteral("添加提前还款：2008-02-20 50000.00 元，减少月供"));
-    ApplyOffer(*first->offer, SheetPart::Main, ours.choices);
+    ApplyOffer(*first->offer, SheetPart::Main, ours.texts, ours.choices);
     check = Check(plan, ours);
     QCOMPARE(Q(check.summary),
              QStringLiteral("银行计划 12 期：与 Quorvane 一致 12 期；提前还款 1 笔一致"));
