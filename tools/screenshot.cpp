@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -78,11 +79,27 @@ QImage ChartOfReport(QWidget& window) {
   return chart->window()->grab().toImage();
 }
 
-// The loan's history that F12 opens, with the start-up loan.
+// A field of a window typed over, as the borrower types it.
+bool TypeOver(QWidget& window, const QString& name, const QString& text) {
+  auto* field = window.findChild<QLineEdit*>(name);
+  if (field == nullptr) {
+    return false;
+  }
+  field->setText(text);
+  emit field->textEdited(text);
+  return true;
+}
+
+// The loan's history that F12 opens, of a loan priced on the LPR from the
+// start: 1 000 000 yuan from 2021-03-15 over 360 months at LPR + 55.
 QImage HistoryOfLoan(QWidget& window) {
   ChooseEntry(window, Qt::Key_F12);
   auto* history = window.findChild<QWidget*>(QStringLiteral("history"));
-  if (history == nullptr) {
+  if (history == nullptr ||
+      !(TypeOver(*history, QStringLiteral("granted"), QStringLiteral("2021-03-15")) &&
+        TypeOver(*history, QStringLiteral("amount"), QStringLiteral("100")) &&
+        TypeOver(*history, QStringLiteral("months"), QStringLiteral("360")) &&
+        TypeOver(*history, QStringLiteral("spread"), QStringLiteral("55")))) {
     return {};
   }
   QApplication::processEvents();

@@ -212,6 +212,7 @@ std::vector<EventRow> RowsOf(Contract& contract, SheetPart part, const SheetChoi
       EventRow row = BorrowerRow(choices.borrowerEvents[i], i);
       if (const auto found = taken.find(i); found != taken.end()) {
         row.rate = found->second->rate;
+        row.lpr = found->second->base;
         row.why += "：" + EventText(*found->second, contract);
       }
       rows.push_back(std::move(row));
@@ -313,9 +314,9 @@ year_month_day FirstUnknownRepricing(const Contract& contract) {
 // Whether the loan runs on the LPR past the fixings the program knows.
 bool RunsPastKnownLpr(const std::vector<EventRow>& rows, const std::vector<HistoryRow>& months,
                       const Contract& contract) {
-  const bool lpr = std::any_of(rows.begin(), rows.end(), [](const EventRow& row) {
-    return row.key && row.key->kind == RateEventKind::LprConversion;
-  });
+  const bool lpr = PricedOnLpr(contract) ||
+                   std::any_of(rows.begin(), rows.end(),
+                               [](const EventRow& row) { return row.on && row.lpr.has_value(); });
   return lpr && !months.empty() && months.back().due > FirstUnknownRepricing(contract);
 }
 

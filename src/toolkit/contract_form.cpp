@@ -6,8 +6,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
@@ -101,6 +104,8 @@ ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), pa
                        QStringLiteral("-?[0-9]{0,3}(\\.[0-9]?)?"));
   conversionDay_ = TypedField("conversionDay", ContractField::ConversionDay, defaults.conversionDay,
                               QStringLiteral("[0-9-]{0,10}"));
+  conversionDay_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) +
+                                  16);
   conversion_ = Choice(
       "conversion", Name(ContractField::Conversion),
       {Text(ConversionName(Conversion::LprSpread)), Text(ConversionName(Conversion::Fixed))});
@@ -122,17 +127,42 @@ ContractForm::ContractForm(QWidget* parent) : QGroupBox(Text("贷款合同"), pa
   Place(1, 2, FieldName(ContractField::Method), method_);
   benchmark_ = {Place(1, 3, FieldName(ContractField::Discount), discount_), discount_};
   Place(1, 4, FieldName(ContractField::FirstRate), firstRate_);
+  grid->addWidget(combined_, 2, 0);
+  // The row says which part: its term and multiple need no more words.
+  Place(2, 1, FieldName(ContractField::FundAmount), fundAmount_);
+  Place(2, 2, "期限（月）", fundMonths_);
+  Place(2, 3, "折扣（折）", fundDiscount_);
+  Place(2, 4, "首期年利率（%）", fundFirstRate_);
+  grid->addWidget(acrossChange_, 3, 0, 1, 2);
+  grid->addWidget(firstMonthByDays_, 3, 2, 1, 2);
+  Place(3, 2, "日利率", daysInYear_);
+  Place(3, 4, FieldName(ContractField::View), view_);
   // A loan on the LPR: from the start its tenor and spread, since 2020 the
   // day and the way it was converted; for both, the cut for first homes and
   // which fixing a repricing takes.
   // The two kinds share their places: a loan has one or the other.
-  fromStart_ = {Place(4, 0, FieldName(ContractField::Tenor), tenor_), tenor_,
-                Place(4, 1, FieldName(ContractField::Spread), spread_), spread_};
-  converted_ = {Place(4, 0, FieldName(ContractField::ConversionDay), conversionDay_),
-                conversionDay_, Place(4, 1, FieldName(ContractField::Conversion), conversion_),
-                conversion_};
-  lpr_ = {Place(4, 2, FieldName(ContractField::Reading), reading_), reading_, firstHome_};
-  grid->addWidget(firstHome_, 4, 6);
+  auto* lprRow = new QHBoxLayout;
+  grid->addLayout(lprRow, 4, 0, 1, 10);
+  const auto place = [this, lprRow](ContractField caption, QWidget* field) -> QWidget* {
+    auto* label = new QLabel(Name(caption), this);
+    label->setBuddy(field);
+    lprRow->addWidget(label);
+    lprRow->addWidget(field);
+    return label;
+  };
+  fromStart_ = {place(ContractField::Tenor, tenor_), tenor_, place(ContractField::Spread, spread_),
+                spread_};
+  converted_ = {place(ContractField::ConversionDay, conversionDay_), conversionDay_,
+                place(ContractField::Conversion, conversion_), conversion_};
+  auto* fixings = new QPushButton(Text("LPR 公布值…"), this);
+  fixings->setObjectName(QStringLiteral("lprFixingsButton"));
+  fixings->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText));
+  fixings->setAutoDefault(false);
+  connect(fixings, &QPushButton::clicked, this, &ContractForm::fixingsAsked);
+  lpr_ = {place(ContractField::Reading, reading_), reading_, firstHome_, fixings};
+  lprRow->addWidget(firstHome_);
+  lprRow->addWidget(fixings);
+  lprRow->addStretch(1);
   // Fields as wide as their content: the room left over goes to the right.
   grid->setColumnStretch(grid->columnCount(), 1);
   EnableFundFields();
@@ -159,7 +189,6 @@ QLineEdit* ContractForm::TypedField(const char* id, ContractField caption, const
   field->setObjectName(QLatin1String(id));
   field->setAccessibleName(Name(caption));
   field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
-  field->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 16);
   return field;
 }
 

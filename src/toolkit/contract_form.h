@@ -46,6 +46,8 @@ class ContractForm final : public QGroupBox {
   void edited(int what, int typing);
   // The typing in a field is over: the focus left it.
   void typingEnded();
+  // LPR 公布值… was pressed.
+  void fixingsAsked();
 
  private:
   NumericField* Field(const char* id, ContractField caption, const std::string& text);

@@ -117,6 +117,7 @@ HistoryWindow::HistoryWindow(QWidget* parent)
   layout->addWidget(CreateOutput());
   connect(contract_, &ContractForm::edited, this, &HistoryWindow::ContractEdited);
   connect(contract_, &ContractForm::typingEnded, document_, &LoanDocument::EndTyping);
+  connect(contract_, &ContractForm::fixingsAsked, this, &HistoryWindow::EditFixings);
   connect(document_, &LoanDocument::changed, this, &HistoryWindow::Show);
   connect(document_, &LoanDocument::savedChanged, this, &HistoryWindow::ShowTitle);
   AddUndoCommands(this, document_->UndoStack());
@@ -275,11 +276,13 @@ QWidget* HistoryWindow::CreateOutput() {
       {"复制为表格", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &HistoryWindow::CopyAsTable},
       {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &HistoryWindow::Print},
       {"图表…", QKeySequence(Qt::Key_F11), &HistoryWindow::Chart},
-      {"LPR 公布值…", QKeySequence(Qt::CTRL | Qt::Key_L), &HistoryWindow::EditFixings},
       {"打开…", QKeySequence(Qt::CTRL | Qt::Key_O), &HistoryWindow::Open},
       {"保存…", QKeySequence(Qt::CTRL | Qt::Key_S), &HistoryWindow::SaveCommand},
       {"另存为…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &HistoryWindow::SaveAsCommand},
   };
+  // LPR 公布值…: its button stands by the LPR's fields of the contract.
+  connect(AddWindowCommand(this, Text("LPR 公布值…"), QKeySequence(Qt::CTRL | Qt::Key_L)),
+          &QAction::triggered, this, &HistoryWindow::EditFixings);
   for (const auto& output : outputs) {
     auto* button = new QPushButton(Text(output.caption), row);
     button->setToolTip(output.key.toString(QKeySequence::NativeText));

@@ -793,6 +793,26 @@ class HistoryTest : public QObject, WindowFixture {
     History()->resize(1024, 700);
     QTRY_COMPARE(History()->size(), QSize(1024, 700));
     QVERIFY(Events()->viewport()->height() >= Events()->rowHeight(0) * 5);
+    // Every field of the contract shown has a place of its own in it.
+    auto* contract = Part<QWidget>(QStringLiteral("contract"));
+    QList<QWidget*> shown;
+    for (QWidget* field : contract->findChildren<QWidget*>()) {
+      const bool control = qobject_cast<QLineEdit*>(field) != nullptr ||
+                           qobject_cast<QComboBox*>(field) != nullptr ||
+                           qobject_cast<QCheckBox*>(field) != nullptr;
+      if (control && field->parentWidget() == contract && field->isVisible()) {
+        shown << field;
+      }
+    }
+    QVERIFY(shown.size() >= 20);
+    for (int a = 0; a < shown.size(); ++a) {
+      QVERIFY2(shown[a]->y() > contract->contentsRect().top() + 4,
+               qPrintable(shown[a]->objectName()));
+      for (int b = a + 1; b < shown.size(); ++b) {
+        QVERIFY2(!shown[a]->geometry().intersects(shown[b]->geometry()),
+                 qPrintable(shown[a]->objectName() + QStringLiteral(" / ") + shown[b]->objectName()));
+      }
+    }
     QWidget* check = OpenCheck();
     check->resize(1024, 700);
     QApplication::clipboard()->setText(kPlanHeadings + kTwelveMonths);
