@@ -809,8 +809,9 @@ class HistoryTest : public QObject, WindowFixture {
       QVERIFY2(shown[a]->y() > contract->contentsRect().top() + 4,
                qPrintable(shown[a]->objectName()));
       for (int b = a + 1; b < shown.size(); ++b) {
-        QVERIFY2(!shown[a]->geometry().intersects(shown[b]->geometry()),
-                 qPrintable(shown[a]->objectName() + QStringLiteral(" / ") + shown[b]->objectName()));
+        QVERIFY2(
+            !shown[a]->geometry().intersects(shown[b]->geometry()),
+            qPrintable(shown[a]->objectName() + QStringLiteral(" / ") + shown[b]->objectName()));
       }
     }
     QWidget* check = OpenCheck();
