@@ -35,6 +35,36 @@ void History(benchmark::State& state) {
 
 BENCHMARK(History)->Arg(360)->Arg(1200)->Unit(benchmark::kMicrosecond);
 
+// A loan priced on the LPR from the start (2021-03-15, LPR + 55, repriced
+// every 3 months from 2024-11-01, a spread of its own from 2025-03-01): its
+// events from the fixings and cuts, and its months with 30 rate steps in all.
+// Budget: 100 µs for 360 months.
+void LprHistory(benchmark::State& state) {
+  using std::chrono::year;
+  Contract contract;
+  contract.granted = year{2021} / 3 / 15;
+  contract.months = static_cast<int>(state.range(0));
+  contract.spread = Percent{5'500};
+  contract.firstRate = Percent{52'000};
+  contract.lprRows = {{LprRow::Kind::Cycle, year{2024} / 11 / 1, {}, 3},
+                      {LprRow::Kind::Spread, year{2025} / 3 / 1, Percent{-4'000}, 12}};
+  for (auto _ : state) {
+    const std::vector<RateEvent> events = RateEvents(contract);
+    std::vector<RateStep> steps;
+    for (const RateEvent& event : events) {
+      steps.push_back({event.effective, event.rate});
+    }
+    for (int n = 0; steps.size() < 30; ++n) {
+      const std::chrono::year_month month = year{2027} / 1 + std::chrono::months{n * 7};
+      steps.push_back({month / 20, Percent{30'000 + n * 100}});
+    }
+    benchmark::DoNotOptimize(
+        LoanHistory(contract, 100'000'000, Repayment::EqualPayment, steps, {}));
+  }
+}
+
+BENCHMARK(LprHistory)->Arg(360)->Unit(benchmark::kMicrosecond);
+
 // The worked loan over so many months, the bank's plan of it as a bank's
 // page pastes (a title, the headings, a month a row with thousands
 // separators, a total), from the paste until every month is checked.
