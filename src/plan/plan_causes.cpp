@@ -306,6 +306,11 @@ std::string OfferText(const PlanOffer& offer) {
     case PlanOffer::Kind::SetReading:
       return offer.reading == LprReading::MonthBefore ? "重定价用的 LPR 改为“上月公布”"
                                                       : "重定价用的 LPR 改为“最近一次公布”";
+    case PlanOffer::Kind::SetRepricing:
+      return offer.repricing == Repricing::Anniversary ? "重定价日改为“贷款发放日对应日”"
+                                                       : "重定价日改为“每年1月1日”";
+    case PlanOffer::Kind::SetConversionDay:
+      return "转换日期改为 " + DayText(offer.day);
     case PlanOffer::Kind::MoveChange:
       return "把 " + DayText(offer.original) + " 的调整改为 " + DayText(offer.day) + " 起执行";
   }

@@ -15,12 +15,22 @@
 namespace quorvane {
 
 struct PlanOffer {
-  enum class Kind { AddRate, AddPrepayment, AcrossChange, FirstMonth, MoveChange, SetReading };
+  enum class Kind {
+    AddRate,
+    AddPrepayment,
+    AcrossChange,
+    FirstMonth,
+    MoveChange,
+    SetReading,
+    SetRepricing,
+    SetConversionDay,
+  };
   Kind kind = Kind::AddRate;
   year_month_day day;       // a change moved: the day it moves to
   year_month_day original;  // a change moved: Quorvane's day, and its kind
   RateEventKind change = RateEventKind::Benchmark;
   LprReading reading = LprReading::LatestPublished;  // which fixing the repricings take
+  Repricing repricing = Repricing::NextJanuary;      // an LPR loan's repricing day
   Percent rate;
   Fen amount = 0;
   bool shortenTerm = false;

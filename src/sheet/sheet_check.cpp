@@ -4,6 +4,7 @@
 #include "sheet/sheet_check.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quorvane {
 
@@ -69,6 +70,12 @@ void ApplyOffer(const PlanOffer& offer, SheetPart part, ContractTexts& texts,
     case PlanOffer::Kind::SetReading:
       texts.reading = offer.reading;
       break;
+    case PlanOffer::Kind::SetRepricing:
+      texts.repricing = offer.repricing;
+      break;
+    case PlanOffer::Kind::SetConversionDay:
+      texts.conversionDay = DayText(offer.day);
+      break;
     case PlanOffer::Kind::MoveChange: {
       const EventKey key{part, offer.change, offer.original};
       if (offer.day == offer.original) {
@@ -97,50 +104,101 @@ std::optional<Percent> LprOfMonth(const LoanSheet& sheet, SheetPart part, year_m
 
 }  // namespace
 
+namespace {
+
+// Another choice of the contract's that a bank may have made: how it
+// changes the contract, what taking it offers, and its words for a month.
+struct OtherChoice {
+  std::function<void(Contract&)> change;
+  PlanOffer offer;
+  std::function<std::string(const LoanSheet&, year_month_day)> words;
+};
+
+// The batch conversion of the big banks, for the loans left to them.
+constexpr year_month_day kBatchConversionDay = std::chrono::year{2020} / 8 / 25;
+
+std::vector<OtherChoice> OtherChoices(const Contract& contract, SheetPart part) {
+  std::vector<OtherChoice> others;
+  PlanOffer offer;
+  offer.kind = PlanOffer::Kind::SetReading;
+  offer.reading = contract.reading == LprReading::LatestPublished ? LprReading::MonthBefore
+                                                                  : LprReading::LatestPublished;
+  others.push_back({[reading = offer.reading](Contract& other) { other.reading = reading; }, offer,
+                    [reading = offer.reading, part](const LoanSheet& sheet, year_month_day due) {
+                      const auto lpr = LprOfMonth(sheet, part, due);
+                      return lpr ? "银行按" + std::string(ReadingName(reading)) + "的 LPR " +
+                                       PercentText(*lpr) + "% 重定价"
+                                 : std::string();
+                    }});
+  if (PricedOnLpr(contract)) {
+    offer.kind = PlanOffer::Kind::SetRepricing;
+    offer.repricing = contract.repricing == Repricing::Anniversary ? Repricing::NextJanuary
+                                                                   : Repricing::Anniversary;
+    others.push_back(
+        {[repricing = offer.repricing](Contract& other) { other.repricing = repricing; }, offer,
+         [repricing = offer.repricing](const LoanSheet&, year_month_day) {
+           return "银行按" + std::string(LprRepricingName(repricing)) + "重定价";
+         }});
+  } else if (contract.kind == LoanKind::Commercial &&
+             contract.conversionDay != kBatchConversionDay) {
+    offer.kind = PlanOffer::Kind::SetConversionDay;
+    offer.day = kBatchConversionDay;
+    others.push_back({[](Contract& other) { other.conversionDay = kBatchConversionDay; }, offer,
+                      [](const LoanSheet&, year_month_day) {
+                        return "银行于 " + DayText(kBatchConversionDay) +
+                               " 批量转为 LPR 加点，此前未转换";
+                      }});
+  }
+  return others;
+}
+
+// A month whose rate the check explains by a row of the borrower's or a
+// change moved, which a choice of the contract may explain better: the
+// choice holds for every repricing, not just this one.
+bool AsksRate(const CheckedMonth& month) {
+  return month.offer && (month.offer->kind == PlanOffer::Kind::AddRate ||
+                         month.offer->kind == PlanOffer::Kind::MoveChange);
+}
+
+}  // namespace
+
 PlanCheck CheckSheetPlan(const BankPlan& plan, const LoanSheet& sheet, const SheetChoices& choices,
                          SheetView view, const std::vector<ShownMonth>& shown,
                          const std::vector<LprFixing>& fixings) {
   PlanCheck check = CheckPlan(plan, CheckedLoanOf(sheet, choices, view, shown));
-  const bool asksRate = std::any_of(check.months.begin(), check.months.end(), [](const auto& m) {
-    return m.offer && m.offer->kind == PlanOffer::Kind::AddRate;
-  });
   const auto part = view == SheetView::Fund ? SheetPart::Fund : SheetPart::Main;
-  const bool repriced = std::any_of(sheet.events.begin(), sheet.events.end(), [&](const auto& row) {
-    return row.part == part && row.key && row.key->kind == RateEventKind::LprRepricing;
+  const bool lpr = std::any_of(sheet.events.begin(), sheet.events.end(), [&](const auto& row) {
+    return row.part == part && row.key && row.lpr;
   });
-  if (view == SheetView::Both || sheet.problem || !asksRate || !repriced) {
+  if (view == SheetView::Both || sheet.problem || !lpr) {
     return check;
   }
-  LoanTerms other = sheet.terms;
-  const LprReading reading =
-      other.parts.at(static_cast<std::size_t>(part)).contract.reading == LprReading::LatestPublished
-          ? LprReading::MonthBefore
-          : LprReading::LatestPublished;
-  for (LoanPartTerms& each : other.parts) {
-    each.contract.reading = reading;
-  }
-  const LoanSheet otherSheet = ComputeSheet(other, choices, fixings);
-  const std::vector<ShownMonth> otherShown = ShownMonths(otherSheet, view);
-  const PlanCheck otherCheck =
-      CheckPlan(plan, CheckedLoanOf(otherSheet, choices, view, otherShown));
-  for (CheckedMonth& month : check.months) {
-    if (!month.offer || month.offer->kind != PlanOffer::Kind::AddRate) {
-      continue;
+  // Each other choice tried while months still ask for a rate of their own,
+  // the first that makes a month agree naming it.
+  const std::size_t at = static_cast<std::size_t>(part);
+  for (const OtherChoice& choice : OtherChoices(sheet.terms.parts.at(at).contract, part)) {
+    if (std::none_of(check.months.begin(), check.months.end(), AsksRate)) {
+      break;
     }
-    const auto same = std::find_if(
-        otherCheck.months.begin(), otherCheck.months.end(), [&](const CheckedMonth& other) {
-          return other.due == month.due && other.prepayment == month.prepayment;
-        });
-    const auto lpr = LprOfMonth(otherSheet, part, month.due);
-    if (same == otherCheck.months.end() || !same->Agrees() || !lpr) {
-      continue;
+    LoanTerms other = sheet.terms;
+    choice.change(other.parts.at(at).contract);
+    const LoanSheet otherSheet = ComputeSheet(other, choices, fixings);
+    const PlanCheck otherCheck =
+        CheckPlan(plan, CheckedLoanOf(otherSheet, choices, view, ShownMonths(otherSheet, view)));
+    for (CheckedMonth& month : check.months) {
+      if (!AsksRate(month)) {
+        continue;
+      }
+      const auto same = std::find_if(
+          otherCheck.months.begin(), otherCheck.months.end(), [&](const CheckedMonth& other) {
+            return other.due == month.due && other.prepayment == month.prepayment;
+          });
+      const std::string words = choice.words(otherSheet, month.due);
+      if (same != otherCheck.months.end() && same->Agrees() && !words.empty()) {
+        month.why = words;
+        month.offer = choice.offer;
+      }
     }
-    month.why = std::string("银行按") + std::string(ReadingName(reading)) + "的 LPR " +
-                PercentText(*lpr) + "% 重定价";
-    PlanOffer offer;
-    offer.kind = PlanOffer::Kind::SetReading;
-    offer.reading = reading;
-    month.offer = offer;
   }
   return check;
 }
