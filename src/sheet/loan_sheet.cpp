@@ -370,12 +370,14 @@ LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices,
     sheet.months.push_back(std::move(*months));
   }
   if (assumed) {
-    Contract any;
-    any.ownFixings = fixings;
-    const LprFixing last = LastFixing(any);
-    sheet.notes.push_back(
-        DayText(last.fixed) + " 以后的 LPR 未知，按 " + PercentText(last.fiveYear) + "% 计" +
-        (fixings.empty() ? "" : "（自填）") + "；可在“LPR 公布值”中填入新的公布值");
+    // The rate of the tenor the loan follows (its commercial part's).
+    Contract first = contract.parts.front().contract;
+    first.ownFixings = fixings;
+    const LprFixing last = LastFixing(first);
+    const Percent rate = TenorOf(first) == LprTenor::OneYear ? last.oneYear : last.fiveYear;
+    sheet.notes.push_back(DayText(last.fixed) + " 以后的 LPR 未知，按 " + PercentText(rate) +
+                          "% 计" + (fixings.empty() ? "" : "（自填）") +
+                          "；可在“LPR 公布值”中填入新的公布值");
   }
   return sheet;
 }

@@ -168,6 +168,11 @@ class LoanSheetTest : public QObject {
                                     "2025-06-20 LPR 重定价 3.20"}));
     texts.firstHome = false;
     QCOMPARE(events().size(), 4);
+    // On the 1-year LPR, what is assumed after the last fixing is its 3.00.
+    texts.tenor = LprTenor::OneYear;
+    QCOMPARE(QString::fromStdString(Sheet(texts).notes.at(0)),
+             QStringLiteral(
+                 "2026-08-20 以后的 LPR 未知，按 3.00% 计；可在“LPR 公布值”中填入新的公布值"));
   }
 
   // The fixings kept on this computer with a file's: the file adds a month,
