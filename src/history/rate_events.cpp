@@ -67,10 +67,6 @@ RateEvent LprEvent(year_month_day day, RateEventKind kind, Percent rate, const L
   return {day, kind, rate, lpr.rate, lpr.month, spread, lpr.assumed, 1, {}, row, lpr.own};
 }
 
-Percent OfTenor(const LprFixing& fixing, LprTenor tenor) {
-  return tenor == LprTenor::FiveYear ? fixing.fiveYear : fixing.oneYear;
-}
-
 // The month of the newest fixing on or before a day.
 std::chrono::year_month FixingMonthOn(year_month_day day) {
   const std::chrono::year_month month = day.year() / day.month();
@@ -94,7 +90,7 @@ LprAt LprFor(year_month_day repricing, const Contract& contract) {
     for (const LprFixing& own : contract.ownFixings) {
       const std::chrono::year_month month = own.fixed.year() / own.fixed.month();
       if (month > lastKnown && month <= fixingMonth) {
-        at.rate = OfTenor(own, tenor);
+        at.rate = RateOfTenor(own, tenor);
         at.own = true;
         at.assumed = month < fixingMonth;
       }

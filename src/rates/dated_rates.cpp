@@ -39,7 +39,7 @@ std::optional<Percent> LprOn(year_month_day day, LprTenor tenor) {
   if (fixing == nullptr) {
     return std::nullopt;
   }
-  return tenor == LprTenor::FiveYear ? fixing->fiveYear : fixing->oneYear;
+  return RateOfTenor(*fixing, tenor);
 }
 
 LprTenor TenorForMonths(int termMonths) {

@@ -180,6 +180,11 @@ Percent RateForMonths(const RateChange& change, int termMonths);
 // before the first fixing.
 std::optional<Percent> LprOn(year_month_day day, LprTenor tenor = LprTenor::FiveYear);
 
+// A fixing's rate of a tenor.
+constexpr Percent RateOfTenor(const LprFixing& fixing, LprTenor tenor) {
+  return tenor == LprTenor::FiveYear ? fixing.fiveYear : fixing.oneYear;
+}
+
 // The tenor a term matches: the 5-year LPR over 5 years, else the 1-year.
 LprTenor TenorForMonths(int termMonths);
 

@@ -374,7 +374,7 @@ LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices,
     Contract first = contract.parts.front().contract;
     first.ownFixings = fixings;
     const LprFixing last = LastFixing(first);
-    const Percent rate = TenorOf(first) == LprTenor::OneYear ? last.oneYear : last.fiveYear;
+    const Percent rate = RateOfTenor(last, TenorOf(first));
     sheet.notes.push_back(DayText(last.fixed) + " 以后的 LPR 未知，按 " + PercentText(rate) +
                           "% 计" + (fixings.empty() ? "" : "（自填）") +
                           "；可在“LPR 公布值”中填入新的公布值");

@@ -97,7 +97,7 @@ QVariant EventsModel::data(const QModelIndex& index, int role) const {
   if (event == nullptr) {
     return {};
   }
-  const BorrowerEvent* prepayment = Prepayment(*event);
+  const BorrowerEvent* prepayment = Own(*event, BorrowerEvent::Kind::Prepayment);
   if (role == Qt::EditRole && prepayment != nullptr && index.column() == kWhat) {
     return prepayment->shortenTerm;
   }
@@ -152,10 +152,8 @@ Qt::ItemFlags EventsModel::flags(const QModelIndex& index) const {
   }
   // The borrower's own rows: the day of each, a rate row's rate, a
   // prepayment's way (事件) and amount (说明).
-  const bool prepayment = Prepayment(*event) != nullptr;
-  const bool rateRow =
-      event->borrowerRow && document_->Loan().choices.borrowerEvents.at(*event->borrowerRow).kind ==
-                                BorrowerEvent::Kind::Rate;
+  const bool prepayment = Own(*event, BorrowerEvent::Kind::Prepayment) != nullptr;
+  const bool rateRow = Own(*event, BorrowerEvent::Kind::Rate) != nullptr;
   if (event->borrowerRow && (index.column() == kDay || (index.column() == kRate && rateRow) ||
                              (prepayment && (index.column() == kWhat || index.column() == kWhy)))) {
     flags |= Qt::ItemIsEditable;
@@ -208,12 +206,12 @@ bool EventsModel::setData(const QModelIndex& index, const QVariant& value, int r
   return true;
 }
 
-const BorrowerEvent* EventsModel::Prepayment(const EventRow& event) const {
+const BorrowerEvent* EventsModel::Own(const EventRow& event, BorrowerEvent::Kind kind) const {
   if (!event.borrowerRow) {
     return nullptr;
   }
   const BorrowerEvent& own = document_->Loan().choices.borrowerEvents.at(*event.borrowerRow);
-  return own.kind == BorrowerEvent::Kind::Prepayment ? &own : nullptr;
+  return own.kind == kind ? &own : nullptr;
 }
 
 bool EventsModel::EditBorrowersRow(std::size_t row, int column, const QVariant& value) {

@@ -61,8 +61,8 @@ class EventsModel final : public QAbstractTableModel {
   // added or gone are added or removed at the end, so the row the borrower
   // is on stays.
   void Follow(int what);
-  // The borrower's prepayment a row shows, if it shows one.
-  [[nodiscard]] const BorrowerEvent* Prepayment(const EventRow& event) const;
+  // The borrower's row of that kind a row shows, if it shows one.
+  [[nodiscard]] const BorrowerEvent* Own(const EventRow& event, BorrowerEvent::Kind kind) const;
   // A day, a rate, an amount typed over the borrower's own row, or a
   // prepayment's way chosen; false where the text is no day, rate or
   // amount, and the row stays as it was.
