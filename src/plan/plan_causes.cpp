@@ -233,6 +233,19 @@ std::optional<Cause> SelfUnbalanced(const MonthFacts& facts) {
   return std::nullopt;
 }
 
+std::string SpreadOfferText(const PlanOffer& offer) {
+  const std::string spread = BasisPointsText(offer.spread) + " 基点";
+  switch (offer.spreadOf) {
+    case PlanOffer::SpreadOf::Contract:
+      return "加点改为 " + spread + "，首期年利率 " + PercentText(offer.rate) + "%";
+    case PlanOffer::SpreadOf::Cut:
+      return "把 " + DayText(offer.day) + " 加点下调的加点改为 " + spread;
+    case PlanOffer::SpreadOf::Row:
+      return "把 " + DayText(offer.day) + " 的加点改为 " + spread;
+  }
+  return {};
+}
+
 }  // namespace
 
 Cause Explain(const MonthFacts& facts, const CheckedLoan& loan) {
@@ -313,6 +326,8 @@ std::string OfferText(const PlanOffer& offer) {
       return "转换日期改为 " + DayText(offer.day);
     case PlanOffer::Kind::MoveChange:
       return "把 " + DayText(offer.original) + " 的调整改为 " + DayText(offer.day) + " 起执行";
+    case PlanOffer::Kind::SetSpread:
+      return SpreadOfferText(offer);
   }
   return {};
 }

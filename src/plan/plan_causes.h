@@ -24,14 +24,21 @@ struct PlanOffer {
     SetReading,
     SetRepricing,
     SetConversionDay,
+    SetSpread,
   };
+  // Whose spread SetSpread sets: the contract's (with its first rate), a
+  // cut's, or one of the borrower's rows.
+  enum class SpreadOf { Contract, Cut, Row };
   Kind kind = Kind::AddRate;
   year_month_day day;       // a change moved: the day it moves to
   year_month_day original;  // a change moved: Quorvane's day, and its kind
   RateEventKind change = RateEventKind::Benchmark;
   LprReading reading = LprReading::LatestPublished;  // which fixing the repricings take
   Repricing repricing = Repricing::NextJanuary;      // an LPR loan's repricing day
-  Percent rate;
+  Percent rate;  // a rate added; the first rate of a contract's spread set
+  SpreadOf spreadOf = SpreadOf::Contract;
+  std::size_t index = 0;  // the cut's, or the borrower's row
+  Percent spread;
   Fen amount = 0;
   bool shortenTerm = false;
   int daysInYear = kDaysInYears[0];

@@ -4,7 +4,10 @@
 #include "sheet/sheet_check.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
+
+#include "text/decimal_text.h"
 
 namespace quorvane {
 
@@ -42,6 +45,29 @@ CheckedLoan CheckedLoanOf(const LoanSheet& sheet, const SheetChoices& choices, S
   return loan;
 }
 
+namespace {
+
+void SetSpread(const PlanOffer& offer, ContractTexts& texts, SheetChoices& choices) {
+  switch (offer.spreadOf) {
+    case PlanOffer::SpreadOf::Contract:
+      texts.spread = DecimalText(offer.spread.tenThousandths, 2, 0);
+      texts.firstRate = PercentText(offer.rate);
+      break;
+    case PlanOffer::SpreadOf::Cut:
+      if (offer.index < choices.caps.size()) {
+        choices.caps.at(offer.index) = offer.spread;
+      }
+      break;
+    case PlanOffer::SpreadOf::Row:
+      if (offer.index < choices.borrowerEvents.size()) {
+        choices.borrowerEvents[offer.index].spread = offer.spread;
+      }
+      break;
+  }
+}
+
+}  // namespace
+
 void ApplyOffer(const PlanOffer& offer, SheetPart part, ContractTexts& texts,
                 SheetChoices& choices) {
   BorrowerEvent event;
@@ -76,6 +102,9 @@ void ApplyOffer(const PlanOffer& offer, SheetPart part, ContractTexts& texts,
     case PlanOffer::Kind::SetConversionDay:
       texts.conversionDay = DayText(offer.day);
       break;
+    case PlanOffer::Kind::SetSpread:
+      SetSpread(offer, texts, choices);
+      break;
     case PlanOffer::Kind::MoveChange: {
       const EventKey key{part, offer.change, offer.original};
       if (offer.day == offer.original) {
@@ -109,7 +138,7 @@ namespace {
 // Another choice of the contract's that a bank may have made: how it
 // changes the contract, what taking it offers, and its words for a month.
 struct OtherChoice {
-  std::function<void(Contract&)> change;
+  std::function<void(Contract&, SheetChoices&)> change;
   PlanOffer offer;
   std::function<std::string(const LoanSheet&, year_month_day)> words;
 };
@@ -123,33 +152,140 @@ std::vector<OtherChoice> OtherChoices(const Contract& contract, SheetPart part) 
   offer.kind = PlanOffer::Kind::SetReading;
   offer.reading = contract.reading == LprReading::LatestPublished ? LprReading::MonthBefore
                                                                   : LprReading::LatestPublished;
-  others.push_back({[reading = offer.reading](Contract& other) { other.reading = reading; }, offer,
-                    [reading = offer.reading, part](const LoanSheet& sheet, year_month_day due) {
-                      const auto lpr = LprOfMonth(sheet, part, due);
-                      return lpr ? "银行按" + std::string(ReadingName(reading)) + "的 LPR " +
-                                       PercentText(*lpr) + "% 重定价"
-                                 : std::string();
-                    }});
+  others.push_back(
+      {[reading = offer.reading](Contract& other, SheetChoices&) { other.reading = reading; },
+       offer,
+       [reading = offer.reading, part](const LoanSheet& sheet, year_month_day due) {
+         const auto lpr = LprOfMonth(sheet, part, due);
+         return lpr ? "银行按" + std::string(ReadingName(reading)) + "的 LPR " + PercentText(*lpr) +
+                          "% 重定价"
+                    : std::string();
+       }});
   if (PricedOnLpr(contract)) {
     offer.kind = PlanOffer::Kind::SetRepricing;
     offer.repricing = contract.repricing == Repricing::Anniversary ? Repricing::NextJanuary
                                                                    : Repricing::Anniversary;
-    others.push_back(
-        {[repricing = offer.repricing](Contract& other) { other.repricing = repricing; }, offer,
-         [repricing = offer.repricing](const LoanSheet&, year_month_day) {
-           return "银行按" + std::string(LprRepricingName(repricing)) + "重定价";
-         }});
+    others.push_back({[repricing = offer.repricing](Contract& other, SheetChoices&) {
+                        other.repricing = repricing;
+                      },
+                      offer,
+                      [repricing = offer.repricing](const LoanSheet&, year_month_day) {
+                        return "银行按" + std::string(LprRepricingName(repricing)) + "重定价";
+                      }});
   } else if (contract.kind == LoanKind::Commercial &&
              contract.conversionDay != kBatchConversionDay) {
     offer.kind = PlanOffer::Kind::SetConversionDay;
     offer.day = kBatchConversionDay;
-    others.push_back({[](Contract& other) { other.conversionDay = kBatchConversionDay; }, offer,
-                      [](const LoanSheet&, year_month_day) {
-                        return "银行于 " + DayText(kBatchConversionDay) +
-                               " 批量转为 LPR 加点，此前未转换";
-                      }});
+    others.push_back(
+        {[](Contract& other, SheetChoices&) { other.conversionDay = kBatchConversionDay; }, offer,
+         [](const LoanSheet&, year_month_day) {
+           return "银行于 " + DayText(kBatchConversionDay) + " 批量转为 LPR 加点，此前未转换";
+         }});
   }
   return others;
+}
+
+// The spread in force before a day, where it came from, and the LPR part
+// then; nothing where the loan has no spread the borrower can set (a
+// converted loan before any cut or row of theirs).
+struct SpreadInForce {
+  PlanOffer::SpreadOf of = PlanOffer::SpreadOf::Contract;
+  std::size_t index = 0;  // the cut's, or the borrower's row
+  year_month_day day;     // the cut's or the row's
+  Percent spread{};
+  Percent lprPart{};
+  bool repriced = false;  // a row of the LPR came before the day
+};
+
+std::optional<SpreadInForce> SpreadBefore(const LoanSheet& sheet, const Contract& contract,
+                                          const SheetChoices& choices, SheetPart part,
+                                          year_month_day due) {
+  std::optional<SpreadInForce> found;
+  if (PricedOnLpr(contract)) {
+    found = SpreadInForce{};
+    found->spread = contract.spread;
+    found->lprPart = Percent{contract.firstRate.tenThousandths - contract.spread.tenThousandths};
+  }
+  for (const EventRow& row : sheet.events) {
+    if (row.part != part || !row.on || !row.rate || !row.lpr || row.effective >= due) {
+      continue;
+    }
+    const Percent spread{row.rate->tenThousandths - row.lpr->tenThousandths};
+    const auto* const cut =
+        std::find_if(kSpreadCuts.begin(), kSpreadCuts.end(), [&](const auto& c) {
+          return row.key && row.key->kind == RateEventKind::SpreadCap &&
+                 row.key->effective == c.day;
+        });
+    const bool own = row.borrowerRow &&
+                     choices.borrowerEvents.at(*row.borrowerRow).kind != BorrowerEvent::Kind::Cycle;
+    if (cut != kSpreadCuts.end()) {
+      found = SpreadInForce{PlanOffer::SpreadOf::Cut,
+                            static_cast<std::size_t>(cut - kSpreadCuts.begin()), cut->day};
+    } else if (own) {
+      found = SpreadInForce{PlanOffer::SpreadOf::Row, *row.borrowerRow, row.effective};
+    }
+    if (found) {
+      found->spread = spread;
+      found->lprPart = *row.lpr;
+      found->repriced = true;
+    }
+  }
+  return found;
+}
+
+// The spread that gives the bank's rate of the first month asking a rate:
+// the rate less the LPR part then, where that is a spread one can type.
+std::optional<OtherChoice> OtherSpread(const LoanSheet& sheet, const SheetChoices& choices,
+                                       const PlanCheck& check, SheetPart part) {
+  const auto asks = std::find_if(check.months.begin(), check.months.end(), [](const auto& month) {
+    return month.offer && month.offer->kind == PlanOffer::Kind::AddRate;
+  });
+  if (asks == check.months.end()) {
+    return std::nullopt;
+  }
+  const Contract& contract = sheet.terms.parts.at(static_cast<std::size_t>(part)).contract;
+  const auto now = SpreadBefore(sheet, contract, choices, part, asks->due);
+  if (!now) {
+    return std::nullopt;
+  }
+  const Percent spread{asks->offer->rate.tenThousandths - now->lprPart.tenThousandths};
+  constexpr std::int64_t kTenthOfAPoint = 10;
+  if (spread == now->spread || spread.tenThousandths % kTenthOfAPoint != 0 ||
+      std::abs(spread.tenThousandths) > kWidestSpread.tenThousandths) {
+    return std::nullopt;
+  }
+  PlanOffer offer;
+  offer.kind = PlanOffer::Kind::SetSpread;
+  offer.spreadOf = now->of;
+  offer.index = now->index;
+  offer.day = now->day;
+  offer.spread = spread;
+  // Before the first repricing the first rate is the spread's too.
+  offer.rate = now->repriced ? contract.firstRate : asks->offer->rate;
+  const std::string ours = "，Quorvane 按 " + BasisPointsText(now->spread) + " 基点";
+  std::string words;
+  switch (now->of) {
+    case PlanOffer::SpreadOf::Contract:
+      words = "银行按加点 " + BasisPointsText(spread) + " 基点计息" + ours;
+      break;
+    case PlanOffer::SpreadOf::Cut:
+      words =
+          "银行 " + DayText(now->day) + " 把加点下调为 " + BasisPointsText(spread) + " 基点" + ours;
+      break;
+    case PlanOffer::SpreadOf::Row:
+      words = "银行自 " + DayText(now->day) + " 起按加点 " + BasisPointsText(spread) + " 基点计息" +
+              ours;
+      break;
+  }
+  return OtherChoice{[offer](Contract& other, SheetChoices& otherChoices) {
+                       ContractTexts texts;
+                       ApplyOffer(offer, SheetPart::Main, texts, otherChoices);
+                       if (offer.spreadOf == PlanOffer::SpreadOf::Contract) {
+                         other.spread = offer.spread;
+                         other.firstRate = offer.rate;
+                       }
+                     },
+                     offer, [words](const LoanSheet&, year_month_day) { return words; }};
 }
 
 // A month whose rate the check explains by a row of the borrower's or a
@@ -158,6 +294,39 @@ std::vector<OtherChoice> OtherChoices(const Contract& contract, SheetPart part) 
 bool AsksRate(const CheckedMonth& month) {
   return month.offer && (month.offer->kind == PlanOffer::Kind::AddRate ||
                          month.offer->kind == PlanOffer::Kind::MoveChange);
+}
+
+}  // namespace
+
+namespace {
+
+// Where taking a choice makes a month that asks a rate agree, the month
+// names the choice and offers it.
+void TryChoice(const OtherChoice& choice, const BankPlan& plan, const LoanSheet& sheet,
+               const SheetChoices& choices, SheetView view, const std::vector<LprFixing>& fixings,
+               PlanCheck& check) {
+  const auto at =
+      static_cast<std::size_t>(view == SheetView::Fund ? SheetPart::Fund : SheetPart::Main);
+  LoanTerms other = sheet.terms;
+  SheetChoices otherChoices = choices;
+  choice.change(other.parts.at(at).contract, otherChoices);
+  const LoanSheet otherSheet = ComputeSheet(other, otherChoices, fixings);
+  const PlanCheck otherCheck =
+      CheckPlan(plan, CheckedLoanOf(otherSheet, otherChoices, view, ShownMonths(otherSheet, view)));
+  for (CheckedMonth& month : check.months) {
+    if (!AsksRate(month)) {
+      continue;
+    }
+    const auto same = std::find_if(
+        otherCheck.months.begin(), otherCheck.months.end(), [&](const CheckedMonth& other) {
+          return other.due == month.due && other.prepayment == month.prepayment;
+        });
+    const std::string words = choice.words(otherSheet, month.due);
+    if (same != otherCheck.months.end() && same->Agrees() && !words.empty()) {
+      month.why = words;
+      month.offer = choice.offer;
+    }
+  }
 }
 
 }  // namespace
@@ -173,31 +342,21 @@ PlanCheck CheckSheetPlan(const BankPlan& plan, const LoanSheet& sheet, const She
   if (view == SheetView::Both || sheet.problem || !lpr) {
     return check;
   }
-  // Each other choice tried while months still ask for a rate of their own,
-  // the first that makes a month agree naming it.
-  const std::size_t at = static_cast<std::size_t>(part);
-  for (const OtherChoice& choice : OtherChoices(sheet.terms.parts.at(at).contract, part)) {
-    if (std::none_of(check.months.begin(), check.months.end(), AsksRate)) {
-      break;
+  // Each other choice of the contract's tried while months still ask for a
+  // rate of their own, the first that makes a month agree naming it; then
+  // the spread that gives the first month still asking its bank's rate.
+  const auto asking = [&check] {
+    return std::any_of(check.months.begin(), check.months.end(), AsksRate);
+  };
+  for (const OtherChoice& choice :
+       OtherChoices(sheet.terms.parts.at(static_cast<std::size_t>(part)).contract, part)) {
+    if (asking()) {
+      TryChoice(choice, plan, sheet, choices, view, fixings, check);
     }
-    LoanTerms other = sheet.terms;
-    choice.change(other.parts.at(at).contract);
-    const LoanSheet otherSheet = ComputeSheet(other, choices, fixings);
-    const PlanCheck otherCheck =
-        CheckPlan(plan, CheckedLoanOf(otherSheet, choices, view, ShownMonths(otherSheet, view)));
-    for (CheckedMonth& month : check.months) {
-      if (!AsksRate(month)) {
-        continue;
-      }
-      const auto same = std::find_if(
-          otherCheck.months.begin(), otherCheck.months.end(), [&](const CheckedMonth& other) {
-            return other.due == month.due && other.prepayment == month.prepayment;
-          });
-      const std::string words = choice.words(otherSheet, month.due);
-      if (same != otherCheck.months.end() && same->Agrees() && !words.empty()) {
-        month.why = words;
-        month.offer = choice.offer;
-      }
+  }
+  if (asking()) {
+    if (const auto spread = OtherSpread(sheet, choices, check, part)) {
+      TryChoice(*spread, plan, sheet, choices, view, fixings, check);
     }
   }
   return check;

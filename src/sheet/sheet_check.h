@@ -23,8 +23,9 @@ void ApplyOffer(const PlanOffer& offer, SheetPart part, ContractTexts& texts,
                 SheetChoices& choices);
 
 // The check of a bank's plan against a sheet's part, or both; where the
-// bank's repricings of an LPR loan took the other fixing (最近一次公布 or 上月
-// 公布), the months that then agree say so and offer that reading.
+// bank made another of an LPR loan's choices (the other fixing, the other
+// repricing day, the batch conversion, another spread), the months that then
+// agree say so and offer that choice.
 PlanCheck CheckSheetPlan(const BankPlan& plan, const LoanSheet& sheet, const SheetChoices& choices,
                          SheetView view, const std::vector<ShownMonth>& shown,
                          const std::vector<LprFixing>& fixings);

@@ -57,6 +57,14 @@ const CheckedMonth* FirstDiffering(const PlanCheck& check) {
   return found == check.months.end() ? nullptr : &*found;
 }
 
+// The check of a plan as the window makes it, with the contract's other
+// choices tried.
+PlanCheck CheckOfSheet(const BankPlan& plan, const Loan& loan) {
+  const LoanSheet sheet = loan.Sheet();
+  return CheckSheetPlan(plan, sheet, loan.choices, SheetView::Main,
+                        ShownMonths(sheet, SheetView::Main), {});
+}
+
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The bank's months as the borrower's choices make them.
@@ -300,11 +308,7 @@ class PlanCheckTest : public QObject {
       bank.texts.repricing = ours.texts.repricing;
     }
     const BankPlan plan = ReadBankPlan(SplitPlanText(PlanText(bank)));
-    const auto check = [&plan, &ours] {
-      const LoanSheet sheet = ours.Sheet();
-      return CheckSheetPlan(plan, sheet, ours.choices, SheetView::Main,
-                            ShownMonths(sheet, SheetView::Main), {});
-    };
+    const auto check = [&plan, &ours] { return CheckOfSheet(plan, ours); };
     PlanCheck result = check();
     const CheckedMonth* first = FirstDiffering(result);
     QVERIFY(first != nullptr);
@@ -318,6 +322,66 @@ class PlanCheckTest : public QObject {
     }
     QVERIFY2(result.summary.ends_with("一致 " + months.toStdString() + " 期"),
              result.summary.c_str());
+  }
+
+  // A bank that took another spread: its contract's (with the first rate
+  // made of it), a city's floor at the cut of 2024-10-25, or another figure
+  // for the borrower's renegotiated spread. The check names the spread, and
+  // taking it makes the two agree.
+  void anotherSpread_data() {
+    QTest::addColumn<int>("whose");
+    QTest::addColumn<QString>("why");
+    QTest::addColumn<QString>("offer");
+    QTest::newRow("the contract's")
+        << int(PlanOffer::SpreadOf::Contract) << "银行按加点 −10 基点计息，Quorvane 按 −20 基点"
+        << "加点改为 −10 基点，首期年利率 4.35%";
+    QTest::newRow("a city's floor") << int(PlanOffer::SpreadOf::Cut)
+                                    << "银行 2024-10-25 把加点下调为 −20 基点，Quorvane 按 −30 基点"
+                                    << "把 2024-10-25 加点下调的加点改为 −20 基点";
+    QTest::newRow("the borrower's row")
+        << int(PlanOffer::SpreadOf::Row)
+        << "银行自 2025-03-01 起按加点 −45 基点计息，Quorvane 按 −40 基点"
+        << "把 2025-03-01 的加点改为 −45 基点";
+  }
+  void anotherSpread() {
+    QFETCH(int, whose);
+    QFETCH(QString, why);
+    QFETCH(QString, offer);
+    Loan ours;
+    ours.texts.granted = "2022-06-20";
+    ours.texts.paymentDay = "20";
+    ours.texts.months = "360";
+    ours.texts.repricing = Repricing::Anniversary;
+    ours.texts.spread = "-20";
+    ours.texts.firstRate = "4.25";
+    BorrowerEvent row;
+    row.kind = BorrowerEvent::Kind::Spread;
+    row.day = std::chrono::year{2025} / 3 / 1;
+    row.spread = Percent{-4'000};
+    ours.choices.borrowerEvents.push_back(row);
+    Loan bank = ours;
+    switch (static_cast<PlanOffer::SpreadOf>(whose)) {
+      case PlanOffer::SpreadOf::Contract:
+        bank.texts.spread = "-10";
+        bank.texts.firstRate = "4.35";
+        break;
+      case PlanOffer::SpreadOf::Cut:
+        bank.choices.caps.at(1) = Percent{-2'000};
+        break;
+      case PlanOffer::SpreadOf::Row:
+        bank.choices.borrowerEvents.at(0).spread = Percent{-4'500};
+        break;
+    }
+    const BankPlan plan = ReadBankPlan(SplitPlanText(PlanText(bank)));
+    const auto check = [&plan, &ours] { return CheckOfSheet(plan, ours); };
+    PlanCheck result = check();
+    const CheckedMonth* first = FirstDiffering(result);
+    QVERIFY(first != nullptr && first->offer.has_value());
+    QCOMPARE(Q(first->why), why);
+    QCOMPARE(Q(OfferText(*first->offer)), offer);
+    ApplyOffer(*first->offer, SheetPart::Main, ours.texts, ours.choices);
+    result = check();
+    QVERIFY2(result.summary.ends_with("一致 360 期"), result.summary.c_str());
   }
 
   // A fen less interest in the second month, the principal a fen more: the
