@@ -49,6 +49,9 @@ const Names<BorrowerEvent::Kind> kBorrowerKinds{{BorrowerEvent::Kind::Prepayment
                                                 {BorrowerEvent::Kind::Spread, "spread"},
                                                 {BorrowerEvent::Kind::Cycle, "cycle"},
                                                 {BorrowerEvent::Kind::ToLpr, "to-lpr"}};
+const Names<BorrowerEvent::Repeat> kRepeats{{BorrowerEvent::Repeat::Once, "once"},
+                                            {BorrowerEvent::Repeat::Yearly, "yearly"},
+                                            {BorrowerEvent::Repeat::Monthly, "monthly"}};
 const Names<LprTenor> kTenors{{LprTenor::FiveYear, "five-year"}, {LprTenor::OneYear, "one-year"}};
 const Names<Conversion> kConversions{{Conversion::LprSpread, "lpr-spread"},
                                      {Conversion::Fixed, "fixed"}};
@@ -121,6 +124,10 @@ QJsonObject EventObject(const BorrowerEvent& event) {
     case BorrowerEvent::Kind::Prepayment:
       object.insert("amount", DecimalString(event.amount, 2, 2));
       object.insert("shortenTerm", event.shortenTerm);
+      object.insert("repeat", NameOf(kRepeats, event.repeat));
+      if (event.until) {
+        object.insert("until", DayString(*event.until));
+      }
       break;
     case BorrowerEvent::Kind::Rate:
       object.insert("rate", DecimalString(event.rate.tenThousandths, 4, 2));
@@ -256,6 +263,13 @@ class Reader {
       case BorrowerEvent::Kind::Prepayment:
         event.amount = Decimal(object, "amount", 2, 1, kLargestBalance);
         event.shortenTerm = Member(object, "shortenTerm", QJsonValue::Bool).toBool();
+        // Before version 5 a prepayment was made once.
+        if (version_ >= 5) {
+          event.repeat = Named(object, "repeat", kRepeats);
+          if (object.contains(QLatin1String("until"))) {
+            event.until = Day(object, "until");
+          }
+        }
         break;
       case BorrowerEvent::Kind::Rate:
         event.rate = Percent{Decimal(object, "rate", 4, 0, kHighestRate.tenThousandths)};

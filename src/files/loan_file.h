@@ -42,8 +42,9 @@ struct LoanFile {
 // The suffix of the file, and the version of its format this program writes.
 inline constexpr std::string_view kLoanFileSuffix = "quorvane";
 // 2: the fund part's own first rate; 3: Quorvane's changes moved to the bank's
-// day; 4: LPR loans from the start, the conversion as chosen, a cut's tier.
-inline constexpr int kLoanFileVersion = 4;
+// day; 4: LPR loans from the start, the conversion as chosen, a cut's tier;
+// 5: a prepayment repeated each year or each month.
+inline constexpr int kLoanFileVersion = 5;
 
 QByteArray WriteLoanFile(const LoanFile& file);
 

@@ -129,6 +129,10 @@ EventRow BorrowerRow(const BorrowerEvent& event, std::size_t index) {
     case BorrowerEvent::Kind::Prepayment:
       row.why = "提前还款 "s + YuanText(event.amount) + " 元，" +
                 std::string(ModeName(event.shortenTerm));
+      if (event.repeat != BorrowerEvent::Repeat::Once) {
+        row.why += "，"s + std::string(RepeatName(event.repeat)) + "一次，至" +
+                   (event.until ? DayText(*event.until) : "还清"s);
+      }
       break;
     case BorrowerEvent::Kind::Spread:
       row.why = "加点调为 "s + BasisPointsText(event.spread) + " 基点";
@@ -270,19 +274,56 @@ std::vector<EventRow> PartRows(Contract& contract, SheetPart part, const SheetCh
   return RowsOf(contract, part, choices);
 }
 
+// A part's prepayments in date order, each with the borrower's row it
+// comes from: a repeated row gives one for each of its days.
+struct PartPrepayments {
+  std::vector<Prepayment> prepayments;
+  std::vector<std::size_t> rows;
+};
+
+PartPrepayments PrepaymentsOf(const std::vector<EventRow>& rows, const Contract& contract,
+                              const SheetChoices& choices) {
+  std::vector<std::pair<Prepayment, std::size_t>> all;
+  const year_month_day last = PaymentDay(contract, contract.months);
+  for (const EventRow& row : rows) {
+    if (row.on && IsPrepayment(row, choices)) {
+      const BorrowerEvent& event = choices.borrowerEvents[*row.borrowerRow];
+      for (const year_month_day day : PrepaymentDays(event, last)) {
+        all.push_back({{day, event.amount, event.shortenTerm}, *row.borrowerRow});
+      }
+    }
+  }
+  std::stable_sort(all.begin(), all.end(),
+                   [](const auto& a, const auto& b) { return a.first.day < b.first.day; });
+  PartPrepayments part;
+  part.prepayments.reserve(all.size());
+  part.rows.reserve(all.size());
+  for (const auto& [prepayment, row] : all) {
+    part.prepayments.push_back(prepayment);
+    part.rows.push_back(row);
+  }
+  return part;
+}
+
 // Marks the rows that came too late to change the loan: rates after its last
-// payment, prepayments once it was repaid.
+// payment, prepayments once it was repaid (a repeated one, where none of its
+// days came before).
 void MarkNoEffect(std::vector<EventRow>& rows, const std::vector<HistoryRow>& months,
-                  const SheetChoices& choices) {
+                  const SheetChoices& choices, const PartPrepayments& prepayments) {
   const year_month_day lastDue = months.empty() ? year_month_day{} : months.back().due;
-  auto applied = std::count_if(months.begin(), months.end(),
-                               [](const HistoryRow& row) { return row.number == 0; });
+  const auto applied = static_cast<std::size_t>(std::count_if(
+      months.begin(), months.end(), [](const HistoryRow& row) { return row.number == 0; }));
+  const auto tookEffect = [&](std::size_t borrowerRow) {
+    const auto end = prepayments.rows.begin() +
+                     static_cast<std::ptrdiff_t>(std::min(applied, prepayments.rows.size()));
+    return std::find(prepayments.rows.begin(), end, borrowerRow) != end;
+  };
   for (EventRow& row : rows) {
     if (!row.on) {
       continue;
     }
     if (IsPrepayment(row, choices)) {
-      row.noEffect = applied-- <= 0;
+      row.noEffect = !tookEffect(*row.borrowerRow);
     } else if (NotForThisLoan(row, choices)) {
       row.noEffect = true;
       row.why += row.effective >= lastDue ? kNoEffect : kNotForThisLoan;
@@ -341,27 +382,22 @@ LoanSheet ComputeSheet(const LoanTerms& contract, const SheetChoices& choices,
     terms.ownFixings = fixings;
     std::vector<EventRow> rows = PartRows(terms, part, choices);
     std::vector<RateStep> steps;
-    std::vector<Prepayment> prepayments;
     for (EventRow& row : rows) {
       row.what = PartPrefix(combined, part) + row.what;
-      if (!row.on) {
-        continue;
-      }
-      if (IsPrepayment(row, choices)) {
-        const BorrowerEvent& event = choices.borrowerEvents[*row.borrowerRow];
-        prepayments.push_back({event.day, event.amount, event.shortenTerm});
-      } else if (row.rate) {
+      if (row.on && row.rate && !IsPrepayment(row, choices)) {
         steps.push_back({row.effective, *row.rate});
       }
     }
-    auto months = RateTooHigh(rows, terms) ? std::nullopt
-                                           : LoanHistory(terms, contract.parts[p].amount,
-                                                         contract.method, steps, prepayments);
+    const PartPrepayments prepayments = PrepaymentsOf(rows, terms, choices);
+    auto months = RateTooHigh(rows, terms)
+                      ? std::nullopt
+                      : LoanHistory(terms, contract.parts[p].amount, contract.method, steps,
+                                    prepayments.prepayments);
     if (!months) {
       sheet.problem = ContractProblem{ContractProblem::Fault::PaymentShort};
       months.emplace();
     }
-    MarkNoEffect(rows, *months, choices);
+    MarkNoEffect(rows, *months, choices, prepayments);
     assumed = assumed || RunsPastKnownLpr(rows, *months, terms) ||
               std::any_of(rows.begin(), rows.end(), [](const EventRow& row) {
                 return row.on && !row.noEffect && row.lprAssumed;

@@ -27,6 +27,8 @@ enum class SheetView { Main, Fund, Both };
 // loan allows from 2024-11-01: 加点调整, 重定价周期, 转为 LPR 加点.
 struct BorrowerEvent {
   enum class Kind { Prepayment, Rate, Spread, Cycle, ToLpr };
+  // A prepayment made once, or again each year or each month.
+  enum class Repeat { Once, Yearly, Monthly };
   Kind kind = Kind::Rate;
   year_month_day day;
   SheetPart part = SheetPart::Main;
@@ -35,6 +37,9 @@ struct BorrowerEvent {
   Percent rate;          // 利率
   Percent spread;        // 加点调整, 转为 LPR 加点
   int cycleMonths = 12;  // 重定价周期
+  // 提前还款 again each year or each month, to its last day or the loan's end.
+  Repeat repeat = Repeat::Once;
+  std::optional<year_month_day> until{};
   bool operator==(const BorrowerEvent&) const = default;
 };
 
@@ -44,6 +49,17 @@ inline constexpr std::array<std::string_view, 5> kBorrowerKindNames{"提前还�
 constexpr std::string_view BorrowerKindName(BorrowerEvent::Kind kind) {
   return kBorrowerKindNames.at(static_cast<std::size_t>(kind));
 }
+
+// The repeats' words, in the order the window offers them.
+inline constexpr std::array<std::string_view, 3> kRepeatNames{"不重复", "每年", "每月"};
+constexpr std::string_view RepeatName(BorrowerEvent::Repeat repeat) {
+  return kRepeatNames.at(static_cast<std::size_t>(repeat));
+}
+
+// The days a prepayment falls on: its day, and for a repeat each year or
+// each month after it (the month's last day where it has no such day) up to
+// its last day, or the last day given where it has none.
+std::vector<year_month_day> PrepaymentDays(const BorrowerEvent& event, year_month_day last);
 
 // The cycles a repricing can take, in months.
 inline constexpr std::array<int, 3> kRepricingCycles{3, 6, 12};

@@ -61,6 +61,8 @@ LoanFile Everything() {
                                   {},
                                   {},
                                   6}};
+  file.choices.borrowerEvents.front().repeat = BorrowerEvent::Repeat::Yearly;
+  file.choices.borrowerEvents.front().until = std::chrono::year{2014} / 6 / 20;
   file.choices.switchedOff = {
       {SheetPart::Main, RateEventKind::SpreadCap, std::chrono::year{2023} / 9 / 25}};
   file.choices.moved = {
@@ -89,10 +91,11 @@ class LoanFileTest : public QObject {
     QVERIFY(*read == Everything());
     QCOMPARE(WriteLoanFile(*read), bytes);
     for (const char* line :
-         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 4", "\"to\": \"2009-02-01\"",
-          "\"spread\": \"-20\"", "\"spread\": \"-0.255\"", "\"cycleMonths\": 6",
-          "\"fiveYear\": \"3.40\"", "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"",
-          "\"2024-10-25\": \"-0.45\"", "\"daysInYear\": 365"}) {
+         {"\"format\": \"Quorvane 贷款历程\"", "\"version\": 5", "\"to\": \"2009-02-01\"",
+          "\"repeat\": \"yearly\"", "\"until\": \"2014-06-20\"", "\"spread\": \"-20\"",
+          "\"spread\": \"-0.255\"", "\"cycleMonths\": 6", "\"fiveYear\": \"3.40\"",
+          "\"amount\": \"50000.00\"", "\"rate\": \"5.049\"", "\"2024-10-25\": \"-0.45\"",
+          "\"daysInYear\": 365"}) {
       QVERIFY2(bytes.contains(line), line);
     }
   }
@@ -198,6 +201,37 @@ class LoanFileTest : public QObject {
     QCOMPARE(rates, (QStringList{"2020-08-01 4.41", "2020-09-01 4.26"}));
   }
 
+  // A file of version 4, written before a prepayment could repeat, opens
+  // field for field, its prepayment made once.
+  void aFileOfVersion4() {
+    QFile kept(QStringLiteral(QUORVANE_TEST_DATA "/loan-v4.quorvane"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const auto read = ReadLoanFile(kept.readAll());
+    QVERIFY2(read, read ? "" : qPrintable(FileProblemWords(read.Failure())));
+    LoanFile expected;
+    expected.texts.granted = "2021-03-15";
+    expected.texts.paymentDay = "15";
+    expected.texts.amount = "100";
+    expected.texts.months = "360";
+    expected.texts.spread = "55";
+    expected.texts.firstRate = "5.20";
+    BorrowerEvent prepayment;
+    prepayment.kind = BorrowerEvent::Kind::Prepayment;
+    prepayment.day = std::chrono::year{2024} / 6 / 20;
+    prepayment.amount = 10'000'000;
+    prepayment.shortenTerm = true;
+    BorrowerEvent spread;
+    spread.kind = BorrowerEvent::Kind::Spread;
+    spread.day = std::chrono::year{2025} / 3 / 1;
+    spread.spread = Percent{-4'000};
+    expected.choices.borrowerEvents = {prepayment, spread};
+    QVERIFY(read->texts == expected.texts);
+    QVERIFY(read->choices == expected.choices);
+    QVERIFY(read->plan == expected.plan);
+    QVERIFY(read->fixings.empty());
+    QCOMPARE(read->view, expected.view);
+  }
+
   // A file that is broken, cut short, from a newer Quorvane or not ours is
   // refused with a message, never half read.
   void refused_data() {
@@ -212,10 +246,10 @@ class LoanFileTest : public QObject {
     QTest::newRow("text") << QByteArray("期数,还款日期\n1,2007-07-15\n") << notOurs;
     QTest::newRow("not ours") << QByteArray(R"({"format": "something else", "version": 1})")
                               << notOurs;
-    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 4", "\"version\": 5")
+    QTest::newRow("newer") << QByteArray(whole).replace("\"version\": 5", "\"version\": 6")
                            << QStringLiteral(
-                                  "此文件由较新版本的 Quorvane 保存（格式版本 5），"
-                                  "本版本只能打开格式版本 4 的文件，请升级 Quorvane");
+                                  "此文件由较新版本的 Quorvane 保存（格式版本 6），"
+                                  "本版本只能打开格式版本 5 的文件，请升级 Quorvane");
     QTest::newRow("a cycle of 5 months")
         << QByteArray(whole).replace("\"cycleMonths\": 6", "\"cycleMonths\": 5")
         << QStringLiteral("文件内容有误：“cycleMonths”应为 3、6 或 12");
