@@ -1,0 +1,238 @@
+// SPDX-FileCopyrightText: 2026 The Quorvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sheet/prepayment_trial.h"
+
+#include "text/day_text.h"
+
+namespace quorvane {
+
+namespace {
+
+using std::chrono::year_month;
+
+// Wide enough for 10^-18 fen of the largest balance grown for years.
+__extension__ using Wide = __int128;
+
+year_month MonthOf(year_month_day day) { return day.year() / day.month(); }
+
+// Whole months from one month to a later one.
+int MonthsApart(year_month_day from, year_month_day to) {
+  return static_cast<int>((MonthOf(to) - MonthOf(from)).count());
+}
+
+// What the months leave from the day on: a prepayment on the day comes after
+// the payments due on it, and before the next.
+TrialColumn ColumnOf(const std::vector<HistoryRow>& months, year_month_day day, Fen owed) {
+  TrialColumn column;
+  column.balances.emplace_back(day, owed);
+  for (const HistoryRow& row : months) {
+    const bool prepayment = row.number == 0;
+    if (prepayment ? row.due < day : row.due <= day) {
+      continue;
+    }
+    column.paidFromDay += row.month.payment;
+    column.balances.emplace_back(row.due, row.month.balance);
+    if (!prepayment) {
+      ++column.monthsLeft;
+      column.interestLeft += row.month.interest;
+      if (!column.payment) {
+        column.payment = row.month.payment;
+      }
+    }
+  }
+  column.lastDue = months.empty() ? day : months.back().due;
+  column.repaid = !months.empty() && months.back().number == 0;
+  return column;
+}
+
+// The smallest whole yuan from 1 to the most for which reach holds, where it
+// holds for every amount above the one it first holds for.
+template <typename Reach>
+std::optional<Fen> LeastYuan(Fen most, const Reach& reach) {
+  constexpr Fen kYuan = 100;
+  Fen missed = 0;                            // in yuan: no prepayment misses it
+  Fen reached = (most + kYuan - 1) / kYuan;  // in yuan: every fen owed repaid
+  if (!reach(reached * kYuan)) {
+    return std::nullopt;
+  }
+  while (reached - missed > 1) {
+    const Fen middle = missed + (reached - missed) / 2;
+    (reach(middle * kYuan) ? reached : missed) = middle;
+  }
+  return reached * kYuan;
+}
+
+}  // namespace
+
+Outcome<PrepaymentTrial, TrialProblem> PrepaymentTrial::Of(const LoanTerms& terms,
+                                                           const SheetChoices& choices,
+                                                           const std::vector<LprFixing>& fixings,
+                                                           SheetPart part, year_month_day day) {
+  const auto at = static_cast<std::size_t>(part);
+  if (at >= terms.parts.size()) {
+    return TrialProblem::NotComputed;
+  }
+  const LoanSheet sheet = ComputeSheet(terms, choices, fixings);
+  if (sheet.problem || sheet.months.at(at).empty()) {
+    return TrialProblem::NotComputed;
+  }
+  const std::vector<HistoryRow>& months = sheet.months.at(at);
+  if (day < terms.parts[at].contract.granted) {
+    return TrialProblem::BeforeGrant;
+  }
+  if (day >= months.back().due) {
+    return TrialProblem::AfterEnd;
+  }
+  PrepaymentTrial trial;
+  trial.terms_ = terms;
+  trial.choices_ = choices;
+  trial.fixings_ = fixings;
+  trial.part_ = part;
+  trial.day_ = day;
+  trial.owed_ = terms.parts[at].amount;
+  for (const HistoryRow& row : months) {
+    if (row.due <= day) {
+      trial.owed_ = row.month.balance;
+    }
+  }
+  trial.asItStands_ = ColumnOf(months, day, trial.owed_);
+  trial.notes_ = sheet.notes;
+  return trial;
+}
+
+BorrowerEvent PrepaymentTrial::Row(const TrialPrepayment& prepayment, bool shortenTerm) const {
+  BorrowerEvent row;
+  row.kind = BorrowerEvent::Kind::Prepayment;
+  row.day = prepayment.day;
+  row.part = part_;
+  row.amount = prepayment.amount;
+  row.shortenTerm = shortenTerm;
+  row.repeat = prepayment.repeat;
+  row.until = prepayment.repeat == BorrowerEvent::Repeat::Once ? std::nullopt : prepayment.until;
+  return row;
+}
+
+std::optional<TrialColumn> PrepaymentTrial::ColumnWith(const TrialPrepayment& prepayment,
+                                                       bool shortenTerm) const {
+  SheetChoices choices = choices_;
+  choices.borrowerEvents.push_back(Row(prepayment, shortenTerm));
+  const LoanSheet sheet = ComputeSheet(terms_, choices, fixings_);
+  if (sheet.problem) {
+    return std::nullopt;
+  }
+  TrialColumn column =
+      ColumnOf(sheet.months.at(static_cast<std::size_t>(part_)), prepayment.day, owed_);
+  column.interestSaved = asItStands_.interestLeft - column.interestLeft;
+  column.monthsEarlier = MonthsApart(column.lastDue, asItStands_.lastDue);
+  return column;
+}
+
+Outcome<TrialColumn, TrialProblem> PrepaymentTrial::With(const TrialPrepayment& prepayment,
+                                                         bool shortenTerm) const {
+  if (prepayment.amount <= 0) {
+    return TrialProblem::NoAmount;
+  }
+  if (prepayment.repeat != BorrowerEvent::Repeat::Once && prepayment.until &&
+      *prepayment.until < prepayment.day) {
+    return TrialProblem::RepeatEnds;
+  }
+  auto column = ColumnWith(prepayment, shortenTerm);
+  if (!column) {
+    return TrialProblem::NotComputed;
+  }
+  return std::move(*column);
+}
+
+Outcome<GoalAnswer, GoalMiss> PrepaymentTrial::RepaidBy(year_month month) const {
+  if (month < MonthOf(day_)) {
+    return GoalMiss::BeforePrepayment;
+  }
+  if (MonthOf(asItStands_.lastDue) <= month) {
+    return GoalMiss::AlreadyRepaid;
+  }
+  const auto reach = [&](Fen amount) {
+    const auto column = ColumnWith({day_, amount}, true);
+    return column && MonthOf(column->lastDue) <= month;
+  };
+  const auto amount = LeastYuan(owed_, reach);
+  if (!amount) {
+    return GoalMiss::Unreachable;
+  }
+  return GoalAnswer{*amount, *ColumnWith({day_, *amount}, true)};
+}
+
+Outcome<GoalAnswer, GoalMiss> PrepaymentTrial::PaymentAtMost(Fen payment) const {
+  if (payment <= 0) {
+    return GoalMiss::PaymentNotPositive;
+  }
+  if (asItStands_.payment && *asItStands_.payment <= payment) {
+    return GoalMiss::AlreadyBelow;
+  }
+  const auto reach = [&](Fen amount) {
+    const auto column = ColumnWith({day_, amount}, false);
+    return column && (!column->payment || *column->payment <= payment);
+  };
+  const auto amount = LeastYuan(owed_, reach);
+  if (!amount) {
+    return GoalMiss::Unreachable;
+  }
+  return GoalAnswer{*amount, *ColumnWith({day_, *amount}, false)};
+}
+
+std::string TrialProblemWords(TrialProblem problem) {
+  switch (problem) {
+    case TrialProblem::BeforeGrant:
+      return "还款日期早于放款日期";
+    case TrialProblem::AfterEnd:
+      return "还款日期不早于最后还款日，贷款那时已还清";
+    case TrialProblem::NoAmount:
+      return "提前还款金额须大于 0";
+    case TrialProblem::RepeatEnds:
+      return "重复的截止日期早于还款日期";
+    case TrialProblem::NotComputed:
+      return "贷款本身无法计算，请先检查合同";
+  }
+  return {};
+}
+
+std::string GoalMissWords(GoalMiss miss, const PrepaymentTrial& trial) {
+  const TrialColumn& now = trial.AsItStands();
+  switch (miss) {
+    case GoalMiss::BeforePrepayment:
+      return "还清的月份早于还款日期 " + DayText(trial.Day());
+    case GoalMiss::PaymentNotPositive:
+      return "月供须大于 0 元";
+    case GoalMiss::AlreadyRepaid:
+      return "不提前还款也在那时以前还清：最后还款日 " + DayText(now.lastDue);
+    case GoalMiss::AlreadyBelow:
+      return "不提前还款的月供 " + YuanText(now.payment.value_or(0)) + " 元已不高于此数";
+    case GoalMiss::Unreachable:
+      return "提前还款多少都达不到";
+  }
+  return {};
+}
+
+std::optional<Fen> Earnings(Fen amount, Percent yearly, int months) {
+  // The amount in 10^-18 fen: a month's growth is × (12 000 000 + R) ⁄
+  // 12 000 000, R the yearly rate in ten-thousandths of a percent; what a
+  // month cuts off is below 10^-18 fen, so the fen rounded at the end is the
+  // exact one but where the exact value lies within so little of a half.
+  constexpr Wide kScale = 1'000'000'000'000'000'000;
+  constexpr Wide kMost = Wide{1} << 100;  // below 2^127 after a month's growth
+  if (amount < 0 || yearly.tenThousandths < 0 || yearly > kHighestRate || months < 0) {
+    return std::nullopt;
+  }
+  Wide value = Wide{amount} * kScale;
+  const Wide grown = kMonthRateDenominator + yearly.tenThousandths;
+  for (int month = 0; month < months; ++month) {
+    if (value > kMost) {
+      return std::nullopt;
+    }
+    value = value * grown / kMonthRateDenominator;
+  }
+  const Wide fen = (value + kScale / 2) / kScale;
+  return static_cast<Fen>(fen) - amount;
+}
+
+}  // namespace quorvane
