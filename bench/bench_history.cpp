@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A loan's whole history: its rate events and every month, for 360 and 1200
-// months with 30 rate steps; and a bank's plan of 360 and 1200 months, pasted
-// as text, read and checked against the history.
+// months with 30 rate steps; a bank's plan of 360 and 1200 months, pasted
+// as text, read and checked against the history; and a prepayment tried on
+// a loan with 30 rate events, its columns and the goals' amounts.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -12,6 +13,7 @@
 #include "history/event_texts.h"
 #include "history/loan_history.h"
 #include "plan/plan_text.h"
+#include "sheet/prepayment_trial.h"
 #include "sheet/sheet_check.h"
 
 namespace {
@@ -89,6 +91,62 @@ void ReadAndCheckPlan(benchmark::State& state) {
 }
 
 BENCHMARK(ReadAndCheckPlan)->Arg(360)->Arg(1200)->Unit(benchmark::kMillisecond);
+
+// The LPR loan of 2021-03-15 (LPR + 55, 1 000 000 yuan, repriced every 3
+// months from 2024-11-01): 30 rate events over 360 months.
+struct TrialLoan {
+  LoanTerms terms;
+  SheetChoices choices;
+};
+
+TrialLoan LprTrialLoan(int months) {
+  ContractTexts texts;
+  texts.granted = "2021-03-15";
+  texts.amount = "100";
+  texts.months = std::to_string(months);
+  texts.spread = "55";
+  texts.firstRate = "5.20";
+  TrialLoan loan{*ReadContractTexts(texts, std::chrono::year{2026} / 12 / 8), {}};
+  BorrowerEvent cycle;
+  cycle.kind = BorrowerEvent::Kind::Cycle;
+  cycle.day = std::chrono::year{2024} / 11 / 1;
+  cycle.cycleMonths = 3;
+  loan.choices.borrowerEvents.push_back(cycle);
+  return loan;
+}
+
+constexpr year_month_day kTrialDay = std::chrono::year{2027} / 3 / 15;
+
+// 提前还款试算's three columns: the loan as it stands, 缩短期限 and 减少月供
+// of 20 万元 on 2027-03-15. Budget: 1 ms for 360 months, 4 ms for 1200.
+void TrialColumns(benchmark::State& state) {
+  const TrialLoan loan = LprTrialLoan(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    const auto trial =
+        PrepaymentTrial::Of(loan.terms, loan.choices, {}, SheetPart::Main, kTrialDay);
+    benchmark::DoNotOptimize(trial->With({kTrialDay, 20'000'000}, true));
+    benchmark::DoNotOptimize(trial->With({kTrialDay, 20'000'000}, false));
+  }
+}
+
+BENCHMARK(TrialColumns)->Arg(360)->Arg(1200)->Unit(benchmark::kMicrosecond);
+
+// The least amount that repays the loan by 2040 (缩短期限), and the least
+// that brings the payment to 4 000 yuan (减少月供). Budget: 10 ms each.
+void GoalSeek(benchmark::State& state) {
+  const TrialLoan loan = LprTrialLoan(360);
+  const auto trial = PrepaymentTrial::Of(loan.terms, loan.choices, {}, SheetPart::Main, kTrialDay);
+  const bool repaidBy = state.range(0) == 0;
+  for (auto _ : state) {
+    if (repaidBy) {
+      benchmark::DoNotOptimize(trial->RepaidBy(std::chrono::year{2040} / 1));
+    } else {
+      benchmark::DoNotOptimize(trial->PaymentAtMost(400'000));
+    }
+  }
+}
+
+BENCHMARK(GoalSeek)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

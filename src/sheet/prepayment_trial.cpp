@@ -68,12 +68,13 @@ std::optional<Fen> LeastYuan(Fen most, const Reach& reach) {
 Outcome<PrepaymentTrial, TrialProblem> PrepaymentTrial::Of(const LoanTerms& terms,
                                                            const SheetChoices& choices,
                                                            const std::vector<LprFixing>& fixings,
-                                                           SheetPart part, year_month_day day) {
+                                                           SheetPart part, year_month_day day,
+                                                           const LoanSheet* computed) {
   const auto at = static_cast<std::size_t>(part);
   if (at >= terms.parts.size()) {
     return TrialProblem::NotComputed;
   }
-  const LoanSheet sheet = ComputeSheet(terms, choices, fixings);
+  const LoanSheet sheet = computed != nullptr ? *computed : ComputeSheet(terms, choices, fixings);
   if (sheet.problem || sheet.months.at(at).empty()) {
     return TrialProblem::NotComputed;
   }
@@ -178,6 +179,40 @@ Outcome<GoalAnswer, GoalMiss> PrepaymentTrial::PaymentAtMost(Fen payment) const 
     return GoalMiss::Unreachable;
   }
   return GoalAnswer{*amount, *ColumnWith({day_, *amount}, false)};
+}
+
+std::array<std::string, kTrialFigures.size()> TrialFigureTexts(const TrialColumn& column,
+                                                               bool asItStands) {
+  const std::string none = "—";
+  return {column.payment ? YuanText(*column.payment) : std::string("已还清"),
+          std::to_string(column.monthsLeft) + " 期",
+          DayText(column.lastDue),
+          YuanText(column.interestLeft),
+          asItStands ? none : YuanText(column.interestSaved),
+          asItStands ? none : std::to_string(column.monthsEarlier) + " 个月",
+          YuanText(column.paidFromDay)};
+}
+
+std::string EarningsLine(Fen amount, Percent yearly, const TrialColumn& shorter) {
+  const auto earned = Earnings(amount, yearly, shorter.monthsLeft);
+  std::string line = "若这笔钱不还贷：" + YuanText(amount) + " 元按年化 " + PercentText(yearly) +
+                     "% 按月复利，到 " + DayText(shorter.lastDue) + "（" +
+                     std::to_string(shorter.monthsLeft) + " 个月）";
+  if (!earned) {
+    line += "的收益太大，无法计算";
+    return line;
+  }
+  line += "收益 " + YuanText(*earned) + " 元；提前还款（缩短期限）节省利息 " +
+          YuanText(shorter.interestSaved) + " 元，";
+  const Fen apart = shorter.interestSaved - *earned;
+  if (apart == 0) {
+    line += "与收益相同";
+  } else {
+    line += apart > 0 ? "比收益多 " : "比收益少 ";
+    line += YuanText(apart > 0 ? apart : -apart);
+    line += " 元";
+  }
+  return line;
 }
 
 std::string TrialProblemWords(TrialProblem problem) {

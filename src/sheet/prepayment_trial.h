@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -70,10 +71,12 @@ class PrepaymentTrial {
  public:
   // The part of the loan as it stands; nothing where its day is before the
   // grant or on or after the last payment, or the loan cannot be computed.
+  // The sheet of the same loan is taken where it is already computed.
   static Outcome<PrepaymentTrial, TrialProblem> Of(const LoanTerms& terms,
                                                    const SheetChoices& choices,
                                                    const std::vector<LprFixing>& fixings,
-                                                   SheetPart part, year_month_day day);
+                                                   SheetPart part, year_month_day day,
+                                                   const LoanSheet* computed = nullptr);
 
   [[nodiscard]] year_month_day Day() const { return day_; }
   // What the loan owes on the day, after the payments due on or before it.
@@ -111,6 +114,19 @@ class PrepaymentTrial {
   TrialColumn asItStands_;
   std::vector<std::string> notes_;
 };
+
+// The choices' names, the figures' names and a column's figures as the
+// planner shows them: "2021.48", "71 期", "2020-12-15", "78 个月".
+inline constexpr std::array<std::string_view, 3> kTrialWays{"不提前还款", "缩短期限", "减少月供"};
+inline constexpr std::array<std::string_view, 7> kTrialFigures{
+    "月供（元）",     "剩余期数", "最后还款日",  "剩余利息（元）",
+    "节省利息（元）", "提前还清", "总还款（元）"};
+std::array<std::string, kTrialFigures.size()> TrialFigureTexts(const TrialColumn& column,
+                                                               bool asItStands);
+
+// 若这笔钱不还贷: what the amount would earn at the yearly rate over the
+// months 缩短期限 still pays, beside the interest it saves.
+std::string EarningsLine(Fen amount, Percent yearly, const TrialColumn& shorter);
 
 // The words for a problem and a goal missed, as the status line says them.
 std::string TrialProblemWords(TrialProblem problem);

@@ -310,9 +310,10 @@ void ChartWindow::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-// The chart as the window shows it, as a PNG picture on the clipboard.
-void ChartWindow::CopyPicture() {
-  const QImage picture = plot_->toPixmap().toImage();
+void ChartWindow::CopyPicture() { CopyPlotPicture(plot_); }
+
+void CopyPlotPicture(QCustomPlot* plot) {
+  const QImage picture = plot->toPixmap().toImage();
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);

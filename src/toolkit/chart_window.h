@@ -76,6 +76,9 @@ class ChartWindow : public QWidget {
   std::optional<std::size_t> marked_;
 };
 
+// A chart as its window shows it, as a PNG picture on the clipboard.
+void CopyPlotPicture(QCustomPlot* plot);
+
 // The chart of the report in a box: opens the chart window, or brings the
 // open one to the front with the report now in the box.
 class ChartView final : public ReportView {

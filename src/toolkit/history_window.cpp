@@ -38,6 +38,7 @@
 #include "toolkit/loan_document.h"
 #include "toolkit/numeric_field.h"
 #include "toolkit/plan_check_window.h"
+#include "toolkit/prepayment_window.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
 #include "toolkit/window_parts.h"
@@ -273,6 +274,7 @@ QWidget* HistoryWindow::CreateOutput() {
     void (HistoryWindow::*slot)();
   } outputs[] = {
       {"核对银行计划…", QKeySequence(Qt::CTRL | Qt::Key_B), &HistoryWindow::CheckBanksPlan},
+      {"提前还款试算…", QKeySequence(Qt::CTRL | Qt::Key_T), &HistoryWindow::PlanPrepayment},
       {"复制为表格", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &HistoryWindow::CopyAsTable},
       {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &HistoryWindow::Print},
       {"图表…", QKeySequence(Qt::Key_F11), &HistoryWindow::Chart},
@@ -461,6 +463,9 @@ void HistoryWindow::closeEvent(QCloseEvent* event) {
   if (check_ != nullptr) {
     check_->close();
   }
+  if (planner_ != nullptr) {
+    planner_->close();
+  }
   event->accept();
 }
 
@@ -539,6 +544,15 @@ void HistoryWindow::CheckBanksPlan() {
   check_->show();
   check_->raise();
   check_->activateWindow();
+}
+
+void HistoryWindow::PlanPrepayment() {
+  if (planner_ == nullptr) {
+    planner_ = new PrepaymentWindow(document_, this);
+  }
+  planner_->show();
+  planner_->raise();
+  planner_->activateWindow();
 }
 
 void HistoryWindow::EditFixings() {

@@ -28,6 +28,7 @@ class HistoryMonthsModel;
 class LoanDocument;
 class NumericField;
 class PlanCheckWindow;
+class PrepaymentWindow;
 
 // 贷款历程: the loan from its first payment to its last, through every rate
 // the bank applied. The contract at the top, the events under it (Quorvane's
@@ -94,6 +95,7 @@ class HistoryWindow : public QWidget {
   void EditFixings();
   void Print();
   void Chart();
+  void PlanPrepayment();
   [[nodiscard]] ChartFigures Figures() const;
 
   LoanDocument* document_;
@@ -116,6 +118,7 @@ class HistoryWindow : public QWidget {
   QPrinter printer_;
   QPointer<ChartWindow> chart_;
   QPointer<PlanCheckWindow> check_;
+  QPointer<PrepaymentWindow> planner_;
 };
 
 // The loan's history over the main window: opens the window with the main

@@ -422,6 +422,55 @@ class HistoryTest : public QObject, WindowFixture {
     QVERIFY(!take->isEnabled());
   }
 
+  // 提前还款试算 (Ctrl+T) on the worked loan: 10 万元 on 2015-01-15 beside
+  // the loan as it stands (figures computed apart with Python's Decimal), a
+  // goal asked with Enter, 缩短期限 taken into the history, Esc closing the
+  // planner alone.
+  void plansAPrepayment() {
+    OpenHistory();
+    TypeTheWorkedLoan();
+    QTest::keyClick(Events(), Qt::Key_T, Qt::ControlModifier);
+    auto* planner = History()->findChild<QWidget*>(QStringLiteral("planner"));
+    QVERIFY(planner != nullptr && QTest::qWaitForWindowExposed(planner));
+    const auto part = [planner](const char* name) {
+      auto* field = planner->findChild<QLineEdit*>(QLatin1String(name));
+      field->setFocus(Qt::MouseFocusReason);
+      QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+      return field;
+    };
+    QTest::keyClicks(part("trialDay"), QStringLiteral("2015-01-15"));
+    QTest::keyClicks(part("trialAmount"), QStringLiteral("10"));
+    auto* columns = planner->findChild<QTableWidget*>(QStringLiteral("trialColumns"));
+    const auto column = [columns](int at) {
+      QStringList cells;
+      for (int row = 0; row < columns->rowCount(); ++row) {
+        cells << columns->item(row, at)->text();
+      }
+      return cells;
+    };
+    QCOMPARE(column(0),
+             (QStringList{"2039.72", "149 期", "2027-06-15", "63296.18", "—", "—", "286518.36"}));
+    QCOMPARE(column(1), (QStringList{"2021.48", "71 期", "2020-12-15", "17205.54", "46090.64",
+                                     "78 个月", "240427.72"}));
+    QCOMPARE(column(2), (QStringList{"1125.96", "149 期", "2027-06-15", "34940.46", "28355.72",
+                                     "0 个月", "258162.64"}));
+    QTest::keyClicks(part("goalYear"), QStringLiteral("2022"));
+    QTest::keyClicks(part("goalMonth"), QStringLiteral("12"));
+    QTest::keyClick(planner->focusWidget(), Qt::Key_Return);
+    QVERIFY(!columns->isColumnHidden(3));
+    QCOMPARE(columns->item(2, 3)->text(), QStringLiteral("2022-12-15"));
+    QCOMPARE(planner->findChild<QLabel*>(QStringLiteral("trialStatus"))->text(),
+             QStringLiteral("反推：在 2015-01-15 提前还款 64820.00 元（缩短期限）"));
+    const int events = EventRows();
+    QTest::mouseClick(planner->findChild<QPushButton*>(QStringLiteral("take1")), Qt::LeftButton);
+    QCOMPARE(EventRows(), events + 1);
+    QVERIFY(EventCell(EventOn(QStringLiteral("2015-01-15")).row(), 3)
+                .startsWith(QStringLiteral("提前还款 100000.00 元，缩短期限")));
+    QTest::keyClick(columns, Qt::Key_Escape);
+    QVERIFY(!planner->isVisible());
+    QVERIFY(History()->isVisible());
+  }
+
   // 保存… names the file once; after that Ctrl+S saves to it, the title
   // names it and marks what is not saved. A broken file is refused and what
   // is open stays. Closing with changes asks: 取消 stays, 不保存 goes back
