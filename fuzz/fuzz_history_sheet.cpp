@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "field_lines.h"
 #include "report_shape.h"
 #include "sheet/own_fixings.h"
 #include "sheet/shown_months.h"
@@ -22,22 +23,6 @@ using namespace quorvane;
 using namespace quorvane::fuzzing;
 
 namespace {
-
-// The input's lines, one a field; empty ones once it runs out.
-class FieldLines {
- public:
-  explicit FieldLines(std::string_view text) : text_(text) {}
-  std::string Next() {
-    const std::size_t end = std::min(text_.find('\n'), text_.size());
-    std::string line(text_.substr(0, end));
-    text_.remove_prefix(std::min(end + 1, text_.size()));
-    return line;
-  }
-  [[nodiscard]] bool Left() const { return !text_.empty(); }
-
- private:
-  std::string_view text_;
-};
 
 void CheckPart(const std::vector<HistoryRow>& rows, Fen lent) {
   if (rows.empty()) {
@@ -112,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                        : BorrowerEvent::Kind::Rate;
     event.part = figure.size() % 2 == 0 ? SheetPart::Main : SheetPart::Fund;
     event.shortenTerm = day.size() % 2 == 0;
+    event.repeat = static_cast<BorrowerEvent::Repeat>(figure.size() % 3);  // to the loan's end
     const auto read = ReadDay(day);
     const auto value = ReadDecimal(figure, 4);
     if (read && value && *value <= kHighestRate.tenThousandths) {

@@ -140,7 +140,7 @@ Outcome<TrialColumn, TrialProblem> PrepaymentTrial::With(const TrialPrepayment& 
   }
   auto column = ColumnWith(prepayment, shortenTerm);
   if (!column) {
-    return TrialProblem::NotComputed;
+    return TrialProblem::PaymentShort;
   }
   return std::move(*column);
 }
@@ -227,6 +227,8 @@ std::string TrialProblemWords(TrialProblem problem) {
       return "重复的截止日期早于还款日期";
     case TrialProblem::NotComputed:
       return "贷款本身无法计算，请先检查合同";
+    case TrialProblem::PaymentShort:
+      return "这样提前还款后，月供不够付一个月的利息，无法计算";
   }
   return {};
 }

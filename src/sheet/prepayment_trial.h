@@ -45,11 +45,12 @@ struct TrialColumn {
 
 // Why a prepayment cannot be tried.
 enum class TrialProblem {
-  BeforeGrant,  // the day is before the loan was granted
-  AfterEnd,     // the day is on or after the loan's last payment
-  NoAmount,     // an amount of 0
-  RepeatEnds,   // a repeat that ends before it starts
-  NotComputed,  // the loan itself cannot be computed
+  BeforeGrant,   // the day is before the loan was granted
+  AfterEnd,      // the day is on or after the loan's last payment
+  NoAmount,      // an amount of 0
+  RepeatEnds,    // a repeat that ends before it starts
+  NotComputed,   // the loan itself cannot be computed
+  PaymentShort,  // with the prepayment a payment no longer covers a month's interest
 };
 
 // Why a goal cannot be reached, or needs nothing.
