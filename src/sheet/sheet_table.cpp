@@ -19,6 +19,21 @@ std::vector<std::string> MonthCells(const ShownMonth& month) {
           month.note};
 }
 
+TypedSheet MonthsSheet(const std::vector<ShownMonth>& months) {
+  TypedSheet sheet{"还款明细", {kHistoryHeadings.begin(), kHistoryHeadings.end()}, {}};
+  sheet.rows.reserve(months.size());
+  for (const ShownMonth& month : months) {
+    const bool prepayment = month.number == 0;
+    sheet.rows.push_back(
+        {prepayment ? TypedCell::Of("提前还款") : TypedCell::Whole(month.number),
+         TypedCell::Day(month.due), month.rate ? TypedCell::Rate(*month.rate) : TypedCell{},
+         TypedCell::Money(month.month.payment), TypedCell::Money(month.month.principal),
+         prepayment ? TypedCell{} : TypedCell::Money(month.month.interest),
+         TypedCell::Money(month.month.balance), TypedCell::Of(month.note)});
+  }
+  return sheet;
+}
+
 std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,
                                                  const std::vector<ShownMonth>& months) {
   const auto row = [](ContractField field, std::string_view value) {

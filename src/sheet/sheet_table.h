@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sheet/shown_months.h"
+#include "text/typed_table.h"
 
 // The months table's cells and what 复制为表格 puts on the clipboard.
 namespace quorvane {
@@ -31,6 +32,10 @@ inline constexpr std::array<std::string_view, 8> kHistoryHeadings{
 
 // A shown month's cells, under the headings.
 std::vector<std::string> MonthCells(const ShownMonth& month);
+
+// The months as a spreadsheet's file takes them: figures as numbers, days
+// as days, under the months table's headings.
+TypedSheet MonthsSheet(const std::vector<ShownMonth>& months);
 
 // The contract as label and value, an empty row, the headings, one row a month.
 std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,

@@ -27,9 +27,11 @@
 #include <algorithm>
 
 #include "files/file_bytes.h"
+#include "files/table_file.h"
 #include "form/chart_figures.h"
 #include "form/field_checks.h"
 #include "form/report_table.h"
+#include "sheet/sheet_table.h"
 #include "toolkit/appearance.h"
 #include "toolkit/chart_window.h"
 #include "toolkit/contract_form.h"
@@ -281,6 +283,7 @@ QWidget* HistoryWindow::CreateOutput() {
       {"打开…", QKeySequence(Qt::CTRL | Qt::Key_O), &HistoryWindow::Open},
       {"保存…", QKeySequence(Qt::CTRL | Qt::Key_S), &HistoryWindow::SaveCommand},
       {"另存为…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &HistoryWindow::SaveAsCommand},
+      {"导出…", QKeySequence(Qt::CTRL | Qt::Key_E), &HistoryWindow::Export},
   };
   // LPR 公布值…: its button stands by the LPR's fields of the contract.
   connect(AddWindowCommand(this, Text("LPR 公布值…"), QKeySequence(Qt::CTRL | Qt::Key_L)),
@@ -517,6 +520,27 @@ bool HistoryWindow::SaveAs() {
   const QString chosen =
       QFileDialog::getSaveFileName(this, Text("保存贷款历程"), suggested, FileFilter());
   return !chosen.isEmpty() && SaveTo(WithSuffix(chosen));
+}
+
+void HistoryWindow::Export() {
+  const QString utf8 = Text("CSV，UTF-8 (*.csv)");
+  const QString gb18030 = Text("CSV，GB18030 (*.csv)");
+  QString filter = utf8;
+  const QString suggested = DocumentsFolder() + QChar('/') + Text("还款明细.csv");
+  QString chosen = QFileDialog::getSaveFileName(this, Text("导出还款明细"), suggested,
+                                                utf8 + QStringLiteral(";;") + gb18030, &filter);
+  if (chosen.isEmpty()) {
+    return;
+  }
+  if (!chosen.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+    chosen += QStringLiteral(".csv");
+  }
+  const auto encoding = filter == gb18030 ? CsvEncoding::Gb18030 : CsvEncoding::Utf8;
+  if (const auto problem = WriteCsv(chosen, MonthsSheet(document_->Shown()), encoding)) {
+    Problem(FileProblemWords(*problem));
+    return;
+  }
+  ShowStatus(Text("已导出：") + QDir::toNativeSeparators(chosen));
 }
 
 void HistoryWindow::Open() {

@@ -96,6 +96,8 @@ class HistoryWindow : public QWidget {
   void Print();
   void Chart();
   void PlanPrepayment();
+  // 导出…: the months shown, to a .csv.
+  void Export();
   [[nodiscard]] ChartFigures Figures() const;
 
   LoanDocument* document_;

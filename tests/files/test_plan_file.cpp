@@ -8,8 +8,10 @@
 #include "files/loan_file.h"
 #include "files/plan_file.h"
 #include "files/plan_workbook.h"
+#include "files/table_file.h"
 #include "plan/bank_plan.h"
 #include "sheet/sheet_check.h"
+#include "sheet/sheet_table.h"
 
 using namespace quorvane;
 
@@ -100,6 +102,47 @@ class PlanFileTest : public QObject {
     const auto file = ReadPlanFile(path, kXlsHelper);
     QVERIFY(!file);
     QCOMPARE(FileProblemWords(file.Failure()), problem);
+  }
+
+  // The history's own months written as .csv, in UTF-8 with a byte order
+  // mark or in GB18030, opened as a bank's plan: every month agrees.
+  void theHistorysExportReadsBack_data() {
+    QTest::addColumn<int>("encoding");
+    QTest::newRow("UTF-8") << int(CsvEncoding::Utf8);
+    if (ReadsChinese()) {
+      QTest::newRow("GB18030") << int(CsvEncoding::Gb18030);
+    }
+  }
+  void theHistorysExportReadsBack() {
+    QFETCH(int, encoding);
+    const LoanSheet sheet = SheetOf({}, {}, std::chrono::year{2026} / 12 / 8);
+    const auto months = ShownMonths(sheet, SheetView::Main);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("还款明细.csv"));
+    QVERIFY(!WriteCsv(path, MonthsSheet(months), static_cast<CsvEncoding>(encoding)));
+    const auto cells = ReadPlanFile(path, kXlsHelper);
+    QVERIFY(cells);
+    const PlanCheck check =
+        CheckPlan(ReadBankPlan(*cells), CheckedLoanOf(sheet, {}, SheetView::Main, months));
+    QCOMPARE(QString::fromStdString(check.summary),
+             QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期"));
+  }
+
+  // Figures as the windows write them, a cell with a comma or a quote
+  // quoted; a folder that cannot be written gets its message.
+  void csvCells() {
+    TypedSheet sheet{"t", {"期数", "说明"}, {}};
+    sheet.rows.push_back({TypedCell::Whole(1), TypedCell::Of("利率 \"6.12%\", 8.5 折")});
+    sheet.rows.push_back({TypedCell::Money(-40), TypedCell::Rate(Percent{-635})});
+    sheet.rows.push_back({TypedCell::Day(std::chrono::year{2007} / 7 / 15), TypedCell{}});
+    QCOMPARE(CsvBytes(sheet, CsvEncoding::Utf8),
+             QByteArray("\xEF\xBB\xBF期数,说明\r\n1,\"利率 \"\"6.12%\"\", 8.5 折\"\r\n"
+                        "-0.40,-0.0635\r\n2007-07-15,\r\n"));
+    QTemporaryDir dir;
+    const auto problem =
+        WriteCsv(dir.filePath(QStringLiteral("不存在/还款明细.csv")), sheet, CsvEncoding::Utf8);
+    QVERIFY(problem);
+    QCOMPARE(problem->kind, FileProblem::Kind::CannotCreate);
   }
 };
 

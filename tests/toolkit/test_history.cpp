@@ -471,6 +471,32 @@ class HistoryTest : public QObject, WindowFixture {
     QVERIFY(History()->isVisible());
   }
 
+  // 导出… (Ctrl+E) writes the months shown as a .csv in UTF-8 with a byte
+  // order mark, and the status line names the file; a folder that is not
+  // there gets a message, and nothing else changes.
+  void exportsTheMonths() {
+    OpenHistory();
+    TypeTheWorkedLoan();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("还款明细.csv"));
+    ChooseFile(path);
+    QTest::keyClick(Events(), Qt::Key_E, Qt::ControlModifier);
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    QCOMPARE(lines.size(), 240 + 2);
+    QCOMPARE(lines.at(0), QByteArray("\xEF\xBB\xBF期数,还款日期,年利率(%),月还款(元),其中本金(元),"
+                                     "利息(元),剩余本金(元),说明\r"));
+    QCOMPARE(lines.at(1), QByteArray("1,2007-07-15,6.12,2170.11,640.11,1530.00,299359.89,\r"));
+    QVERIFY(
+        Part<QLabel>(QStringLiteral("status"))->text().endsWith(QStringLiteral("还款明细.csv")));
+    BackToHistory();
+    ChooseFile(folder.filePath(QStringLiteral("不存在/还款明细.csv")));
+    WhenModal([](QWidget* message) { QTest::keyClick(message, Qt::Key_Return); });
+    QTest::keyClick(Events(), Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("不存在"))));
+  }
+
   // 保存… names the file once; after that Ctrl+S saves to it, the title
   // names it and marks what is not saved. A broken file is refused and what
   // is open stays. Closing with changes asks: 取消 stays, 不保存 goes back
