@@ -6,12 +6,17 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <map>
 #include <optional>
 
 #include "files/file_bytes.h"
 #include "files/plan_workbook.h"
 #include "quazip/quazip.h"
 #include "quazip/quazipfile.h"
+#include "text/day_text.h"
 
 namespace quorvane {
 
@@ -20,7 +25,9 @@ namespace {
 constexpr int kMostColumns = static_cast<int>(kMostPlanColumns);
 constexpr int kMostRows = static_cast<int>(kMostPlanRows);
 constexpr qint64 kLargestPart = kLargestFile;  // a part of an .xlsx, unpacked; an .xls's text
-constexpr int kHelperTime = 20'000;            // ms: a workbook is read in well under a second
+constexpr int kHelperTime = 20'000;
+constexpr std::size_t kMostStyles = 64'000;  // Excel's own limit on a workbook's cell styles // ms:
+                                             // a workbook is read in well under a second
 
 void Place(PlanCells& cells, int row, int column, std::string text) {
   auto& cellsOfRow = cells.at(static_cast<std::size_t>(row));
@@ -110,6 +117,75 @@ std::vector<QString> SharedStrings(QuaZip& zip) {
   return strings;
 }
 
+// Whether a number format shows a date: the built-in ones of dates (and of
+// a date with its time), or a format of the workbook's own with a year or a
+// day in it outside quotes and brackets.
+bool DateFormat(int id, const QString& code) {
+  constexpr std::array<std::pair<int, int>, 4> kBuiltInDates{
+      {{14, 17}, {22, 22}, {27, 36}, {50, 58}}};
+  if (code.isEmpty()) {
+    return std::any_of(kBuiltInDates.begin(), kBuiltInDates.end(),
+                       [id](const auto& range) { return id >= range.first && id <= range.second; });
+  }
+  bool quoted = false;
+  bool bracketed = false;
+  for (const QChar c : code) {
+    if (c == QChar('"')) {
+      quoted = !quoted;
+    } else if (!quoted && (c == QChar('[') || c == QChar(']'))) {
+      bracketed = c == QChar('[');
+    } else if (!quoted && !bracketed && (c.toLower() == QChar('y') || c.toLower() == QChar('d'))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// For each cell style of the workbook (a cell's "s"), whether it shows a date.
+std::vector<bool> DateStyles(QuaZip& zip) {
+  std::vector<bool> dates;
+  const auto bytes = Part(zip, QStringLiteral("xl/styles.xml"));
+  if (!bytes) {
+    return dates;
+  }
+  std::map<int, QString> codes;  // the workbook's own formats
+  bool inCellStyles = false;
+  QXmlStreamReader xml(*bytes);
+  while (!xml.atEnd() && dates.size() < kMostStyles) {
+    const auto token = xml.readNext();
+    if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("cellXfs")) {
+      inCellStyles = false;
+    }
+    if (token != QXmlStreamReader::StartElement) {
+      continue;
+    }
+    const auto attributes = xml.attributes();
+    if (xml.name() == QLatin1String("numFmt")) {
+      codes[attributes.value(QLatin1String("numFmtId")).toInt()] =
+          attributes.value(QLatin1String("formatCode")).toString();
+    } else if (xml.name() == QLatin1String("cellXfs")) {
+      inCellStyles = true;
+    } else if (inCellStyles && xml.name() == QLatin1String("xf")) {
+      const int id = attributes.value(QLatin1String("numFmtId")).toInt();
+      const auto code = codes.find(id);
+      dates.push_back(DateFormat(id, code == codes.end() ? QString() : code->second));
+    }
+  }
+  return dates;
+}
+
+// A date cell's serial number as the day: day 1 is 1900-01-01, and Excel
+// counts a 1900-02-29 that never was, so from day 61 on the days are
+// counted from 1899-12-30. Nothing for a serial out of the calendar's range.
+std::optional<std::string> SerialDay(double serial) {
+  constexpr double kLastSerial = 2'958'465;  // 9999-12-31
+  if (!(serial >= 61 && serial <= kLastSerial)) {
+    return std::nullopt;
+  }
+  const std::chrono::sys_days epoch{std::chrono::year{1899} / 12 / 30};
+  return DayText(std::chrono::year_month_day{epoch + std::chrono::days{static_cast<int>(serial)}});
+}
+
 // The part that holds the workbook's first sheet, from the workbook and its
 // relationships.
 QString FirstSheet(QuaZip& zip) {
@@ -162,6 +238,7 @@ Outcome<PlanCells, FileProblem> ReadXlsx(const QString& path) {
     return broken;
   }
   const std::vector<QString> strings = SharedStrings(zip);
+  const std::vector<bool> dateStyles = DateStyles(zip);
   const auto sheet = Part(zip, FirstSheet(zip));
   if (!sheet) {
     return broken;
@@ -170,6 +247,7 @@ Outcome<PlanCells, FileProblem> ReadXlsx(const QString& path) {
   QXmlStreamReader xml(*sheet);
   int column = 0;
   QString type;
+  bool date = false;
   while (!xml.atEnd() && cells.size() < static_cast<std::size_t>(kMostRows)) {
     if (xml.readNext() != QXmlStreamReader::StartElement) {
       continue;
@@ -181,6 +259,8 @@ Outcome<PlanCells, FileProblem> ReadXlsx(const QString& path) {
       const QStringView reference = xml.attributes().value(QLatin1String("r"));
       column = reference.isEmpty() ? column + 1 : ColumnOf(reference);
       type = xml.attributes().value(QLatin1String("t")).toString();
+      const auto style = xml.attributes().value(QLatin1String("s")).toULongLong();
+      date = style < dateStyles.size() && dateStyles[style];
       if (type == QLatin1String("inlineStr") && column >= 0 && column < kMostColumns) {
         Place(cells, static_cast<int>(cells.size()) - 1, column, TextWithin(xml).toStdString());
       }
@@ -195,7 +275,8 @@ Outcome<PlanCells, FileProblem> ReadXlsx(const QString& path) {
       } else if (type.isEmpty() || type == QLatin1String("n")) {
         bool number = false;
         const double figure = value.toDouble(&number);
-        text = number ? SheetNumberText(figure) : value.toStdString();
+        const auto day = number && date ? SerialDay(figure) : std::nullopt;
+        text = day ? *day : number ? SheetNumberText(figure) : value.toStdString();
       } else {
         text = value.toStdString();
       }

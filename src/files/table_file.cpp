@@ -3,7 +3,10 @@
 
 #include "files/table_file.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <QStringEncoder>
+#include <QTemporaryFile>
 
 #include "files/file_bytes.h"
 
@@ -64,6 +67,39 @@ QByteArray CsvBytes(const TypedSheet& sheet, CsvEncoding encoding) {
 std::optional<FileProblem> WriteCsv(const QString& path, const TypedSheet& sheet,
                                     CsvEncoding encoding) {
   return SaveFileAtomically(path, CsvBytes(sheet, encoding));
+}
+
+std::optional<FileProblem> WriteXlsx(const QString& path, const std::vector<TypedSheet>& sheets,
+                                     const QString& helper) {
+  constexpr int kHelperTime = 60'000;  // ms: 1200 months are written in well under a second
+  if (helper.isEmpty()) {
+    return FileProblem{FileProblem::Kind::NoHelper, path};
+  }
+  QTemporaryFile written(QFileInfo(path).absolutePath() + QStringLiteral("/.quorvane-XXXXXX"));
+  if (!written.open()) {
+    return FileProblem{FileProblem::Kind::CannotCreate, path};
+  }
+  written.close();
+  QProcess process;
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+  process.start(helper, {written.fileName()});
+  if (!process.waitForStarted()) {
+    return FileProblem{FileProblem::Kind::NoHelper, path};
+  }
+  const std::string text = SheetsText(sheets);
+  process.write(text.data(), static_cast<qint64>(text.size()));
+  process.closeWriteChannel();
+  if (!process.waitForFinished(kHelperTime) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0) {
+    process.kill();
+    return FileProblem{FileProblem::Kind::WriteFailed, path};
+  }
+  const auto bytes = ReadFileBytes(written.fileName());
+  if (!bytes) {
+    return FileProblem{FileProblem::Kind::WriteFailed, path};
+  }
+  return SaveFileAtomically(path, *bytes);
 }
 
 }  // namespace quorvane

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "files/file_problem.h"
 #include "text/typed_table.h"
@@ -25,5 +26,12 @@ QByteArray CsvBytes(const TypedSheet& sheet, CsvEncoding encoding);
 // good one's place.
 std::optional<FileProblem> WriteCsv(const QString& path, const TypedSheet& sheet,
                                     CsvEncoding encoding);
+
+// The sheets as an Excel workbook (.xlsx), written by the helper program
+// quorvane-xlsx at `helper` (figures as numbers, days as dates, the headings
+// in bold and kept in view, the columns as wide as their cells) beside the
+// target, and put in its place in one step.
+std::optional<FileProblem> WriteXlsx(const QString& path, const std::vector<TypedSheet>& sheets,
+                                     const QString& helper);
 
 }  // namespace quorvane

@@ -34,6 +34,26 @@ TypedSheet MonthsSheet(const std::vector<ShownMonth>& months) {
   return sheet;
 }
 
+TypedSheet ContractSheet(const ContractTexts& texts, SheetView view,
+                         const std::vector<EventRow>& events) {
+  TypedSheet sheet{"合同与调整记录", {"项目", "内容"}, {}};
+  for (const auto& row : SheetTable(texts, view, {})) {
+    if (row.empty()) {
+      break;  // the contract ends where the months' headings begin
+    }
+    sheet.rows.push_back({TypedCell::Of(row.at(0)), TypedCell::Of(row.at(1))});
+  }
+  sheet.rows.emplace_back();
+  sheet.rows.push_back({TypedCell::Heading("日期"), TypedCell::Heading("事件"),
+                        TypedCell::Heading("年利率(%)"), TypedCell::Heading("说明")});
+  for (const EventRow& event : events) {
+    sheet.rows.push_back({TypedCell::Day(event.effective), TypedCell::Of(event.what),
+                          event.rate ? TypedCell::Rate(*event.rate) : TypedCell{},
+                          TypedCell::Of(event.why)});
+  }
+  return sheet;
+}
+
 std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,
                                                  const std::vector<ShownMonth>& months) {
   const auto row = [](ContractField field, std::string_view value) {

@@ -37,6 +37,11 @@ std::vector<std::string> MonthCells(const ShownMonth& month);
 // as days, under the months table's headings.
 TypedSheet MonthsSheet(const std::vector<ShownMonth>& months);
 
+// The contract as label and value, then the rate events, each with its day,
+// its rate and its 说明: a workbook's second sheet.
+TypedSheet ContractSheet(const ContractTexts& texts, SheetView view,
+                         const std::vector<EventRow>& events);
+
 // The contract as label and value, an empty row, the headings, one row a month.
 std::vector<std::vector<std::string>> SheetTable(const ContractTexts& texts, SheetView view,
                                                  const std::vector<ShownMonth>& months);

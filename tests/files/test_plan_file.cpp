@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 
 #include "files/file_bytes.h"
 #include "files/loan_file.h"
@@ -12,12 +13,14 @@
 #include "plan/bank_plan.h"
 #include "sheet/sheet_check.h"
 #include "sheet/sheet_table.h"
+#include "text/decimal_text.h"
 
 using namespace quorvane;
 
 namespace {
 
 const QString kXlsHelper = QStringLiteral(QUORVANE_XLS_HELPER);
+const QString kXlsxHelper = QStringLiteral(QUORVANE_XLSX_HELPER);
 const QString kHeadings = QStringLiteral("期数，还款日期");
 const QByteArray kGb18030Headings("\xC6\xDA\xCA\xFD\xA3\xAC\xBB\xB9\xBF\xEE\xC8\xD5\xC6\xDA");
 
@@ -126,6 +129,55 @@ class PlanFileTest : public QObject {
         CheckPlan(ReadBankPlan(*cells), CheckedLoanOf(sheet, {}, SheetView::Main, months));
     QCOMPARE(QString::fromStdString(check.summary),
              QStringLiteral("银行计划 240 期：与 Quorvane 一致 240 期"));
+  }
+
+  // The history's 360 months and its contract written as .xlsx, under a
+  // locale whose decimal mark is a comma, read back by the workbook reader
+  // cell for cell (days as days, figures as the numbers they are), and
+  // checked as a bank's plan: every month agrees.
+  void theHistorysWorkbookReadsBack() {
+    if (kXlsxHelper.isEmpty() || WorkbookSuffixes().isEmpty()) {
+      QSKIP("this build writes or reads no workbooks");
+    }
+    ContractTexts texts;
+    texts.months = "360";
+    const LoanSheet sheet = SheetOf(texts, {}, std::chrono::year{2026} / 12 / 8);
+    const auto months = ShownMonths(sheet, SheetView::Main);
+    const TypedSheet typed = MonthsSheet(months);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("还款明细.xlsx"));
+    // The program and its helper under a locale whose decimal mark is a comma.
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+      QSKIP("no locale with a decimal comma (scripts/test makes de_DE.UTF-8)");
+    }
+    const QByteArray environment = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    const auto problem =
+        WriteXlsx(path, {typed, ContractSheet(texts, SheetView::Main, sheet.events)}, kXlsxHelper);
+    qputenv("LC_ALL", environment);
+    std::setlocale(LC_NUMERIC, before.c_str());
+    QVERIFY(!problem);
+    const auto cells = ReadPlanFile(path, kXlsHelper);
+    QVERIFY(cells);
+    QCOMPARE(cells->size(), typed.rows.size() + 1);
+    QCOMPARE(cells->at(0), typed.headings);
+    for (std::size_t row = 0; row < typed.rows.size(); ++row) {
+      const auto& read = cells->at(row + 1);
+      for (std::size_t column = 0; column < typed.rows[row].size(); ++column) {
+        const TypedCell& cell = typed.rows[row][column];
+        const std::string text = column < read.size() ? read[column] : std::string();
+        if (cell.kind == TypedCell::Kind::Money || cell.kind == TypedCell::Kind::Rate) {
+          QCOMPARE(ReadDecimal(text, 4), ReadDecimal(CellText(cell), 4));
+        } else {
+          QCOMPARE(text, CellText(cell));
+        }
+      }
+    }
+    const PlanCheck check =
+        CheckPlan(ReadBankPlan(*cells), CheckedLoanOf(sheet, {}, SheetView::Main, months));
+    QCOMPARE(QString::fromStdString(check.summary),
+             QStringLiteral("银行计划 360 期：与 Quorvane 一致 360 期"));
   }
 
   // Figures as the windows write them, a cell with a comma or a quote
