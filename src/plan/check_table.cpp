@@ -57,6 +57,35 @@ std::vector<std::string> CheckCells(const CheckedMonth& month) {
   return cells;
 }
 
+std::vector<TypedSheet> CheckSheets(const PlanCheck& check) {
+  TypedSheet months{"逐期对照", {kCheckHeadings.begin(), kCheckHeadings.end()}, {}};
+  months.rows.reserve(check.months.size());
+  for (const CheckedMonth& month : check.months) {
+    std::vector<TypedCell> row;
+    row.reserve(kCheckColumns);
+    for (std::size_t at = 0; at < kCheckColumns; ++at) {
+      const auto column = static_cast<CheckColumn>(at);
+      if (const auto figure = FigureIn(column)) {
+        const auto& figures = column == BankColumn(*figure) ? month.bank : month.ours;
+        const auto& fen = figures.at(static_cast<std::size_t>(*figure));
+        row.push_back(fen ? TypedCell::Money(*fen) : TypedCell{});
+      } else if (column == CheckColumn::Number && month.number > 0 && !month.prepayment) {
+        row.push_back(TypedCell::Whole(month.number));
+      } else if (column == CheckColumn::Due && month.due.ok()) {
+        row.push_back(TypedCell::Day(month.due));
+      } else {
+        row.push_back(TypedCell::Of(CheckCell(month, column)));
+      }
+    }
+    months.rows.push_back(std::move(row));
+  }
+  TypedSheet summary{"核对结果", {"核对结果"}, {{TypedCell::Of(check.summary)}}};
+  for (const std::string& note : check.notes) {
+    summary.rows.push_back({TypedCell::Of(note)});
+  }
+  return {std::move(months), std::move(summary)};
+}
+
 std::vector<std::vector<std::string>> CheckTable(const PlanCheck& check) {
   std::vector<std::vector<std::string>> table{{check.summary}};
   for (const std::string& note : check.notes) {

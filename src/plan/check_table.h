@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "plan/plan_check.h"
+#include "text/typed_table.h"
 
 // The side-by-side table of a check: its columns, the text of each cell, and
 // what 复制为表格 puts on the clipboard.
@@ -57,5 +58,10 @@ std::vector<std::string> CheckCells(const CheckedMonth& month);
 // What 复制为表格 puts on the clipboard: the summary, the notes, an empty
 // row, the headings, a row a month.
 std::vector<std::vector<std::string>> CheckTable(const PlanCheck& check);
+
+// The check as a spreadsheet's file takes it: the months with the bank's and
+// Quorvane's figures in columns of their own, as numbers; and a sheet of
+// the summary and the notes.
+std::vector<TypedSheet> CheckSheets(const PlanCheck& check);
 
 }  // namespace quorvane

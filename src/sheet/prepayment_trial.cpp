@@ -193,6 +193,45 @@ std::array<std::string, kTrialFigures.size()> TrialFigureTexts(const TrialColumn
           YuanText(column.paidFromDay)};
 }
 
+TypedSheet TrialSheet(const std::vector<std::pair<std::string, TrialColumn>>& columns) {
+  TypedSheet sheet{"提前还款试算", {"项目"}, {}};
+  for (const auto& [name, column] : columns) {
+    sheet.headings.push_back(name);
+  }
+  for (std::size_t figure = 0; figure < kTrialFigures.size(); ++figure) {
+    std::vector<TypedCell> row{TypedCell::Of(std::string(kTrialFigures.at(figure)))};
+    for (std::size_t at = 0; at < columns.size(); ++at) {
+      const TrialColumn& column = columns[at].second;
+      const bool asItStands = at == 0;
+      switch (figure) {
+        case 0:
+          row.push_back(column.payment ? TypedCell::Money(*column.payment)
+                                       : TypedCell::Of("已还清"));
+          break;
+        case 1:
+          row.push_back(TypedCell::Whole(column.monthsLeft));
+          break;
+        case 2:
+          row.push_back(TypedCell::Day(column.lastDue));
+          break;
+        case 3:
+          row.push_back(TypedCell::Money(column.interestLeft));
+          break;
+        case 4:
+          row.push_back(asItStands ? TypedCell{} : TypedCell::Money(column.interestSaved));
+          break;
+        case 5:
+          row.push_back(asItStands ? TypedCell{} : TypedCell::Whole(column.monthsEarlier));
+          break;
+        default:
+          row.push_back(TypedCell::Money(column.paidFromDay));
+      }
+    }
+    sheet.rows.push_back(std::move(row));
+  }
+  return sheet;
+}
+
 std::string EarningsLine(Fen amount, Percent yearly, const TrialColumn& shorter) {
   const auto earned = Earnings(amount, yearly, shorter.monthsLeft);
   std::string line = "若这笔钱不还贷：" + YuanText(amount) + " 元按年化 " + PercentText(yearly) +

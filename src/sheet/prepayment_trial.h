@@ -11,6 +11,7 @@
 
 #include "sheet/loan_sheet.h"
 #include "text/outcome.h"
+#include "text/typed_table.h"
 
 // 提前还款试算: a prepayment tried on a part of the loan as it stands, with
 // its rate events and the borrower's rows, and what it changes from its day
@@ -124,6 +125,10 @@ inline constexpr std::array<std::string_view, 7> kTrialFigures{
     "节省利息（元）", "提前还清", "总还款（元）"};
 std::array<std::string, kTrialFigures.size()> TrialFigureTexts(const TrialColumn& column,
                                                                bool asItStands);
+
+// The columns as a spreadsheet's file takes them: a row a figure, a column
+// a choice under its name, figures as numbers and days as dates.
+TypedSheet TrialSheet(const std::vector<std::pair<std::string, TrialColumn>>& columns);
 
 // 若这笔钱不还贷: what the amount would earn at the yearly rate over the
 // months 缩短期限 still pays, beside the interest it saves.

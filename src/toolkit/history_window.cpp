@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -28,7 +27,6 @@
 #include <algorithm>
 
 #include "files/file_bytes.h"
-#include "files/table_file.h"
 #include "form/chart_figures.h"
 #include "form/field_checks.h"
 #include "form/report_table.h"
@@ -36,6 +34,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/chart_window.h"
 #include "toolkit/contract_form.h"
+#include "toolkit/export_dialog.h"
 #include "toolkit/fixings_dialog.h"
 #include "toolkit/history_models.h"
 #include "toolkit/loan_document.h"
@@ -59,13 +58,6 @@ constexpr int kPrintedColumns = static_cast<int>(MonthColumn::Note);
 
 // The window's name, in its title and in a saved file's suggested name.
 constexpr std::string_view kHistoryName = "贷款历程";
-
-// The helper that writes .xlsx workbooks, where the program was installed
-// with it; none where the build writes no workbooks.
-QString XlsxHelper() {
-  const QString helper = QStringLiteral(QUORVANE_XLSX_HELPER);
-  return helper.isEmpty() ? helper : QCoreApplication::applicationDirPath() + QChar('/') + helper;
-}
 
 QString Title() {
   return FromUtf8(kHistoryName) + QStringLiteral(" - ") + FromUtf8(WindowCaption());
@@ -531,39 +523,16 @@ bool HistoryWindow::SaveAs() {
 }
 
 void HistoryWindow::Export() {
-  const QString xlsx = Text("Excel 工作簿 (*.xlsx)");
-  const QString utf8 = Text("CSV，UTF-8 (*.csv)");
-  const QString gb18030 = Text("CSV，GB18030 (*.csv)");
-  const QString helper = XlsxHelper();
-  const QStringList filters =
-      helper.isEmpty() ? QStringList{utf8, gb18030} : QStringList{xlsx, utf8, gb18030};
-  QString filter = filters.front();
-  const QString suggested = DocumentsFolder() + QChar('/') + Text("还款明细");
-  QString chosen = QFileDialog::getSaveFileName(this, Text("导出还款明细"), suggested,
-                                                filters.join(QStringLiteral(";;")), &filter);
-  if (chosen.isEmpty()) {
-    return;
-  }
-  // A name's own suffix says the kind; else the filter chosen does.
-  const bool namedCsv = chosen.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
-  const bool namedXlsx = chosen.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
-  const bool workbook = !helper.isEmpty() && (namedXlsx || (!namedCsv && filter == xlsx));
-  if (!namedCsv && !namedXlsx) {
-    chosen += workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
-  }
   const LoanFile& loan = document_->Loan();
-  const TypedSheet months = MonthsSheet(document_->Shown());
-  const auto problem =
-      workbook
-          ? WriteXlsx(chosen,
-                      {months, ContractSheet(loan.texts, loan.view, document_->Sheet().events)},
-                      helper)
-          : WriteCsv(chosen, months, filter == gb18030 ? CsvEncoding::Gb18030 : CsvEncoding::Utf8);
-  if (problem) {
-    Problem(FileProblemWords(*problem));
-    return;
+  const ExportOutcome outcome =
+      ExportSheets(this, Text("还款明细"),
+                   {MonthsSheet(document_->Shown()),
+                    ContractSheet(loan.texts, loan.view, document_->Sheet().events)});
+  if (outcome.kind == ExportOutcome::Kind::Failed) {
+    Problem(outcome.words);
+  } else if (outcome.kind == ExportOutcome::Kind::Written) {
+    ShowStatus(Text("已导出：") + outcome.words);
   }
-  ShowStatus(Text("已导出：") + QDir::toNativeSeparators(chosen));
 }
 
 void HistoryWindow::Open() {

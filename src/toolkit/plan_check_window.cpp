@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include "files/plan_file.h"
 #include "form/report_table.h"
 #include "toolkit/appearance.h"
+#include "toolkit/export_dialog.h"
 #include "toolkit/loan_document.h"
 #include "toolkit/report_printout.h"
 #include "toolkit/utf8.h"
@@ -258,6 +260,7 @@ QWidget* PlanCheckWindow::CreateOutput() {
       {"下一处不一致", QKeySequence(Qt::Key_F8), &PlanCheckWindow::NextDiffering},
       {"复制为表格", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PlanCheckWindow::CopyAsTable},
       {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &PlanCheckWindow::Print},
+      {"导出…", QKeySequence(Qt::CTRL | Qt::Key_E), &PlanCheckWindow::Export},
   };
   for (const auto& output : outputs) {
     auto* button = new QPushButton(Text(output.caption), row);
@@ -309,6 +312,16 @@ void PlanCheckWindow::Paste() {
 void PlanCheckWindow::Notice(const QString& words) {
   notice_ = words;
   Recheck();
+}
+
+void PlanCheckWindow::Export() {
+  const ExportOutcome outcome = ExportSheets(this, Text("核对银行计划"), CheckSheets(check_));
+  if (outcome.kind == ExportOutcome::Kind::Failed) {
+    QMessageBox::warning(this, Title(), outcome.words);
+    Notice(outcome.words);
+  } else if (outcome.kind == ExportOutcome::Kind::Written) {
+    Notice(Text("已导出：") + outcome.words);
+  }
 }
 
 void PlanCheckWindow::ChooseFile() {

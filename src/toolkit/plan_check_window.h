@@ -89,6 +89,7 @@ class PlanCheckWindow : public QWidget {
   void TakeOffer();
   void CopyAsTable();
   void Print();
+  void Export();
 
   LoanDocument* document_;
   PlanCheck check_;

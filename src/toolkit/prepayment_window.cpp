@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
@@ -24,6 +25,7 @@
 #include "text/decimal_text.h"
 #include "toolkit/appearance.h"
 #include "toolkit/chart_window.h"
+#include "toolkit/export_dialog.h"
 #include "toolkit/loan_document.h"
 #include "toolkit/numeric_field.h"
 #include "toolkit/utf8.h"
@@ -156,6 +158,16 @@ PrepaymentWindow::PrepaymentWindow(LoanDocument* document, QWidget* parent)
 
   connect(AddWindowCommand(this, Text("复制图表"), QKeySequence::Copy), &QAction::triggered, this,
           &PrepaymentWindow::CopyPicture);
+  auto* exportRow = new QHBoxLayout;
+  exportRow->addStretch(1);
+  auto* exportButton = new QPushButton(Text("导出…"), this);
+  exportButton->setObjectName(QStringLiteral("trialExport"));
+  exportButton->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText));
+  connect(exportButton, &QPushButton::clicked, this, &PrepaymentWindow::Export);
+  connect(AddWindowCommand(this, Text("导出…"), QKeySequence(Qt::CTRL | Qt::Key_E)),
+          &QAction::triggered, this, &PrepaymentWindow::Export);
+  exportRow->addWidget(exportButton);
+  layout->addLayout(exportRow);
   connect(document_, &LoanDocument::changed, this, &PrepaymentWindow::Recompute);
   AddUndoCommands(this, document_->UndoStack());
   Recompute();
@@ -600,5 +612,25 @@ void PrepaymentWindow::Take(Column column) {
 }
 
 void PrepaymentWindow::CopyPicture() { CopyPlotPicture(plot_); }
+
+void PrepaymentWindow::Export() {
+  std::vector<std::pair<std::string, TrialColumn>> shown;
+  for (int column = 0; column < kColumns; ++column) {
+    if (const auto& figures = columns_.at(static_cast<std::size_t>(column))) {
+      shown.emplace_back(table_->horizontalHeaderItem(column)->text().toStdString(), *figures);
+    }
+  }
+  if (shown.empty()) {
+    Say(Text("没有可导出的试算结果"));
+    return;
+  }
+  const ExportOutcome outcome = ExportSheets(this, Text("提前还款试算"), {TrialSheet(shown)});
+  if (outcome.kind == ExportOutcome::Kind::Failed) {
+    QMessageBox::warning(this, Title(), outcome.words);
+    Say(outcome.words);
+  } else if (outcome.kind == ExportOutcome::Kind::Written) {
+    Say(Text("已导出：") + outcome.words);
+  }
+}
 
 }  // namespace quorvane

@@ -66,6 +66,8 @@ class PrepaymentWindow : public QWidget {
   void Take(Column column);
   void Say(const QString& words);
   void CopyPicture();
+  // 导出…: the columns shown, to a workbook or a .csv.
+  void Export();
 
   QPointer<LoanDocument> document_;  // the history's, which may go first
   std::optional<PrepaymentTrial> trial_;

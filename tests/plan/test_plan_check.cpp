@@ -384,6 +384,24 @@ class PlanCheckTest : public QObject {
     QVERIFY2(result.summary.ends_with("一致 360 期"), result.summary.c_str());
   }
 
+  // The check as a workbook takes it: the bank's and Quorvane's figures in
+  // columns of their own, as numbers, the month a number and its day a day.
+  void exportsFiguresAsNumbers() {
+    const auto sheets = CheckSheets(Check(PlanText({})));
+    QCOMPARE(sheets.size(), std::size_t{2});
+    const auto& first = sheets.front().rows.at(0);
+    QCOMPARE(first.size(), kCheckColumns);
+    QVERIFY(first.at(0).kind == TypedCell::Kind::Whole && first.at(0).value == 1);
+    QVERIFY(first.at(1).kind == TypedCell::Kind::Day &&
+            first.at(1).day == std::chrono::year{2007} / 7 / 15);
+    for (const CheckColumn column : {CheckColumn::BankPayment, CheckColumn::OurPayment}) {
+      const TypedCell& cell = first.at(static_cast<std::size_t>(column));
+      QVERIFY(cell.kind == TypedCell::Kind::Money && cell.value == 217'011);
+    }
+    QCOMPARE(sheets.back().rows.at(0).at(0).words,
+             std::string("银行计划 240 期：与 Quorvane 一致 240 期"));
+  }
+
   // A fen less interest in the second month, the principal a fen more: the
   // bank cut the fen off where Quorvane rounds 1526.735439 up.
   void oneFenOff() {

@@ -116,6 +116,22 @@ class PrepaymentTrialTest : public QObject {
     QCOMPARE(all->paidFromDay, Fen{22'322'218});
   }
 
+  // The columns as a workbook takes them: a row a figure, a column a choice.
+  void exportsTheColumns() {
+    const PrepaymentTrial trial = WorkedTrial();
+    const TypedSheet sheet = TrialSheet(
+        {{"不提前还款", trial.AsItStands()}, {"缩短期限", *trial.With({kDay, 10'000'000}, true)}});
+    QCOMPARE(sheet.headings, (std::vector<std::string>{"项目", "不提前还款", "缩短期限"}));
+    QCOMPARE(sheet.rows.size(), kTrialFigures.size());
+    QVERIFY(sheet.rows.at(0).at(2).kind == TypedCell::Kind::Money &&
+            sheet.rows.at(0).at(2).value == 202'148);
+    QVERIFY(sheet.rows.at(2).at(2).kind == TypedCell::Kind::Day &&
+            sheet.rows.at(2).at(2).day == std::chrono::year{2020} / 12 / 15);
+    QVERIFY(sheet.rows.at(4).at(1).kind == TypedCell::Kind::Empty);
+    QVERIFY(sheet.rows.at(5).at(2).kind == TypedCell::Kind::Whole &&
+            sheet.rows.at(5).at(2).value == 78);
+  }
+
   // 若这笔钱不还贷: 10 万元 at 2.5 % a year compounded monthly over 71
   // months, rounded once (Decimal: 15 923.79 yuan).
   void earnings() {
