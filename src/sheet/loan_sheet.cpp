@@ -86,6 +86,7 @@ std::optional<EventRow> CutThatChangesNothing(const std::vector<RateEvent>& even
                                               const SheetChoices& choices) {
   const year_month_day day = kSpreadCuts.at(cut).day;
   std::optional<Percent> spread;
+  std::optional<Percent> fixed;  // the rate of a loan turned fixed
   for (const RateEvent& event : events) {
     if (event.effective > day) {
       break;
@@ -93,28 +94,39 @@ std::optional<EventRow> CutThatChangesNothing(const std::vector<RateEvent>& even
     if (event.kind == RateEventKind::SpreadCap && event.effective == day) {
       return std::nullopt;  // it did change the spread
     }
-    if (event.kind != RateEventKind::Benchmark) {
+    if (event.kind == RateEventKind::FixedRate) {
+      fixed = event.rate;
+      spread.reset();
+    } else if (event.kind != RateEventKind::Benchmark) {
       spread = event.spread;
+      fixed.reset();
     }
   }
-  if (!spread || day >= PaymentDay(contract, contract.months)) {
+  if ((!spread && !fixed) || day >= PaymentDay(contract, contract.months)) {
     return std::nullopt;
+  }
+  const EventRow untouched{SheetPart::Main,
+                           std::nullopt,
+                           std::nullopt,
+                           day,
+                           std::string(EventName(RateEventKind::SpreadCap)),
+                           std::nullopt,
+                           std::nullopt,
+                           {},
+                           false};
+  if (fixed) {
+    EventRow row = untouched;
+    row.why = "固定利率 "s + PercentText(*fixed) + "%，不受加点下调影响，不变";
+    return row;
   }
   const auto tier = CutTier(cut, contract);
   if (!tier) {
     return std::nullopt;
   }
   const Percent cap = choices.caps.at(cut).value_or(*tier);
-  EventRow row{
-      SheetPart::Main,
-      std::nullopt,
-      std::nullopt,
-      day,
-      std::string(EventName(RateEventKind::SpreadCap)),
-      std::nullopt,
-      std::nullopt,
-      "加点 "s + BasisPointsText(*spread) + " 基点不高于 " + BasisPointsText(cap) + " 基点，不变"};
-  row.on = false;
+  EventRow row = untouched;
+  row.why =
+      "加点 "s + BasisPointsText(*spread) + " 基点不高于 " + BasisPointsText(cap) + " 基点，不变";
   return row;
 }
 

@@ -128,17 +128,39 @@ class LoanSheetTest : public QObject {
   }
 
   // Every cut is accounted for: at 8.5 折 the spread, −63.5 基点, is under
-  // both caps, and each cut has its row, greyed, with nothing to switch.
+  // both caps; example F turned fixed in 2020 is touched by neither. Each
+  // cut has its row, greyed, with nothing to switch.
+  void cutsThatChangeNothing_data() {
+    QTest::addColumn<bool>("fixed");
+    QTest::addColumn<QStringList>("cuts");
+    QTest::newRow("a spread under both caps")
+        << false
+        << QStringList({"2023-09-25 加点 −63.5 基点不高于 0 基点，不变",
+                        "2024-10-25 加点 −63.5 基点不高于 −30 基点，不变"});
+    QTest::newRow("a fixed rate") << true
+                                  << QStringList(
+                                         {"2023-09-25 固定利率 5.39%，不受加点下调影响，不变",
+                                          "2024-10-25 固定利率 5.39%，不受加点下调影响，不变"});
+  }
   void cutsThatChangeNothing() {
-    QStringList cuts;
-    for (const EventRow& row : Sheet({}).events) {
+    QFETCH(bool, fixed);
+    QFETCH(QStringList, cuts);
+    ContractTexts texts;
+    if (fixed) {
+      texts.granted = "2010-05-20";
+      texts.paymentDay = "20";
+      texts.discount = "11";
+      texts.firstRate = *TableFirstRate(texts);
+      texts.conversion = Conversion::Fixed;
+    }
+    QStringList shown;
+    for (const EventRow& row : Sheet(texts).events) {
       if (row.what == "加点下调") {
         QVERIFY(!row.key && !row.on && !row.rate);
-        cuts << QString::fromStdString(DayText(row.effective) + " " + row.why);
+        shown << QString::fromStdString(DayText(row.effective) + " " + row.why);
       }
     }
-    QCOMPARE(cuts, QStringList({"2023-09-25 加点 −63.5 基点不高于 0 基点，不变",
-                                "2024-10-25 加点 −63.5 基点不高于 −30 基点，不变"}));
+    QCOMPARE(shown, cuts);
   }
 
   // A loan priced on the LPR from the start, as typed (example C: LPR − 20
