@@ -400,7 +400,7 @@ void PrepaymentWindow::Recompute() {
       if (trial) {
         trial_ = *std::move(trial);
         columns_[kAsItStands] = trial_->AsItStands();
-        typed_ = Typed(*trial_);
+        typed_ = Typed(*trial_, problem);
       } else {
         problem = FromUtf8(TrialProblemWords(trial.Failure()));
       }
@@ -446,7 +446,8 @@ void PrepaymentWindow::Recompute() {
   DrawChart();
 }
 
-std::optional<TrialPrepayment> PrepaymentWindow::Typed(const PrepaymentTrial& trial) {
+std::optional<TrialPrepayment> PrepaymentWindow::Typed(const PrepaymentTrial& trial,
+                                                       QString& problem) const {
   if (amount_->text().isEmpty()) {
     return std::nullopt;
   }
@@ -457,7 +458,7 @@ std::optional<TrialPrepayment> PrepaymentWindow::Typed(const PrepaymentTrial& tr
   if (prepayment.repeat != BorrowerEvent::Repeat::Once && !until_->text().isEmpty()) {
     prepayment.until = ReadDay(until_->text().toStdString());
     if (!prepayment.until) {
-      Say(Text("重复至应写成 2030-01-15 这样，或留空表示直到还清"));
+      problem = Text("重复至应写成 2030-01-15 这样，或留空表示直到还清");
       return std::nullopt;
     }
   }

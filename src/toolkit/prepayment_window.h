@@ -54,8 +54,10 @@ class PrepaymentWindow : public QWidget {
   QWidget* CreateChart();
   NumericField* Field(const char* id, const QString& caption, const QString& text, bool optional);
   void Recompute();
-  // The prepayment as typed, or what is wrong with it.
-  [[nodiscard]] std::optional<TrialPrepayment> Typed(const PrepaymentTrial& trial);
+  // The prepayment as typed; nothing where no amount is typed, or where
+  // something is wrong with it, which `problem` then says.
+  [[nodiscard]] std::optional<TrialPrepayment> Typed(const PrepaymentTrial& trial,
+                                                     QString& problem) const;
   void ShowColumn(Column column, const std::optional<TrialColumn>& figures);
   // The goal's column, and what the status line says of it.
   QString ShowGoal(const PrepaymentTrial& trial);

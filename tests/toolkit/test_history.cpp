@@ -466,6 +466,15 @@ class HistoryTest : public QObject, WindowFixture {
     QCOMPARE(EventRows(), events + 1);
     QVERIFY(EventCell(EventOn(QStringLiteral("2015-01-15")).row(), 3)
                 .startsWith(QStringLiteral("提前还款 100000.00 元，缩短期限")));
+    // A repeat's last day that is no day is said so, and nothing is tried.
+    auto* repeat = planner->findChild<QComboBox*>(QStringLiteral("trialRepeat"));
+    repeat->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(repeat, Qt::Key_Down);
+    QTest::keyClicks(part("trialAmount"), QStringLiteral("5"));
+    QTest::keyClicks(part("trialUntil"), QStringLiteral("2030-13"));
+    QCOMPARE(planner->findChild<QLabel*>(QStringLiteral("trialStatus"))->text(),
+             QStringLiteral("重复至应写成 2030-01-15 这样，或留空表示直到还清"));
+    QVERIFY(columns->item(0, 1)->text().isEmpty());
     QTest::keyClick(columns, Qt::Key_Escape);
     QVERIFY(!planner->isVisible());
     QVERIFY(History()->isVisible());
