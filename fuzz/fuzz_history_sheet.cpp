@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "field_lines.h"
+#include "history_shape.h"
 #include "report_shape.h"
 #include "sheet/own_fixings.h"
 #include "sheet/shown_months.h"
@@ -21,24 +22,6 @@
 
 using namespace quorvane;
 using namespace quorvane::fuzzing;
-
-namespace {
-
-void CheckPart(const std::vector<HistoryRow>& rows, Fen lent) {
-  if (rows.empty()) {
-    return;  // the window said why
-  }
-  Fen repaid = 0;
-  for (const HistoryRow& row : rows) {
-    Check(row.month.balance >= 0 && row.month.principal >= 0 && row.month.interest >= 0,
-          "nothing negative", "history sheet");
-    repaid += row.month.principal;
-  }
-  Check(rows.back().month.balance == 0, "ends at 0.00", "history sheet");
-  Check(repaid == lent, "the principal sums to the amount", "history sheet");
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) {
@@ -112,7 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(!row.rate || row.rate->tenThousandths >= 0, "no negative rate", "history sheet");
   }
   for (std::size_t part = 0; part < sheet.months.size() && !sheet.problem; ++part) {
-    CheckPart(sheet.months[part], sheet.terms.parts.at(part).amount);
+    if (!sheet.months[part].empty()) {  // else the window said why
+      CheckPart(sheet.months[part], sheet.terms.parts.at(part).amount, "history sheet");
+    }
   }
   for (const ShownMonth& month : ShownMonths(sheet, SheetView::Both)) {
     Check(month.month.balance >= 0, "the sum owes nothing negative", "history sheet");

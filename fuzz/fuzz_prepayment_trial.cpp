@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "field_lines.h"
+#include "history_shape.h"
 #include "report_shape.h"
 #include "sheet/prepayment_trial.h"
 #include "text/day_text.h"
@@ -37,13 +38,7 @@ void CheckTaken(const LoanTerms& terms, const PrepaymentTrial& trial,
   const LoanSheet sheet = ComputeSheet(terms, choices);
   Check(!sheet.problem, "a trial the history computes", kWhere);
   const auto& months = sheet.months.front();
-  Fen repaid = 0;
-  for (const HistoryRow& row : months) {
-    Check(row.month.balance >= 0 && row.month.principal >= 0, "nothing negative", kWhere);
-    repaid += row.month.principal;
-  }
-  Check(!months.empty() && months.back().month.balance == 0, "ends at 0.00", kWhere);
-  Check(repaid == terms.parts.front().amount, "the principal sums to the amount", kWhere);
+  CheckPart(months, terms.parts.front().amount, kWhere);
   Check(column.lastDue == months.back().due, "the column's last day is the schedule's", kWhere);
   for (const auto& [day, balance] : column.balances) {
     Check(balance >= 0, "the chart owes nothing negative", kWhere);

@@ -17,6 +17,12 @@ bool IsAcceptedKey(std::int16_t keyAscii) {
   return keyAscii >= kPoint && keyAscii <= kNine && keyAscii != kSlash;
 }
 
+void RefuseOtherKeys(std::int16_t& keyAscii) {
+  if (!IsAcceptedKey(keyAscii)) {
+    keyAscii = 0;
+  }
+}
+
 bool NeedsRepair(std::string_view text) {
   return text.empty() || text.back() == '.' || text.find('.') != text.rfind('.');
 }

@@ -16,6 +16,9 @@ bool IsAcceptedKey(std::int16_t keyAscii);
 
 inline constexpr std::int16_t kEnterKey = 13;
 
+// A numeric field's key handler: a character IsAcceptedKey refuses becomes 0.
+void RefuseOtherKeys(std::int16_t& keyAscii);
+
 // An empty text, a text ending in "." or with more than one "." is repaired
 // to this when the field is left.
 inline constexpr std::string_view kRepairedNumber = "10";

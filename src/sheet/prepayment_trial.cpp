@@ -63,6 +63,23 @@ std::optional<Fen> LeastYuan(Fen most, const Reach& reach) {
   return reached * kYuan;
 }
 
+// A column's figures in the order of kTrialFigures; what the loan as it
+// stands saves against itself is left empty.
+std::array<TypedCell, kTrialFigures.size()> TrialFigureCells(const TrialColumn& column,
+                                                             bool asItStands) {
+  return {column.payment ? TypedCell::Money(*column.payment) : TypedCell::Of("已还清"),
+          TypedCell::Whole(column.monthsLeft),
+          TypedCell::Day(column.lastDue),
+          TypedCell::Money(column.interestLeft),
+          asItStands ? TypedCell{} : TypedCell::Money(column.interestSaved),
+          asItStands ? TypedCell{} : TypedCell::Whole(column.monthsEarlier),
+          TypedCell::Money(column.paidFromDay)};
+}
+
+// The unit the window writes after a figure.
+constexpr std::array<std::string_view, kTrialFigures.size()> kTrialUnits{"", " 期",   "", "",
+                                                                         "", " 个月", ""};
+
 }  // namespace
 
 Outcome<PrepaymentTrial, TrialProblem> PrepaymentTrial::Of(const LoanTerms& terms,
@@ -74,7 +91,9 @@ Outcome<PrepaymentTrial, TrialProblem> PrepaymentTrial::Of(const LoanTerms& term
   if (at >= terms.parts.size()) {
     return TrialProblem::NotComputed;
   }
-  const LoanSheet sheet = computed != nullptr ? *computed : ComputeSheet(terms, choices, fixings);
+  std::optional<LoanSheet> computedHere;
+  const LoanSheet& sheet =
+      computed != nullptr ? *computed : computedHere.emplace(ComputeSheet(terms, choices, fixings));
   if (sheet.problem || sheet.months.at(at).empty()) {
     return TrialProblem::NotComputed;
   }
@@ -183,49 +202,29 @@ Outcome<GoalAnswer, GoalMiss> PrepaymentTrial::PaymentAtMost(Fen payment) const 
 
 std::array<std::string, kTrialFigures.size()> TrialFigureTexts(const TrialColumn& column,
                                                                bool asItStands) {
-  const std::string none = "—";
-  return {column.payment ? YuanText(*column.payment) : std::string("已还清"),
-          std::to_string(column.monthsLeft) + " 期",
-          DayText(column.lastDue),
-          YuanText(column.interestLeft),
-          asItStands ? none : YuanText(column.interestSaved),
-          asItStands ? none : std::to_string(column.monthsEarlier) + " 个月",
-          YuanText(column.paidFromDay)};
+  const auto cells = TrialFigureCells(column, asItStands);
+  std::array<std::string, kTrialFigures.size()> texts;
+  for (std::size_t figure = 0; figure < cells.size(); ++figure) {
+    const TypedCell& cell = cells.at(figure);
+    texts.at(figure) = cell.kind == TypedCell::Kind::Empty ? std::string("—")
+                       : cell.kind == TypedCell::Kind::Words
+                           ? cell.words
+                           : CellText(cell) + std::string(kTrialUnits.at(figure));
+  }
+  return texts;
 }
 
 TypedSheet TrialSheet(const std::vector<std::pair<std::string, TrialColumn>>& columns) {
   TypedSheet sheet{"提前还款试算", {"项目"}, {}};
-  for (const auto& [name, column] : columns) {
-    sheet.headings.push_back(name);
+  std::vector<std::array<TypedCell, kTrialFigures.size()>> cells;
+  for (std::size_t at = 0; at < columns.size(); ++at) {
+    sheet.headings.push_back(columns[at].first);
+    cells.push_back(TrialFigureCells(columns[at].second, at == 0));
   }
   for (std::size_t figure = 0; figure < kTrialFigures.size(); ++figure) {
     std::vector<TypedCell> row{TypedCell::Of(std::string(kTrialFigures.at(figure)))};
-    for (std::size_t at = 0; at < columns.size(); ++at) {
-      const TrialColumn& column = columns[at].second;
-      const bool asItStands = at == 0;
-      switch (figure) {
-        case 0:
-          row.push_back(column.payment ? TypedCell::Money(*column.payment)
-                                       : TypedCell::Of("已还清"));
-          break;
-        case 1:
-          row.push_back(TypedCell::Whole(column.monthsLeft));
-          break;
-        case 2:
-          row.push_back(TypedCell::Day(column.lastDue));
-          break;
-        case 3:
-          row.push_back(TypedCell::Money(column.interestLeft));
-          break;
-        case 4:
-          row.push_back(asItStands ? TypedCell{} : TypedCell::Money(column.interestSaved));
-          break;
-        case 5:
-          row.push_back(asItStands ? TypedCell{} : TypedCell::Whole(column.monthsEarlier));
-          break;
-        default:
-          row.push_back(TypedCell::Money(column.paidFromDay));
-      }
+    for (const auto& column : cells) {
+      row.push_back(column.at(figure));
     }
     sheet.rows.push_back(std::move(row));
   }

@@ -7,29 +7,37 @@
 
 namespace quorvane {
 
-std::vector<std::string> MonthCells(const ShownMonth& month) {
+namespace {
+
+// A shown month's cells as figures, days and words.
+std::vector<TypedCell> MonthRow(const ShownMonth& month) {
   const bool prepayment = month.number == 0;
-  return {prepayment ? "提前还款" : std::to_string(month.number),
-          DayText(month.due),
-          month.rate ? PercentText(*month.rate) : std::string(),
-          YuanText(month.month.payment),
-          YuanText(month.month.principal),
-          prepayment ? std::string() : YuanText(month.month.interest),
-          YuanText(month.month.balance),
-          month.note};
+  return {prepayment ? TypedCell::Of("提前还款") : TypedCell::Whole(month.number),
+          TypedCell::Day(month.due),
+          month.rate ? TypedCell::Rate(*month.rate) : TypedCell{},
+          TypedCell::Money(month.month.payment),
+          TypedCell::Money(month.month.principal),
+          prepayment ? TypedCell{} : TypedCell::Money(month.month.interest),
+          TypedCell::Money(month.month.balance),
+          TypedCell::Of(month.note)};
+}
+
+}  // namespace
+
+std::vector<std::string> MonthCells(const ShownMonth& month) {
+  std::vector<std::string> cells;
+  cells.reserve(kHistoryHeadings.size());
+  for (const TypedCell& cell : MonthRow(month)) {
+    cells.push_back(CellText(cell));
+  }
+  return cells;
 }
 
 TypedSheet MonthsSheet(const std::vector<ShownMonth>& months) {
   TypedSheet sheet{"还款明细", {kHistoryHeadings.begin(), kHistoryHeadings.end()}, {}};
   sheet.rows.reserve(months.size());
   for (const ShownMonth& month : months) {
-    const bool prepayment = month.number == 0;
-    sheet.rows.push_back(
-        {prepayment ? TypedCell::Of("提前还款") : TypedCell::Whole(month.number),
-         TypedCell::Day(month.due), month.rate ? TypedCell::Rate(*month.rate) : TypedCell{},
-         TypedCell::Money(month.month.payment), TypedCell::Money(month.month.principal),
-         prepayment ? TypedCell{} : TypedCell::Money(month.month.interest),
-         TypedCell::Money(month.month.balance), TypedCell::Of(month.note)});
+    sheet.rows.push_back(MonthRow(month));
   }
   return sheet;
 }

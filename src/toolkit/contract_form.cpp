@@ -29,13 +29,6 @@ QString Text(std::string_view text) { return FromUtf8(text); }
 
 QString Name(ContractField field) { return Text(FieldName(field)); }
 
-// Digits and the point, as in the main window's fields.
-void RefuseOtherKeys(std::int16_t& keyAscii) {
-  if (!IsAcceptedKey(keyAscii)) {
-    keyAscii = 0;
-  }
-}
-
 // A text put into a field only where it shows another, so that the cursor of
 // a field being typed in stays where it is.
 void SetText(QLineEdit* field, const std::string& text) {

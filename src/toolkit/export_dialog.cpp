@@ -3,26 +3,19 @@
 
 #include "toolkit/export_dialog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
 
 #include "files/table_file.h"
 #include "toolkit/utf8.h"
+#include "toolkit/window_parts.h"
 
 namespace quorvane {
 
 namespace {
 
 QString Text(std::string_view text) { return FromUtf8(text); }
-
-// The helper that writes .xlsx workbooks, where the program was installed
-// with it; none where the build writes no workbooks.
-QString XlsxHelper() {
-  const QString helper = QStringLiteral(QUORVANE_XLSX_HELPER);
-  return helper.isEmpty() ? helper : QCoreApplication::applicationDirPath() + QChar('/') + helper;
-}
 
 }  // namespace
 
@@ -31,7 +24,7 @@ ExportOutcome ExportSheets(QWidget* window, const QString& name,
   const QString xlsx = Text("Excel 工作簿 (*.xlsx)");
   const QString utf8 = Text("CSV，UTF-8 (*.csv)");
   const QString gb18030 = Text("CSV，GB18030 (*.csv)");
-  const QString helper = XlsxHelper();
+  const QString helper = HelperPath(QStringLiteral(QUORVANE_XLSX_HELPER));
   const QStringList filters =
       helper.isEmpty() ? QStringList{utf8, gb18030} : QStringList{xlsx, utf8, gb18030};
   QString filter = filters.front();

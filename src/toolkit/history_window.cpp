@@ -86,13 +86,6 @@ year_month_day SystemToday() {
 
 QString Text(std::string_view text) { return FromUtf8(text); }
 
-// Digits and the point, as in the main window's fields.
-void RefuseOtherKeys(std::int16_t& keyAscii) {
-  if (!IsAcceptedKey(keyAscii)) {
-    keyAscii = 0;
-  }
-}
-
 }  // namespace
 
 HistoryWindow::HistoryWindow(QWidget* parent)

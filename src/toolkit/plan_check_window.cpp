@@ -48,13 +48,6 @@ QString Text(std::string_view text) { return FromUtf8(text); }
 
 QString Title() { return Text("核对银行计划 - ") + Text(WindowCaption()); }
 
-// The helper that reads .xls workbooks, where the program was installed with
-// it; none where the build reads no workbooks.
-QString XlsHelper() {
-  const QString helper = QStringLiteral(QUORVANE_XLS_HELPER);
-  return helper.isEmpty() ? helper : QCoreApplication::applicationDirPath() + QChar('/') + helper;
-}
-
 }  // namespace
 
 void PlanCheckModel::SetCheck(const PlanCheck* check) {
@@ -334,7 +327,7 @@ void PlanCheckWindow::ChooseFile() {
 }
 
 void PlanCheckWindow::OpenPlanFile(const QString& path) {
-  auto file = ReadPlanFile(path, XlsHelper());
+  auto file = ReadPlanFile(path, HelperPath(QStringLiteral(QUORVANE_XLS_HELPER)));
   if (!file) {
     summary_->setText(FileProblemWords(file.Failure()));  // what is open stays as it was
     return;

@@ -184,21 +184,15 @@ NumericField* PrepaymentWindow::Field(const char* id, const QString& caption, co
   auto* field = new NumericField(text, this);
   field->setObjectName(QLatin1String(id));
   field->setAccessibleName(caption);
-  field->SetHandlers(
-      [](std::int16_t& key) {
-        if (!IsAcceptedKey(key)) {
-          key = 0;
-        }
-      },
-      [this, field, optional] {
-        // What cannot be read is repaired as the history's fields repair it;
-        // a field that may be empty is left empty.
-        const std::string typed = field->text().toStdString();
-        if (NeedsRepair(typed) && !(optional && typed.empty())) {
-          field->setText(FromUtf8(kRepairedNumber));
-          Recompute();
-        }
-      });
+  field->SetHandlers(RefuseOtherKeys, [this, field, optional] {
+    // What cannot be read is repaired as the history's fields repair it;
+    // a field that may be empty is left empty.
+    const std::string typed = field->text().toStdString();
+    if (NeedsRepair(typed) && !(optional && typed.empty())) {
+      field->setText(FromUtf8(kRepairedNumber));
+      Recompute();
+    }
+  });
   connect(field, &QLineEdit::textEdited, this, &PrepaymentWindow::Recompute);
   return field;
 }

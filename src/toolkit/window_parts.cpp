@@ -92,6 +92,11 @@ void CaptionResults(QLabel* label, const QString& caption) {
   label->setAccessibleDescription(caption);
 }
 
+QString HelperPath(const QString& fromProgram) {
+  return fromProgram.isEmpty() ? fromProgram
+                               : QCoreApplication::applicationDirPath() + QChar('/') + fromProgram;
+}
+
 void CompactRows(QTableView* table) {
   table->verticalHeader()->hide();
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -34,6 +34,10 @@ QAction* AddWindowCommand(QWidget* window, const QString& caption, const QKeySeq
 // text field being typed in undoes its own typing first, as Qt's fields do.
 void AddUndoCommands(QWidget* window, QUndoStack* stack);
 
+// A helper program's path from the program's folder, as the build names it
+// relative to it; empty where the build has no such helper.
+QString HelperPath(const QString& fromProgram);
+
 // Esc with no modifier closes the window: true when it did.
 bool CloseOnEscape(QWidget* window, const QKeyEvent* event);
 
