@@ -4,11 +4,14 @@
 # Writes THIRD-PARTY.txt for the Windows program from what its linker map says
 # was linked into quorvane.exe: each Qt module and the libraries Qt bundles
 # into it, with the notices Qt's source gives for them (qt_attribution.json),
-# QCustomPlot, and the pieces of the MinGW-w64 runtime. UTF-8 with a byte
-# order mark and CR LF line ends, so Notepad shows it as it is.
+# QCustomPlot, and the pieces of the MinGW-w64 runtime; and, given the map of
+# its workbook writer quorvane-xlsx.exe, libxlsxwriter with the parts it
+# bundles, and zlib. UTF-8 with a byte order mark and CR LF line ends, so
+# Notepad shows it as it is.
 #
 #   cmake -DMAP=quorvane.map -DQT_SOURCE=... -DQT_VERSION=6.4.2
 #         -DQCUSTOMPLOT_SOURCE=... -DQCUSTOMPLOT_VERSION=2.1.0
+#         [-DWRITER_MAP=quorvane-xlsx.map -DXLSXWRITER_SOURCE=... -DZLIB_SOURCE=...]
 #         -DOUTPUT=THIRD-PARTY.txt -P third_party_notices.cmake
 #
 # The functions take what they read as arguments; what the document gathers
@@ -28,15 +31,29 @@ set_property(GLOBAL PROPERTY notices "")
 set_property(GLOBAL PROPERTY shared_licences "")
 set_property(GLOBAL PROPERTY attributed_folders "")
 
-# The archives the linker took members from.
-file(READ ${MAP} map)
-string(REGEX MATCHALL "[A-Za-z0-9_.+-]+\\.a\\(" members "${map}")
-set(linked_archives "")
-foreach(member IN LISTS members)
-  string(REGEX REPLACE "\\($" "" archive "${member}")
-  list(APPEND linked_archives ${archive})
-endforeach()
-list(REMOVE_DUPLICATES linked_archives)
+# The archives the linker took members from, as a linker map names them.
+function(archives_in map_file result)
+  file(READ ${map_file} map)
+  string(REGEX MATCHALL "[A-Za-z0-9_.+-]+\\.a\\(" members "${map}")
+  set(archives "")
+  foreach(member IN LISTS members)
+    string(REGEX REPLACE "\\($" "" archive "${member}")
+    list(APPEND archives ${archive})
+  endforeach()
+  list(REMOVE_DUPLICATES archives)
+  set(${result} ${archives} PARENT_SCOPE)
+endfunction()
+
+archives_in(${MAP} linked_archives)
+set(programs "quorvane.exe")
+set(writer_archives "")
+if(DEFINED WRITER_MAP)
+  archives_in(${WRITER_MAP} writer_archives)
+  set(programs "quorvane.exe and quorvane-xlsx.exe")
+endif()
+# The runtimes are in both programs.
+set(runtime_archives ${linked_archives} ${writer_archives})
+list(REMOVE_DUPLICATES runtime_archives)
 
 # Those of the candidates (a list) that are among the linked archives.
 function(linked_among result linked candidates)
@@ -260,9 +277,36 @@ if(libQCustomPlotQt6.a IN_LIST linked_archives)
              "Draws the repayment chart. Linked statically.\n\n${text}")
 endif()
 
+# libxlsxwriter in the workbook writer: its licence and those of the parts it
+# bundles (minizip, tmpfileplus, md5, dtoa, FreeBSD's queue.h and tree.h),
+# which its License.txt gives; and the zlib it compresses with.
+if(libxlsxwriter.a IN_LIST writer_archives)
+  file(STRINGS ${XLSXWRITER_SOURCE}/include/xlsxwriter.h xlsxwriter_version
+       REGEX "define LXW_VERSION ")
+  string(REGEX MATCH "[0-9.]+" xlsxwriter_version "${xlsxwriter_version}")
+  file(READ ${XLSXWRITER_SOURCE}/License.txt text)
+  # The file is a page of the library's manual: its first lines and last
+  # line only open and close that page.
+  string(REGEX REPLACE "^/\\*\\*[ \t\n]*@page license License[ \t\n]*" "" text "${text}")
+  string(REGEX REPLACE "[ \t\n]*\\*/[ \t\n]*$" "" text "${text}")
+  # tmpfileplus's licence names the MPL's text without giving it.
+  file(READ /usr/share/common-licenses/MPL-2.0 mpl)
+  add_notice("libxlsxwriter" ${xlsxwriter_version}
+             "BSD-2-Clause; the parts it bundles: Zlib (minizip), MPL-2.0 (tmpfileplus), MIT (dtoa), BSD-3-Clause (queue.h), public domain (md5)"
+             "John McNamara and the authors below"
+             "Writes Excel workbooks (.xlsx) in quorvane-xlsx.exe. Linked statically, with the parts it bundles; its source, as built, is part of this release.\n\n${text}\n\n${thin_rule}\nMozilla Public License, version 2.0 (tmpfileplus)\n${thin_rule}\n${mpl}")
+endif()
+if(libzlibstatic.a IN_LIST writer_archives)
+  file(STRINGS ${ZLIB_SOURCE}/zlib.h zlib_version REGEX "define ZLIB_VERSION ")
+  string(REGEX MATCH "[0-9.]+" zlib_version "${zlib_version}")
+  file(READ ${ZLIB_SOURCE}/LICENSE text)
+  add_notice("zlib" ${zlib_version} "Zlib" "Jean-loup Gailly and Mark Adler"
+             "Compresses the workbooks quorvane-xlsx.exe writes. Linked statically.\n\n${text}")
+endif()
+
 # The compiler's runtime and the Windows runtime of MinGW-w64, as Debian's
 # packages of them describe their copyright.
-linked_among(gcc_runtime "${linked_archives}" "libstdc++.a;libgcc.a;libgcc_eh.a")
+linked_among(gcc_runtime "${runtime_archives}" "libstdc++.a;libgcc.a;libgcc_eh.a")
 if(gcc_runtime)
   list(JOIN gcc_runtime ", " pieces)
   file(READ /usr/share/doc/gcc-mingw-w64-base/copyright text)
@@ -270,7 +314,7 @@ if(gcc_runtime)
              "Free Software Foundation, Inc."
              "The C++ standard library and the compiler's support routines, linked statically under the GCC Runtime Library Exception.\n\n${text}")
 endif()
-linked_among(mingw_runtime "${linked_archives}"
+linked_among(mingw_runtime "${runtime_archives}"
              "libpthread.a;libwinpthread.a;libmingwex.a;libmingw32.a;libmoldname.a;libmsvcrt.a;libuuid.a;libdxguid.a")
 if(mingw_runtime)
   list(JOIN mingw_runtime ", " pieces)
@@ -279,11 +323,11 @@ if(mingw_runtime)
              "The MinGW-w64 project" "${text}")
 endif()
 
-set(document "Quorvane for Windows: the third-party software in quorvane.exe\n\n")
+set(document "Quorvane for Windows: the third-party software in ${programs}\n\n")
 string(APPEND document
-       "quorvane.exe is free software under the GNU General Public License, version 3 or\n"
-       "later (see LICENSE). It contains the following software by others, each under\n"
-       "its own licence, as listed here from what was linked into it.\n\n")
+       "${programs} is free software under the GNU General Public License, version 3\n"
+       "or later (see LICENSE). It contains the following software by others, each\n"
+       "under its own licence, as listed here from what was linked into it.\n\n")
 get_property(notices GLOBAL PROPERTY notices)
 get_property(shared_licences GLOBAL PROPERTY shared_licences)
 list(REMOVE_DUPLICATES shared_licences)

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # libxlsxwriter, which writes the windows' tables as Excel workbooks (.xlsx):
-# on Debian libxlsxwriter-dev; elsewhere a build of it named with
-# -DQUORVANE_XLSXWRITER=<folder it was installed into>. It compresses with
+# on Debian libxlsxwriter-dev; elsewhere (the Windows program) a build of it
+# named with -DQUORVANE_XLSXWRITER=<folder it was installed into>. It compresses with
 # zlib. Sets QUORVANE_XLSXWRITER_FOUND and, where found, Xlsxwriter::Xlsxwriter.
 set(QUORVANE_XLSXWRITER "" CACHE PATH "Folder of a libxlsxwriter build (include/, lib/)")
 if(QUORVANE_XLSXWRITER)
@@ -11,6 +11,10 @@ if(QUORVANE_XLSXWRITER)
 endif()
 find_path(QUORVANE_XLSXWRITER_INCLUDE xlsxwriter.h PATH_SUFFIXES include ${xlsxwriter_where})
 find_library(QUORVANE_XLSXWRITER_LIBRARY xlsxwriter PATH_SUFFIXES lib ${xlsxwriter_where})
+# The Windows program is one self-contained file: zlib is linked in too.
+if(WIN32)
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
 find_package(ZLIB QUIET)
 if(QUORVANE_XLSXWRITER_INCLUDE AND QUORVANE_XLSXWRITER_LIBRARY AND ZLIB_FOUND)
   set(QUORVANE_XLSXWRITER_FOUND ON)

@@ -28,7 +28,9 @@ QString FileProblemWords(const FileProblem& problem) {
     case Kind::WriteFailed:
       return QStringLiteral("保存 %1 时写入失败，磁盘可能已满；原有文件未改动").arg(problem.path);
     case Kind::CommitFailed:
-      return QStringLiteral("保存 %1 失败，磁盘可能已满或文件被占用；原有文件未改动")
+      return QStringLiteral(
+                 "保存 %1 失败：文件可能正被其他程序（如 Excel）打开，或磁盘已满；"
+                 "原有文件未改动")
           .arg(problem.path);
     case Kind::Broken:
       return QStringLiteral("文件已损坏或不完整，无法读取");
@@ -53,6 +55,11 @@ QString FileProblemWords(const FileProblem& problem) {
       return QStringLiteral(
                  "无法读取 .xls 文件：找不到 Quorvane 读取它所用的程序 %1，"
                  "请重新安装 Quorvane")
+          .arg(problem.path);
+    case Kind::NoWriter:
+      return QStringLiteral(
+                 "无法写入 Excel 工作簿：找不到 Quorvane 写入它所用的程序 %1，"
+                 "请重新安装 Quorvane，或导出为 CSV 文件")
           .arg(problem.path);
     case Kind::NoWorkbooks:
       return QStringLiteral(

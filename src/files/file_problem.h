@@ -23,7 +23,8 @@ struct FileProblem {
     BadContent,    // a loan file with a field written wrong: `detail` says which
     Newer,         // written by a newer Quorvane: `version` is its format's
     NotAWorkbook,  // a workbook that cannot be read as one
-    NoHelper,      // the program that reads .xls workbooks is missing
+    NoHelper,      // the program that reads .xls workbooks is missing: `path` is its
+    NoWriter,      // the program that writes .xlsx workbooks is missing: `path` is its
     NoWorkbooks,   // this build reads no workbooks
   };
   explicit FileProblem(Kind what, QString file = {}, QString words = {}, int format = 0)

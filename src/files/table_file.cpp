@@ -3,6 +3,7 @@
 
 #include "files/table_file.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringEncoder>
@@ -73,7 +74,7 @@ std::optional<FileProblem> WriteXlsx(const QString& path, const std::vector<Type
                                      const QString& helper) {
   constexpr int kHelperTime = 60'000;  // ms: 1200 months are written in well under a second
   if (helper.isEmpty()) {
-    return FileProblem{FileProblem::Kind::NoHelper, path};
+    return FileProblem{FileProblem::Kind::NoWriter, QStringLiteral("quorvane-xlsx")};
   }
   QTemporaryFile written(QFileInfo(path).absolutePath() + QStringLiteral("/.quorvane-XXXXXX"));
   if (!written.open()) {
@@ -85,7 +86,7 @@ std::optional<FileProblem> WriteXlsx(const QString& path, const std::vector<Type
   process.setStandardErrorFile(QProcess::nullDevice());
   process.start(helper, {written.fileName()});
   if (!process.waitForStarted()) {
-    return FileProblem{FileProblem::Kind::NoHelper, path};
+    return FileProblem{FileProblem::Kind::NoWriter, QDir::toNativeSeparators(helper)};
   }
   const std::string text = SheetsText(sheets);
   process.write(text.data(), static_cast<qint64>(text.size()));

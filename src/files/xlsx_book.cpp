@@ -11,6 +11,10 @@
 // or the workbook cannot be written.
 #include <xlsxwriter.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -140,13 +144,8 @@ void WriteSheet(lxw_workbook* book, const TypedSheet& typed, const Formats& form
   }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fputs("usage: quorvane-xlsx FILE < SHEETS\n", stderr);
-    return 2;
-  }
+// Writes the sheets on standard input into the workbook at `path` (UTF-8).
+int WriteWorkbook(const std::string& path) {
   const std::string input{std::istreambuf_iterator<char>(std::cin),
                           std::istreambuf_iterator<char>()};
   const auto sheets = quorvane::ReadSheetsText(input);
@@ -154,7 +153,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const NumbersWithPoint point;
-  lxw_workbook* book = workbook_new(argv[1]);
+  lxw_workbook* book = workbook_new(path.c_str());
   if (book == nullptr) {
     return 1;
   }
@@ -164,3 +163,36 @@ int main(int argc, char** argv) {
   }
   return workbook_close(book) == LXW_NO_ERROR ? 0 : 1;
 }
+
+int Usage() {
+  std::fputs("usage: quorvane-xlsx FILE < SHEETS\n", stderr);
+  return 2;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+// Windows gives main() its arguments in the system's code page, where a
+// folder's name may not fit; wmain() has them whole, and the library takes
+// file names in UTF-8.
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 2) {
+    return Usage();
+  }
+  const int size = WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) {
+    return Usage();
+  }
+  std::string path(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, path.data(), size, nullptr, nullptr);
+  path.pop_back();  // the terminating zero
+  return WriteWorkbook(path);
+}
+#else
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    return Usage();
+  }
+  return WriteWorkbook(argv[1]);
+}
+#endif

@@ -1,9 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Quorvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <clocale>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "files/file_bytes.h"
 #include "files/loan_file.h"
@@ -195,6 +200,66 @@ class PlanFileTest : public QObject {
         WriteCsv(dir.filePath(QStringLiteral("不存在/还款明细.csv")), sheet, CsvEncoding::Utf8);
     QVERIFY(problem);
     QCOMPARE(problem->kind, FileProblem::Kind::CannotCreate);
+  }
+
+  // The workbook lands in a folder of any name (Windows hands the helper its
+  // path whole), and nothing else is left there; without the helper the
+  // message names it.
+  void writesAWorkbookIntoAnyFolder() {
+    const TypedSheet sheet{"还款明细", {"期数"}, {{TypedCell::Whole(1)}}};
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("我的 文件")));
+    const QString path = dir.filePath(QStringLiteral("我的 文件/还款明细.xlsx"));
+    const auto missing = WriteXlsx(path, {sheet}, dir.filePath(QStringLiteral("没有的程序")));
+    QVERIFY(missing);
+    QCOMPARE(FileProblemWords(*missing),
+             QStringLiteral("无法写入 Excel 工作簿：找不到 Quorvane 写入它所用的程序 %1，"
+                            "请重新安装 Quorvane，或导出为 CSV 文件")
+                 .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("没有的程序")))));
+    if (kXlsxHelper.isEmpty()) {
+      QSKIP("this build writes no workbooks");
+    }
+    QVERIFY(!WriteXlsx(path, {sheet}, kXlsxHelper));
+    QVERIFY(ReadFileBytes(path)->startsWith("PK\x03\x04"));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("我的 文件"))).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("还款明细.xlsx")});
+  }
+
+  // Windows keeps a file that another program holds open (as Excel does a
+  // workbook it shows) from being replaced: the export says so and the file
+  // stays as it was, the .csv and the .xlsx alike.
+  void refusesAFileOpenElsewhere_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("csv") << QStringLiteral("还款明细.csv");
+    if (!kXlsxHelper.isEmpty()) {
+      QTest::newRow("xlsx") << QStringLiteral("还款明细.xlsx");
+    }
+  }
+  void refusesAFileOpenElsewhere() {
+#ifdef Q_OS_WIN
+    QFETCH(QString, name);
+    const TypedSheet sheet{"还款明细", {"期数"}, { { TypedCell::Whole(1) } }};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QVERIFY(SaveFileAtomically(path, "before") == std::nullopt);
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    HANDLE held = CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    QVERIFY(held != INVALID_HANDLE_VALUE);
+    const auto problem = name.endsWith(QStringLiteral(".csv"))
+                             ? WriteCsv(path, sheet, CsvEncoding::Utf8)
+                             : WriteXlsx(path, {sheet}, kXlsxHelper);
+    CloseHandle(held);
+    QVERIFY(problem);
+    QCOMPARE(FileProblemWords(*problem),
+             QStringLiteral("保存 %1 失败：文件可能正被其他程序（如 Excel）打开，或磁盘已满；"
+                            "原有文件未改动")
+                 .arg(path));
+    QCOMPARE(*ReadFileBytes(path), QByteArray("before"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+#else
+    QSKIP("only Windows keeps an open file from being replaced");
+#endif
   }
 };
 
