@@ -144,7 +144,7 @@ void WriteSheet(lxw_workbook* book, const TypedSheet& typed, const Formats& form
   }
 }
 
-// Writes the sheets on standard input into the workbook at `path` (UTF-8).
+// Writes the sheets on standard input into the workbook at `path`.
 int WriteWorkbook(const std::string& path) {
   const std::string input{std::istreambuf_iterator<char>(std::cin),
                           std::istreambuf_iterator<char>()};
@@ -173,18 +173,34 @@ int Usage() {
 
 #ifdef _WIN32
 // Windows gives main() its arguments in the system's code page, where a
-// folder's name may not fit; wmain() has them whole, and the library takes
-// file names in UTF-8.
+// folder's name may not fit, and libxlsxwriter built with MinGW opens files
+// in that code page too. So the helper takes its argument whole (wmain),
+// goes into the workbook's folder, whatever its name, and hands the library
+// the file's name alone: the program names it in ASCII letters.
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) {
     return Usage();
   }
-  const int size = WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, nullptr, 0, nullptr, nullptr);
+  std::wstring name = argv[1];
+  const std::size_t slash = name.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) {
+    if (SetCurrentDirectoryW(name.substr(0, slash + 1).c_str()) == 0) {
+      return 1;
+    }
+    name.erase(0, slash + 1);
+  }
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0,
+                                       nullptr, nullptr);
   if (size <= 1) {
     return Usage();
   }
   std::string path(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, path.data(), size, nullptr, nullptr);
+  BOOL lost = FALSE;
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, path.data(), size, nullptr,
+                      &lost);
+  if (lost != FALSE) {
+    return 1;  // a name the code page cannot spell
+  }
   path.pop_back();  // the terminating zero
   return WriteWorkbook(path);
 }
