@@ -46,10 +46,14 @@ endfunction()
 
 archives_in(${MAP} linked_archives)
 set(programs "quorvane.exe")
+set(programs_are "quorvane.exe is")
+set(them "it")
 set(writer_archives "")
 if(DEFINED WRITER_MAP)
   archives_in(${WRITER_MAP} writer_archives)
   set(programs "quorvane.exe and quorvane-xlsx.exe")
+  set(programs_are "quorvane.exe and quorvane-xlsx.exe are")
+  set(them "them")
 endif()
 # The runtimes are in both programs.
 set(runtime_archives ${linked_archives} ${writer_archives})
@@ -286,9 +290,9 @@ if(libxlsxwriter.a IN_LIST writer_archives)
   string(REGEX MATCH "[0-9.]+" xlsxwriter_version "${xlsxwriter_version}")
   file(READ ${XLSXWRITER_SOURCE}/License.txt text)
   # The file is a page of the library's manual: its first lines and last
-  # line only open and close that page.
+  # lines only open that page, lead to the next and close it.
   string(REGEX REPLACE "^/\\*\\*[ \t\n]*@page license License[ \t\n]*" "" text "${text}")
-  string(REGEX REPLACE "[ \t\n]*\\*/[ \t\n]*$" "" text "${text}")
+  string(REGEX REPLACE "[ \t\n]*Next: @ref [a-z_]+[ \t\n]*\\*/[ \t\n]*$" "" text "${text}")
   # tmpfileplus's licence names the MPL's text without giving it.
   file(READ /usr/share/common-licenses/MPL-2.0 mpl)
   add_notice("libxlsxwriter" ${xlsxwriter_version}
@@ -325,9 +329,9 @@ endif()
 
 set(document "Quorvane for Windows: the third-party software in ${programs}\n\n")
 string(APPEND document
-       "${programs} is free software under the GNU General Public License, version 3\n"
-       "or later (see LICENSE). It contains the following software by others, each\n"
-       "under its own licence, as listed here from what was linked into it.\n\n")
+       "${programs_are} free software under the GNU General Public License, version 3\n"
+       "or later (see LICENSE). Linked into ${them} is the following software by others,\n"
+       "each under its own licence, as listed here from the linkers' maps.\n\n")
 get_property(notices GLOBAL PROPERTY notices)
 get_property(shared_licences GLOBAL PROPERTY shared_licences)
 list(REMOVE_DUPLICATES shared_licences)
