@@ -12,14 +12,15 @@
 #include <xlsxwriter.h>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #endif
 
 #include <algorithm>
+#include <array>
 #include <clocale>
 #include <cstdio>
-#include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -144,11 +145,25 @@ void WriteSheet(lxw_workbook* book, const TypedSheet& typed, const Formats& form
   }
 }
 
+// All of standard input, byte for byte (Windows would otherwise read it as
+// text, ending it at a Ctrl+Z). Plain C streams: the C++ ones would bring the
+// whole of their locale machinery into this small program.
+std::string StandardInput() {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+#endif
+  std::string input;
+  std::array<char, 65'536> block{};
+  std::size_t read = 0;
+  while ((read = std::fread(block.data(), 1, block.size(), stdin)) > 0) {
+    input.append(block.data(), read);
+  }
+  return input;
+}
+
 // Writes the sheets on standard input into the workbook at `path`.
 int WriteWorkbook(const std::string& path) {
-  const std::string input{std::istreambuf_iterator<char>(std::cin),
-                          std::istreambuf_iterator<char>()};
-  const auto sheets = quorvane::ReadSheetsText(input);
+  const auto sheets = quorvane::ReadSheetsText(StandardInput());
   if (!sheets) {
     return 1;
   }
