@@ -46,21 +46,29 @@ TrialColumn ColumnOf(const std::vector<HistoryRow>& months, year_month_day day, 
   return column;
 }
 
-// The smallest whole yuan from 1 to the most for which reach holds, where it
-// holds for every amount above the one it first holds for.
+// The smallest whole yuan from 1 to the most that reaches a goal, with what
+// it leaves: reach gives the column an amount leaves where it reaches the
+// goal, nothing where it misses it, and every amount above the least one
+// reaches it too.
 template <typename Reach>
-std::optional<Fen> LeastYuan(Fen most, const Reach& reach) {
+std::optional<GoalAnswer> LeastYuan(Fen most, const Reach& reach) {
   constexpr Fen kYuan = 100;
   Fen missed = 0;                            // in yuan: no prepayment misses it
   Fen reached = (most + kYuan - 1) / kYuan;  // in yuan: every fen owed repaid
-  if (!reach(reached * kYuan)) {
+  std::optional<TrialColumn> leaves = reach(reached * kYuan);
+  if (!leaves) {
     return std::nullopt;
   }
   while (reached - missed > 1) {
     const Fen middle = missed + (reached - missed) / 2;
-    (reach(middle * kYuan) ? reached : missed) = middle;
+    if (auto column = reach(middle * kYuan)) {
+      reached = middle;
+      leaves = std::move(column);
+    } else {
+      missed = middle;
+    }
   }
-  return reached * kYuan;
+  return GoalAnswer{reached * kYuan, std::move(*leaves)};
 }
 
 // A column's figures in the order of kTrialFigures; what the loan as it
@@ -172,14 +180,17 @@ Outcome<GoalAnswer, GoalMiss> PrepaymentTrial::RepaidBy(year_month month) const 
     return GoalMiss::AlreadyRepaid;
   }
   const auto reach = [&](Fen amount) {
-    const auto column = ColumnWith({day_, amount}, true);
-    return column && MonthOf(column->lastDue) <= month;
+    auto column = ColumnWith({day_, amount}, true);
+    if (column && MonthOf(column->lastDue) > month) {
+      column.reset();
+    }
+    return column;
   };
-  const auto amount = LeastYuan(owed_, reach);
-  if (!amount) {
+  auto answer = LeastYuan(owed_, reach);
+  if (!answer) {
     return GoalMiss::Unreachable;
   }
-  return GoalAnswer{*amount, *ColumnWith({day_, *amount}, true)};
+  return std::move(*answer);
 }
 
 Outcome<GoalAnswer, GoalMiss> PrepaymentTrial::PaymentAtMost(Fen payment) const {
@@ -190,14 +201,17 @@ Outcome<GoalAnswer, GoalMiss> PrepaymentTrial::PaymentAtMost(Fen payment) const 
     return GoalMiss::AlreadyBelow;
   }
   const auto reach = [&](Fen amount) {
-    const auto column = ColumnWith({day_, amount}, false);
-    return column && (!column->payment || *column->payment <= payment);
+    auto column = ColumnWith({day_, amount}, false);
+    if (column && column->payment && *column->payment > payment) {
+      column.reset();
+    }
+    return column;
   };
-  const auto amount = LeastYuan(owed_, reach);
-  if (!amount) {
+  auto answer = LeastYuan(owed_, reach);
+  if (!answer) {
     return GoalMiss::Unreachable;
   }
-  return GoalAnswer{*amount, *ColumnWith({day_, *amount}, false)};
+  return std::move(*answer);
 }
 
 std::array<std::string, kTrialFigures.size()> TrialFigureTexts(const TrialColumn& column,

@@ -49,7 +49,7 @@ ExportOutcome ExportSheets(QWidget* window, const QString& name,
   if (problem) {
     return {ExportOutcome::Kind::Failed, FileProblemWords(*problem)};
   }
-  return {ExportOutcome::Kind::Written, QDir::toNativeSeparators(chosen)};
+  return {ExportOutcome::Kind::Written, Text("已导出：") + QDir::toNativeSeparators(chosen)};
 }
 
 }  // namespace quorvane

@@ -17,7 +17,7 @@ namespace quorvane {
 struct ExportOutcome {
   enum class Kind { Cancelled, Written, Failed };
   Kind kind = Kind::Cancelled;
-  QString words;  // the file written, or the problem
+  QString words;  // what the status line says: the file written, or the problem
 };
 
 // 导出…: asks where and as what (.xlsx where the program writes workbooks,

@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 #include "files/file_bytes.h"
 #include "form/chart_figures.h"
@@ -282,12 +283,8 @@ QWidget* HistoryWindow::CreateOutput() {
   connect(AddWindowCommand(this, Text("LPR 公布值…"), QKeySequence(Qt::CTRL | Qt::Key_L)),
           &QAction::triggered, this, &HistoryWindow::EditFixings);
   for (const auto& output : outputs) {
-    auto* button = new QPushButton(Text(output.caption), row);
-    button->setToolTip(output.key.toString(QKeySequence::NativeText));
-    connect(button, &QPushButton::clicked, this, output.slot);
-    layout->addWidget(button);
-    connect(AddWindowCommand(this, Text(output.caption), output.key), &QAction::triggered, this,
-            output.slot);
+    layout->addWidget(AddCommandButton(this, row, Text(output.caption), output.key,
+                                       std::bind_front(output.slot, this)));
   }
   return row;
 }
@@ -524,7 +521,7 @@ void HistoryWindow::Export() {
   if (outcome.kind == ExportOutcome::Kind::Failed) {
     Problem(outcome.words);
   } else if (outcome.kind == ExportOutcome::Kind::Written) {
-    ShowStatus(Text("已导出：") + outcome.words);
+    ShowStatus(outcome.words);
   }
 }
 

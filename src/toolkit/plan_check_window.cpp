@@ -21,6 +21,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 #include "files/plan_file.h"
 #include "form/report_table.h"
@@ -256,12 +257,8 @@ QWidget* PlanCheckWindow::CreateOutput() {
       {"导出…", QKeySequence(Qt::CTRL | Qt::Key_E), &PlanCheckWindow::Export},
   };
   for (const auto& output : outputs) {
-    auto* button = new QPushButton(Text(output.caption), row);
-    button->setToolTip(output.key.toString(QKeySequence::NativeText));
-    connect(button, &QPushButton::clicked, this, output.slot);
-    layout->addWidget(button);
-    connect(AddWindowCommand(this, Text(output.caption), output.key), &QAction::triggered, this,
-            output.slot);
+    layout->addWidget(AddCommandButton(this, row, Text(output.caption), output.key,
+                                       std::bind_front(output.slot, this)));
   }
   return row;
 }
@@ -313,7 +310,7 @@ void PlanCheckWindow::Export() {
     QMessageBox::warning(this, Title(), outcome.words);
     Notice(outcome.words);
   } else if (outcome.kind == ExportOutcome::Kind::Written) {
-    Notice(Text("已导出：") + outcome.words);
+    Notice(outcome.words);
   }
 }
 

@@ -160,12 +160,9 @@ PrepaymentWindow::PrepaymentWindow(LoanDocument* document, QWidget* parent)
           &PrepaymentWindow::CopyPicture);
   auto* exportRow = new QHBoxLayout;
   exportRow->addStretch(1);
-  auto* exportButton = new QPushButton(Text("导出…"), this);
+  QPushButton* exportButton = AddCommandButton(
+      this, this, Text("导出…"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Export(); });
   exportButton->setObjectName(QStringLiteral("trialExport"));
-  exportButton->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText));
-  connect(exportButton, &QPushButton::clicked, this, &PrepaymentWindow::Export);
-  connect(AddWindowCommand(this, Text("导出…"), QKeySequence(Qt::CTRL | Qt::Key_E)),
-          &QAction::triggered, this, &PrepaymentWindow::Export);
   exportRow->addWidget(exportButton);
   layout->addLayout(exportRow);
   connect(document_, &LoanDocument::changed, this, &PrepaymentWindow::Recompute);
@@ -350,10 +347,7 @@ bool PrepaymentWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void PrepaymentWindow::Say(const QString& words) {
-  status_->setText(words);
-  CaptionResults(status_, Text("状态"));
-}
+void PrepaymentWindow::Say(const QString& words) { status_->setText(words); }
 
 void PrepaymentWindow::Recompute() {
   if (document_ == nullptr) {
@@ -520,7 +514,6 @@ void PrepaymentWindow::ShowEarnings(const std::optional<TrialPrepayment>& prepay
                : Text("重复还款时不作此比较");
   }
   earnings_->setText(line);
-  CaptionResults(earnings_, Text("若这笔钱不还贷"));
   earnings_->setVisible(!line.isEmpty());
 }
 
@@ -596,11 +589,11 @@ void PrepaymentWindow::Take(Column column) {
   if (!row) {
     return;
   }
-  document_->Edit(LoanDocument::kChoices,
-                  [&row](LoanFile& loan) { loan.choices.borrowerEvents.push_back(*row); });
   goal_ = Goal::None;
   amount_->clear();
-  Recompute();
+  // The history takes the row, and the planner follows the loan it changed.
+  document_->Edit(LoanDocument::kChoices,
+                  [&row](LoanFile& loan) { loan.choices.borrowerEvents.push_back(*row); });
   Say(Text("已加入贷款历程：%1 提前还款 %2 元，%3")
           .arg(FromUtf8(DayText(row->day)), FromUtf8(YuanText(row->amount)),
                FromUtf8(ModeName(row->shortenTerm))));
@@ -624,7 +617,7 @@ void PrepaymentWindow::Export() {
     QMessageBox::warning(this, Title(), outcome.words);
     Say(outcome.words);
   } else if (outcome.kind == ExportOutcome::Kind::Written) {
-    Say(Text("已导出：") + outcome.words);
+    Say(outcome.words);
   }
 }
 

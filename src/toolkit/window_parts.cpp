@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -29,6 +30,15 @@ QAction* AddWindowCommand(QWidget* window, const QString& caption, const QKeySeq
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);
   return action;
+}
+
+QPushButton* AddCommandButton(QWidget* window, QWidget* parent, const QString& caption,
+                              const QKeySequence& key, const std::function<void()>& command) {
+  auto* button = new QPushButton(caption, parent);
+  button->setToolTip(key.toString(QKeySequence::NativeText));
+  QObject::connect(button, &QPushButton::clicked, window, command);
+  QObject::connect(AddWindowCommand(window, caption, key), &QAction::triggered, window, command);
+  return button;
 }
 
 namespace {

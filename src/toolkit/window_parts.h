@@ -5,6 +5,7 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -14,6 +15,7 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
+class QPushButton;
 class QTableView;
 class QUndoStack;
 class QWidget;
@@ -29,6 +31,11 @@ void PutTableOnClipboard(const TableRows& rows);
 // A command of the window with its key, which works wherever the focus is in
 // the window; the caller connects what it does.
 QAction* AddWindowCommand(QWidget* window, const QString& caption, const QKeySequence& key);
+
+// A button in `parent` for a command of the window, and the command's key as
+// above; the button's tooltip shows the key.
+QPushButton* AddCommandButton(QWidget* window, QWidget* parent, const QString& caption,
+                              const QKeySequence& key, const std::function<void()>& command);
 
 // 撤销 (Ctrl+Z) and 重做 (Ctrl+Shift+Z, Ctrl+Y) of the window's edits; a
 // text field being typed in undoes its own typing first, as Qt's fields do.
